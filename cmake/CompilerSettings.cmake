@@ -1,0 +1,29 @@
+# Language level, warnings and symbol visibility shared by every target.
+set(CMAKE_CXX_STANDARD 20)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+set(CMAKE_CXX_EXTENSIONS OFF)
+set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+
+if(NOT CMAKE_BUILD_TYPE AND NOT CMAKE_CONFIGURATION_TYPES)
+  set(CMAKE_BUILD_TYPE RelWithDebInfo CACHE STRING "Build type" FORCE)
+endif()
+# The normal build is -O2 with assertions off.
+set(CMAKE_CXX_FLAGS_RELWITHDEBINFO "-O2 -g -DNDEBUG" CACHE STRING "" FORCE)
+
+# Only what a library marks as exported leaves it.
+set(CMAKE_CXX_VISIBILITY_PRESET hidden)
+set(CMAKE_VISIBILITY_INLINES_HIDDEN ON)
+
+add_library(qel_warnings INTERFACE)
+target_compile_options(qel_warnings INTERFACE -Wall -Wextra -Wpedantic)
+if(QEL_WERROR)
+  target_compile_options(qel_warnings INTERFACE -Werror)
+endif()
+
+# Shared libraries and plug-ins must resolve every symbol at link time.
+function(qel_no_undefined target)
+  if(NOT QEL_SANITIZER STREQUAL "thread")
+    target_link_options(${target} PRIVATE -Wl,--no-undefined)
+  endif()
+endfunction()

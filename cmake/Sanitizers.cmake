@@ -1,0 +1,10 @@
+# Sanitizer builds instrument every object, so these flags are global by necessity.
+if(QEL_SANITIZER STREQUAL "address")
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+elseif(QEL_SANITIZER STREQUAL "thread")
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+elseif(NOT QEL_SANITIZER STREQUAL "")
+  message(FATAL_ERROR "QEL_SANITIZER must be empty, 'address' or 'thread'")
+endif()
