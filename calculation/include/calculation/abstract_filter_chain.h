@@ -1,0 +1,175 @@
+/// \file
+/// \brief A game's filter chain: its stages, the current and previous run, paging, search and export.
+///
+/// Each game plug-in derives its chain from AbstractFilterChain and hands instances out through
+/// its exports (plugin_api.h). One filter run, as the program drives it: ResetAll (not on the
+/// first run after binding), SetNodeData for stages 0 and 1, Filter, DeleteOldData on the clean-up
+/// worker (not on the first run), GetDataByPage("0", 100, 1, 1).
+///
+/// Ownership: a run's rows live in the arena of its result list; the search list refers to them
+/// and owns only the rows a search creates. ResetAll sets the current run (result and search
+/// lists) aside as the previous run; DeleteOldData releases the previous run and nothing else;
+/// DeleteAll releases the current run.
+///
+/// Threads: a chain is not locked internally. DeleteOldData touches only the previous run, so it
+/// may run on a worker while the current run is paged, searched and written; the caller joins the
+/// worker before ResetAll, DeleteAll, Filter and before handing the chain back (CleanupWorker).
+#pragma once
+
+#include <array>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "basekit/row_types.h"
+#include "calculation/abstract_filter.h"
+#include "calculation/calculation_export.h"
+#include "calculation/calculation_util.h"
+#include "calculation/data.h"
+#include "calculation/number_row.h"
+
+namespace calculation {
+
+/// The one failure a chain reports by exception: a stage index past the last stage. The host
+/// turns it into an error reply.
+class CALCULATION_EXPORT ChainError : public std::runtime_error {
+public:
+    explicit ChainError(std::wstring message);
+    const std::wstring &message() const { return message_; }
+
+private:
+    std::wstring message_;
+};
+
+/// A covering reduction "_" + x + "bao" + y over candidate rows.
+struct ZxBy {
+    const std::vector<NumberRow> *rows = nullptr; ///< the candidate rows
+    int rowLen = 0;                               ///< numbers per row
+    int x = 0;                                    ///< size of the pool subsets to cover
+    int y = 0;                                    ///< numbers a kept row must share with a subset
+    std::vector<int> baseNums;                    ///< the pool, ascending
+};
+
+class CALCULATION_EXPORT AbstractFilterChain {
+public:
+    /// Rows above this count are not written by GetResultStr.
+    static constexpr int kMaxResultStrRows = 100000;
+    static constexpr int kLabelCount = 12;
+
+    AbstractFilterChain();
+    virtual ~AbstractFilterChain();
+    AbstractFilterChain(const AbstractFilterChain &) = delete;
+    AbstractFilterChain &operator=(const AbstractFilterChain &) = delete;
+
+    /// Builds the stages with AddToChain; the base has none to build.
+    virtual void CreateChainNode();
+    /// Releases the previous run (result rows and its search list).
+    virtual void DeleteOldData();
+    /// Clears the stages' conditions and sets the current run aside as the previous run.
+    virtual void ResetAll();
+    /// Releases the current run.
+    virtual void DeleteAll();
+    /// Removes entry index of the chosen list; out of range changes nothing. Returns 1.
+    virtual int DeleteRows(const std::wstring &listFlag, int index);
+    /// Appends a row written as "1,12,30" or as digits "123"; only rows of the game's length.
+    /// Returns 1 when added, 0 when refused.
+    virtual int AddRow(const std::wstring &rowText);
+    /// Enumerates, filters and fills the result list of a new run.
+    virtual NumberRowList *Filter() = 0;
+    /// One page of the chosen list as a PageReply text.
+    virtual std::wstring GetDataByPage(const std::wstring &listFlag, int pageSize, int pageNum, int pad);
+    /// Builds a new search list from the result list.
+    virtual NumberRowList *SearchResult(const std::wstring &type);
+    /// The chosen list as save text: one row per line, CR LF between rows.
+    virtual std::wstring GetResultStr(const std::wstring &listFlag, const std::wstring &separator,
+                                      const std::wstring &backSeparator, int pad, int allRows);
+    virtual void SetOldDataCache(const basekit::TextMapList &draws);
+    /// Hands the past draws to rule out to the last stage (at most 365 rows are kept).
+    virtual void SetOldDataForRuleOut(const std::vector<std::vector<int>> &rows);
+
+    AbstractFilter *GetFirstFilter() const;
+    AbstractFilter *GetLastFilter() const;
+    AbstractFilter *GetFilter(int index) const;
+    int FilterCount() const { return static_cast<int>(filters_.size()); }
+    /// Takes ownership of the stage and links it after the last one.
+    void AddToChain(std::unique_ptr<AbstractFilter> stage);
+    /// Copies the conditions and hands them to stage index; throws ChainError past the last stage.
+    void SetNodeData(const DataMap &conditions, int index);
+
+    /// The address prefix of the program's images in ball styles ("qel://base" in the program).
+    void SetBaseUrl(std::wstring url) { baseUrl_ = std::move(url); }
+    const std::wstring &baseUrl() const { return baseUrl_; }
+
+    const NumberRowList *resultList() const { return resultList_.get(); }
+    const NumberRowList *searchList() const { return searchList_.get(); }
+    /// Not for use while a clean-up worker runs.
+    bool hasPreviousRun() const { return previous_ != nullptr; }
+    int primaryTotalValue() const { return primaryTotal; }
+    int rowLength() const { return frontCount + backCount; }
+    const std::wstring &gameKeyValue() const { return gameKey; }
+    const DataMap &nodeMapValue() const { return nodeMap; }
+    const basekit::TextMapList &oldDataCacheValue() const { return oldDataCache; }
+
+protected:
+    /// Candidate rows of the pool that pass the stages, appended to into (lotto games).
+    int DoFilter(NumberRowList &into);
+    /// All x-subsets of the ascending values, in lexicographic order (x from 2 to 8).
+    static std::vector<std::vector<int>> cXy(const std::vector<int> &values, int x);
+    /// Covering selection: for each uncovered x-subset of the pool, a row sharing y numbers with it.
+    static std::vector<NumberRow> RotateMatrix(const ZxBy &by);
+    /// Spread selection: rows sharing fewer than y numbers with every row kept before them.
+    static std::vector<NumberRow> RotateMatrix(const ZxBy &by, int ignored);
+    /// Every k-subset of values that passes the stages, highest index first, capped at 500000 rows.
+    int Combine(const std::vector<int> &values, int k, NumberRowList &into);
+
+    /// The list a listFlag selects: "1" the search list, anything else the result list.
+    NumberRowList *ListFor(const std::wstring &listFlag) const;
+    /// Makes a new, empty result list the current one and returns it.
+    NumberRowList &NewResultList();
+    /// Makes a new, empty search list the current one and returns it.
+    NumberRowList &NewSearchList();
+    /// One row of the save text in the padded, separated form.
+    std::wstring SinglyWrittenRow(const int *row, const std::wstring &separator,
+                                  const std::wstring &backSeparator) const;
+    /// The ball style of page rows, with the image prefix.
+    std::wstring BallStyle() const;
+    /// The totals after the items of a page ("," + ... + "}").
+    std::wstring PageTrailer(const std::wstring &listFlag, std::size_t rows) const;
+    /// Writes the rows of a page and the trailer as a PageReply.
+    std::wstring WritePage(const std::wstring &listFlag, basekit::TextMapPtrList &rows) const;
+    /// Indexes of the page, clamped: page numbers and sizes below 1 count as 1.
+    static std::pair<std::size_t, std::size_t> PageRange(std::size_t listSize, int pageSize, int pageNum);
+
+    CCalculationUtil util;
+    DataMap nodeMap;
+    std::array<std::wstring, kLabelCount> labels;
+    int writeNumbersSingly = 1;
+    std::wstring gameKey;
+    int frontMax = 0;
+    int backMax = 0;
+    int frontCount = 0;
+    int backCount = 0;
+    int bigStart = 0;
+    int areaWidth = 0;
+    int primaryTotal = 0;
+    int afterFilterLen = 0;
+    int rowCap = 100000;
+    basekit::TextMapList oldDataCache;
+    int labelBack = 0;
+    int noBackInText = 0;
+
+    std::unique_ptr<NumberRowList> resultList_;
+    std::unique_ptr<NumberRowList> searchList_;
+
+private:
+    struct Run {
+        std::unique_ptr<NumberRowList> result;
+        std::unique_ptr<NumberRowList> search;
+    };
+    std::vector<std::unique_ptr<AbstractFilter>> filters_;
+    std::unique_ptr<Run> previous_;
+    std::wstring baseUrl_ = L"qel://base";
+};
+
+} // namespace calculation

@@ -1,0 +1,53 @@
+/// \file
+/// \brief A condition as a filter stage holds it: the Data it copied plus the sets its tests use.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "calculation/data.h"
+#include "calculation/value_set.h"
+
+namespace calculation {
+
+/// Reads the entry under key; a missing key reads as an empty, disabled condition.
+CALCULATION_EXPORT const Data &LookupCondition(const DataMap &conditions, const std::wstring &key);
+
+class CALCULATION_EXPORT Condition {
+public:
+    /// Copies the entry of key and prepares its membership sets.
+    void Load(const DataMap &conditions, const std::wstring &key);
+    /// Takes a condition value as it stands (for conditions a stage builds itself).
+    void Assign(const Data &value);
+    /// Clears the condition; it is disabled afterwards.
+    void Reset();
+
+    bool enabled() const { return enabled_; }
+    bool canBeWrong() const { return data_.canBeWrong; }
+    bool include() const { return data_.include; }
+    const Data &data() const { return data_; }
+
+    /// The value is one of the condition's numbers.
+    bool Has(int value) const { return numbers_.contains(value); }
+    /// The condition's numbers 0..63 as a bit mask.
+    std::uint64_t mask() const { return mask_; }
+    /// The text is one of the condition's texts.
+    bool HasText(std::wstring_view text) const { return texts_.contains(text); }
+    /// The last draw's numbers ("lastNum" keys) 0..63 as a bit mask.
+    std::uint64_t lastMask() const { return lastMask_; }
+    /// Allowed counts of a custom group ("ziDingYi").
+    bool Allows(int count) const { return allowed_.contains(count); }
+
+private:
+    void Prepare();
+
+    Data data_;
+    bool enabled_ = false;
+    IntSet numbers_;
+    IntSet allowed_;
+    TextSet texts_;
+    std::uint64_t mask_ = 0;
+    std::uint64_t lastMask_ = 0;
+};
+
+} // namespace calculation

@@ -1,0 +1,36 @@
+/// \file
+/// \brief The contract between the program and a game plug-in.
+///
+/// A plug-in is a shared object "Plugin/Rules-<name>.so" that exports exactly these two C
+/// functions. The program loads it with dlopen, calls GetFilterChain, then CreateChainNode on the
+/// object once, uses it, and before unloading joins any clean-up worker, calls ResetAll and
+/// DeleteAll, and hands the object back to the same plug-in's ReleaseFilterChain. An object is
+/// never destroyed by the program and never handed to another plug-in.
+///
+/// Nothing throws out of the two exports: a failure to build the chain is a null result.
+#pragma once
+
+#include "calculation/abstract_filter_chain.h"
+
+extern "C" {
+/// A new, independent chain object of the plug-in's game, or null.
+typedef calculation::AbstractFilterChain *(*GetFilterChainFn)();
+/// Destroys an object made by this plug-in's GetFilterChain; null does nothing.
+typedef void (*ReleaseFilterChainFn)(calculation::AbstractFilterChain *chain);
+}
+
+/// Defines the two exports of a plug-in whose chain class is ChainClass.
+#define QEL_DEFINE_GAME_PLUGIN(ChainClass)                                                                   \
+    extern "C" __attribute__((visibility("default"))) calculation::AbstractFilterChain *GetFilterChain()      \
+    {                                                                                                        \
+        try {                                                                                                \
+            return new ChainClass();                                                                         \
+        } catch (...) {                                                                                      \
+            return nullptr;                                                                                  \
+        }                                                                                                    \
+    }                                                                                                        \
+    extern "C" __attribute__((visibility("default"))) void ReleaseFilterChain(                               \
+        calculation::AbstractFilterChain *chain)                                                             \
+    {                                                                                                        \
+        delete chain;                                                                                        \
+    }

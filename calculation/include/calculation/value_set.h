@@ -1,0 +1,58 @@
+/// \file
+/// \brief Membership sets that the filter's inner loop tests without allocating.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calculation/calculation_export.h"
+
+namespace calculation {
+
+/// A set of integers: a bit set over the range of its values (so a test is one shift and mask),
+/// falling back to a sorted array when the values are spread too widely for bits.
+class CALCULATION_EXPORT IntSet {
+public:
+    IntSet() = default;
+    explicit IntSet(const std::vector<int> &values);
+
+    bool contains(int value) const
+    {
+        if (!sorted_.empty()) {
+            return containsSorted(value);
+        }
+        auto offset = static_cast<std::uint64_t>(static_cast<std::int64_t>(value) - low_);
+        return offset < bitCount_ && ((bits_[offset >> 6] >> (offset & 63)) & 1U) != 0;
+    }
+    bool empty() const { return bitCount_ == 0 && sorted_.empty(); }
+
+private:
+    bool containsSorted(int value) const;
+
+    std::int64_t low_ = 0;
+    std::uint64_t bitCount_ = 0;
+    std::vector<std::uint64_t> bits_;
+    std::vector<int> sorted_;
+};
+
+/// Numbers 0..63 as one 64-bit mask; values outside that range are left out.
+CALCULATION_EXPORT std::uint64_t NumberMask(const int *values, int count);
+inline std::uint64_t NumberBit(int value)
+{
+    return value >= 0 && value < 64 ? std::uint64_t{1} << value : 0;
+}
+
+/// A set of texts, tested by string_view so that a caller can probe with a stack buffer.
+class CALCULATION_EXPORT TextSet {
+public:
+    TextSet() = default;
+    explicit TextSet(const std::vector<std::wstring> &texts);
+    bool contains(std::wstring_view text) const;
+
+private:
+    std::vector<std::wstring> sorted_;
+};
+
+} // namespace calculation

@@ -1,0 +1,319 @@
+#include "calculation/abstract_filter_chain.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "basekit/debug.h"
+#include "basekit/json_util.h"
+#include "basekit/number_text.h"
+#include "basekit/string_split.h"
+#include "basekit/text_convert.h"
+
+namespace calculation {
+namespace {
+
+const wchar_t kNodeIndexError[] = L"索引值大于了过滤节点数！";
+
+std::wstring NumberText(int v, bool pad)
+{
+    std::wstring text = basekit::IntToStrW(v);
+    return pad && v >= 0 && v < 10 ? L"0" + text : text;
+}
+
+} // namespace
+
+ChainError::ChainError(std::wstring message)
+    : std::runtime_error(basekit::CStrW2CStrA(message)), message_(std::move(message))
+{
+}
+
+AbstractFilterChain::AbstractFilterChain() = default;
+AbstractFilterChain::~AbstractFilterChain() = default;
+
+void AbstractFilterChain::CreateChainNode()
+{
+    throw ChainError(L"No implementation!");
+}
+
+AbstractFilter *AbstractFilterChain::GetFirstFilter() const
+{
+    return filters_.empty() ? nullptr : filters_.front().get();
+}
+
+AbstractFilter *AbstractFilterChain::GetLastFilter() const
+{
+    return filters_.empty() ? nullptr : filters_.back().get();
+}
+
+AbstractFilter *AbstractFilterChain::GetFilter(int index) const
+{
+    if (index < 0 || index >= FilterCount()) {
+        return nullptr;
+    }
+    return filters_[index].get();
+}
+
+void AbstractFilterChain::AddToChain(std::unique_ptr<AbstractFilter> stage)
+{
+    if (!stage) {
+        return;
+    }
+    if (!filters_.empty()) {
+        filters_.back()->next = stage.get();
+    }
+    filters_.push_back(std::move(stage));
+}
+
+void AbstractFilterChain::SetNodeData(const DataMap &conditions, int index)
+{
+    if (index < 0 || index >= FilterCount()) {
+        basekit::Debug(std::wstring(kNodeIndexError), L"SetNodeData");
+        throw ChainError(kNodeIndexError);
+    }
+    if (&conditions != &nodeMap) {
+        nodeMap = conditions;
+    }
+    filters_[index]->SetFilterData(conditions);
+}
+
+void AbstractFilterChain::SetOldDataCache(const basekit::TextMapList &draws)
+{
+    oldDataCache = draws;
+}
+
+void AbstractFilterChain::SetOldDataForRuleOut(const std::vector<std::vector<int>> &rows)
+{
+    if (AbstractFilter *last = GetLastFilter()) {
+        last->SetOldDataForRuleOut(rows);
+    }
+}
+
+void AbstractFilterChain::ResetAll()
+{
+    for (auto &stage : filters_) {
+        stage->ResetFilterData();
+    }
+    nodeMap.clear();
+    // The search list refers to the rows of this run, so it goes aside with them. A run set
+    // aside earlier and never released is released here rather than lost.
+    auto run = std::make_unique<Run>();
+    run->result = std::move(resultList_);
+    run->search = std::move(searchList_);
+    previous_ = std::move(run);
+    primaryTotal = 0;
+    afterFilterLen = 0;
+}
+
+void AbstractFilterChain::DeleteOldData()
+{
+    previous_.reset();
+}
+
+void AbstractFilterChain::DeleteAll()
+{
+    searchList_.reset();
+    resultList_.reset();
+    previous_.reset();
+}
+
+NumberRowList *AbstractFilterChain::ListFor(const std::wstring &listFlag) const
+{
+    return listFlag == L"1" ? searchList_.get() : resultList_.get();
+}
+
+NumberRowList &AbstractFilterChain::NewResultList()
+{
+    resultList_ = std::make_unique<NumberRowList>(rowLength());
+    return *resultList_;
+}
+
+NumberRowList &AbstractFilterChain::NewSearchList()
+{
+    searchList_ = std::make_unique<NumberRowList>(rowLength());
+    return *searchList_;
+}
+
+int AbstractFilterChain::DeleteRows(const std::wstring &listFlag, int index)
+{
+    if (NumberRowList *list = ListFor(listFlag); list && index >= 0) {
+        list->RemoveAt(static_cast<std::size_t>(index));
+    }
+    return 1;
+}
+
+int AbstractFilterChain::AddRow(const std::wstring &rowText)
+{
+    std::vector<int> values;
+    if (rowText.find(L',') != std::wstring::npos) {
+        for (const std::wstring &piece : basekit::StrSplit(rowText, L",")) {
+            values.push_back(basekit::StrToIntW(piece));
+        }
+    } else {
+        values = basekit::StrToVectorInt(rowText);
+    }
+    if (static_cast<int>(values.size()) != rowLength() || values.empty()) {
+        return 0;
+    }
+    if (!resultList_) {
+        NewResultList();
+    }
+    resultList_->AddCopy(values.data());
+    return 1;
+}
+
+std::wstring AbstractFilterChain::SinglyWrittenRow(const int *row, const std::wstring &separator,
+                                                   const std::wstring &backSeparator) const
+{
+    // Each front number padded and followed by the separator; the last separator gives way to the
+    // back separator, then the back numbers the same way. The trailing separator goes again, or,
+    // with no back numbers written, the back separator itself.
+    auto cut = [](std::wstring &text, std::size_t n) { text.resize(text.size() - std::min(n, text.size())); };
+    std::wstring text;
+    for (int i = 0; i < frontCount; ++i) {
+        text += NumberText(row[i], true) + separator;
+    }
+    cut(text, separator.size());
+    text += backSeparator;
+    bool writesBack = noBackInText != 1 && backCount > 0;
+    if (writesBack) {
+        for (int i = 0; i < backCount; ++i) {
+            text += NumberText(row[frontCount + i], true) + separator;
+        }
+    }
+    cut(text, writesBack ? separator.size() : backSeparator.size());
+    return text;
+}
+
+std::wstring AbstractFilterChain::GetResultStr(const std::wstring &listFlag, const std::wstring &separator,
+                                               const std::wstring &backSeparator, int pad, int allRows)
+{
+    const NumberRowList *list = ListFor(listFlag);
+    if (!list) {
+        return L"error_NULL";
+    }
+    if (list->size() > static_cast<std::size_t>(kMaxResultStrRows)) {
+        return L"error_100000";
+    }
+    std::wstring text;
+    bool first = true;
+    for (NumberRow row : list->rows()) {
+        if (!first) {
+            text += L"\r\n";
+        }
+        first = false;
+        if (writeNumbersSingly != 0) {
+            text += SinglyWrittenRow(row, separator, backSeparator);
+        } else {
+            text += util.ArrayToStrNoCSS(row, rowLength(), separator, pad);
+        }
+        if (allRows == 0) {
+            break;
+        }
+    }
+    return text;
+}
+
+std::pair<std::size_t, std::size_t> AbstractFilterChain::PageRange(std::size_t listSize, int pageSize, int pageNum)
+{
+    std::size_t size = static_cast<std::size_t>(std::max(pageSize, 1));
+    std::size_t page = static_cast<std::size_t>(std::max(pageNum, 1));
+    std::size_t begin = std::min(listSize, size * (page - 1));
+    std::size_t end = std::min(listSize, begin + size);
+    return {begin, end};
+}
+
+std::wstring AbstractFilterChain::BallStyle() const
+{
+    return L"'display:inline-block;width:18px;height:18px;line-height:18px;background-image:url(&quot;" +
+           baseUrl_ +
+           L"/images/redBall18.png&quot;);color:yellow;margin-left:2px;text-align:center;'";
+}
+
+std::wstring AbstractFilterChain::PageTrailer(const std::wstring &listFlag, std::size_t rows) const
+{
+    std::wstring trailer = L",total:" + std::to_wstring(rows);
+    if (listFlag == L"1") {
+        return trailer + L"}";
+    }
+    std::wstring rate = L"0.00";
+    if (primaryTotal != 0) {
+        long long cut = (static_cast<long long>(primaryTotal) - static_cast<long long>(rows)) * 100;
+        rate = basekit::Percentage(static_cast<double>(cut) / primaryTotal, L"%04.2f");
+    }
+    return trailer + L",primaryTotal:" + std::to_wstring(primaryTotal) + L",afterFilterLen:" +
+           std::to_wstring(afterFilterLen) + L",cutDownRate:\"" + rate + L"%\"}";
+}
+
+std::wstring AbstractFilterChain::WritePage(const std::wstring &listFlag, basekit::TextMapPtrList &rows) const
+{
+    const NumberRowList *list = ListFor(listFlag);
+    std::wstring text = basekit::JsonUtil::MapListToJson(rows);
+    text.pop_back(); // the closing "}" makes way for the totals
+    return text + PageTrailer(listFlag, list ? list->size() : 0);
+}
+
+std::wstring AbstractFilterChain::GetDataByPage(const std::wstring &listFlag, int pageSize, int pageNum, int pad)
+{
+    const NumberRowList *list = ListFor(listFlag);
+    basekit::TextMapPtrList page;
+    if (list) {
+        const std::wstring style = BallStyle();
+        auto [begin, end] = PageRange(list->size(), pageSize, pageNum);
+        for (std::size_t i = begin; i < end; ++i) {
+            const int *row = list->at(i);
+            const int n = frontCount;
+            page.push_back({{L"rowNumber", std::to_wstring(i + 1)},
+                            {L"number", util.ArrayToStr(row, n, 0, style, L"", pad)},
+                            {L"sum", std::to_wstring(util.GetSum(row, n))},
+                            {L"kuaDu", std::to_wstring(util.GetSpan(row, n))},
+                            {L"threeArea", util.ThreeAreaRateText(row, n, areaWidth)},
+                            {L"bigSmall", util.BigSmallRateText(row, n, bigStart)},
+                            {L"oddEven", util.OddEvenRateText(row, n)},
+                            {L"zhiHe", util.ZhiHeRateText(row, n)},
+                            {L"luShu", util.LuShuRateText(row, n)}});
+        }
+    }
+    return WritePage(listFlag, page);
+}
+
+NumberRowList *AbstractFilterChain::SearchResult(const std::wstring &type)
+{
+    NumberRowList &search = NewSearchList();
+    if (!resultList_) {
+        return &search;
+    }
+    const int n = frontCount;
+    auto hasRun = [&](const int *row) {
+        for (int i = 0; i + 1 < n; ++i) {
+            if (std::abs(row[i + 1] - row[i]) == 1) {
+                return true;
+            }
+        }
+        return false;
+    };
+    auto sameTailCode = [&](const int *row) {
+        if (n == 5) {
+            return util.GetSameTailGroupFor5(row, n);
+        }
+        if (n == 6) {
+            return util.GetSameTailGroupFor6(row, n);
+        }
+        return util.GetSameTailGroupFor7(row, n);
+    };
+    for (NumberRow row : resultList_->rows()) {
+        bool match = false;
+        if (type == L"all") {
+            match = true;
+        } else if (type == L"lianHao" || type == L"notLianHao") {
+            match = hasRun(row) == (type == L"lianHao");
+        } else if (type == L"sameTail" || type == L"notSameTail") {
+            match = (sameTailCode(row) != 0) == (type == L"sameTail");
+        }
+        if (match) {
+            search.AddRef(row);
+        }
+    }
+    return &search;
+}
+
+} // namespace calculation

@@ -1,0 +1,100 @@
+#include "calculation/plugin_library.h"
+
+#include <dlfcn.h>
+
+#include "basekit/text_convert.h"
+
+namespace calculation {
+
+void ChainRelease::operator()(AbstractFilterChain *chain) const
+{
+    if (chain && release) {
+        release(chain);
+    }
+}
+
+PluginLibrary::~PluginLibrary()
+{
+    Close();
+}
+
+PluginLibrary::PluginLibrary(PluginLibrary &&other) noexcept
+{
+    *this = std::move(other);
+}
+
+PluginLibrary &PluginLibrary::operator=(PluginLibrary &&other) noexcept
+{
+    if (this != &other) {
+        Close();
+        std::swap(handle_, other.handle_);
+        std::swap(getChain_, other.getChain_);
+        std::swap(releaseChain_, other.releaseChain_);
+        error_ = std::move(other.error_);
+    }
+    return *this;
+}
+
+bool PluginLibrary::Open(const std::string &path)
+{
+    Close();
+    dlerror();
+    void *handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        const char *why = dlerror();
+        error_ = why ? why : "cannot open " + path;
+        return false;
+    }
+    auto getChain = reinterpret_cast<GetFilterChainFn>(dlsym(handle, "GetFilterChain"));
+    auto releaseChain = reinterpret_cast<ReleaseFilterChainFn>(dlsym(handle, "ReleaseFilterChain"));
+    if (!getChain || !releaseChain) {
+        error_ = path + ": not a game plug-in (GetFilterChain/ReleaseFilterChain missing)";
+        dlclose(handle);
+        return false;
+    }
+    handle_ = handle;
+    getChain_ = getChain;
+    releaseChain_ = releaseChain;
+    error_.clear();
+    return true;
+}
+
+void PluginLibrary::Close()
+{
+    if (handle_) {
+        dlclose(handle_);
+    }
+    handle_ = nullptr;
+    getChain_ = nullptr;
+    releaseChain_ = nullptr;
+}
+
+ChainHandle PluginLibrary::MakeChain()
+{
+    if (!getChain_) {
+        return ChainHandle(nullptr, ChainRelease{});
+    }
+    ChainHandle chain(getChain_(), ChainRelease{releaseChain_});
+    if (!chain) {
+        error_ = "the plug-in made no chain";
+        return chain;
+    }
+    try {
+        chain->CreateChainNode();
+    } catch (const std::exception &e) {
+        error_ = e.what();
+        chain.reset();
+    } catch (...) {
+        error_ = "building the chain's stages failed";
+        chain.reset();
+    }
+    return chain;
+}
+
+std::string PluginPathForGame(const std::wstring &gameKey)
+{
+    std::wstring file = gameKey == L"Fc4Of10" ? L"Ttc4Of10" : gameKey;
+    return "Plugin/Rules-" + basekit::CStrW2CStrA(file) + ".so";
+}
+
+} // namespace calculation
