@@ -48,6 +48,13 @@ struct RowValue {
     bool operator==(const RowValue &other) const = default;
 };
 
+/// Parameters of one execution of a prepared statement, in placeholder order (value i binds to
+/// placeholder i + 1). Every value is text: the settings database's access object binds each one
+/// as text, and SQLite's column affinity stores numeric texts in numeric columns as numbers.
+using ParamRow = std::vector<std::wstring>;
+/// One ParamRow per execution of a batch update.
+using ParamRows = std::list<ParamRow>;
+
 /// True for the keys whose value is a nested row list in tree replies.
 inline bool IsNestedKey(const std::wstring &key)
 {
