@@ -19,6 +19,21 @@ const wchar_t *const kShapeSumKeys[] = {L"shapeSum00Small", L"shapeSum01Big", L"
                                         L"shapeSum03Even",  L"shapeSum04Zhi", L"shapeSum05He",
                                         L"shapeSum06Lu0",   L"shapeSum07Lu1", L"shapeSum08Lu2"};
 
+constexpr std::uint8_t kNoElement = 255;
+
+// The group code of group sizes: for each size present in ascending order, the number of groups
+// of that size followed by the size (two groups of 2 and one of 3: 2213); 0 for no group.
+int GroupCode(const int *groupsOfSize, int largestSize)
+{
+    int code = 0;
+    for (int size = 2; size <= largestSize; ++size) {
+        if (groupsOfSize[size] > 0) {
+            code = code * 100 + groupsOfSize[size] * 10 + size;
+        }
+    }
+    return code;
+}
+
 bool IsPrimeBySet(int v)
 {
     switch (v) {
@@ -77,18 +92,6 @@ wchar_t *AppendDecimal(wchar_t *out, int v)
     return out;
 }
 
-// Counts and sums of a row's number classes, made in one pass for the shape tests.
-struct RowShape {
-    int sum = 0, smallest = 0, largest = 0;
-    int odd = 0, big = 0, prime = 0;
-    int route[3] = {0, 0, 0};
-    int area[3] = {0, 0, 0};
-    int oddSum = 0, evenSum = 0, quotientSum[2] = {0, 0}, primeSeedSum = 0, compositeSeedSum = 0;
-    int routeSum[3] = {0, 0, 0};
-    std::uint64_t mask = 0;
-    std::uint32_t tailMask = 0;
-};
-
 } // namespace
 
 int AbstractFilter::FilterBack(const int * /*backRow*/, int & /*wrongCount*/)
@@ -118,15 +121,193 @@ void AbstractFilter::SetCommonProp(const DataMap &conditions, int positions, int
     PrepareClassTables();
 }
 
+// Counts and sums of a row's number classes, made in one pass for the shape tests.
+struct AbstractFilter::RowShape {
+    int sum = 0, smallest = 0, largest = 0;
+    int odd = 0, big = 0, prime = 0;
+    std::uint64_t counts = 0;
+    int route[3] = {0, 0, 0};
+    int area[3] = {0, 0, 0};
+    int tailDigitSum = 0;
+    // Sums by class: quotient by bigStart 0 and 1 (2: any other), odd/even, seed-rule prime and
+    // composite, routes.
+    int quotientSum[3] = {0, 0, 0};
+    int paritySum[2] = {0, 0};
+    int seedPrimeSum[2] = {0, 0};
+    int routeSum[3] = {0, 0, 0};
+    std::uint64_t mask = 0;
+    std::uint32_t tailMask = 0;
+    std::uint64_t tailCounts = 0; // one 4-bit count per last digit 0-9
+    bool ascending = true; // strictly ascending: distinct numbers in order
+};
+
+AbstractFilter::NumberClass AbstractFilter::ComputeClass(int v) const
+{
+    int quotient = bigStart != 0 ? v / bigStart : 2;
+    NumberClass c{static_cast<std::uint8_t>(std::abs(v) % 2),
+                       static_cast<std::uint8_t>(v >= bigStart),
+                       static_cast<std::uint8_t>(IsPrimeBySet(v)),
+                       static_cast<std::uint8_t>(((v % 3) + 3) % 3),
+                       static_cast<std::uint8_t>(v <= areaWidth ? 0 : v <= 2 * areaWidth ? 1 : 2),
+                       static_cast<std::uint8_t>(quotient == 0 || quotient == 1 ? quotient : 2),
+                       static_cast<std::uint8_t>(IsPrimeBySeeds(v)),
+                       static_cast<std::uint8_t>(std::abs(v) % 10),
+                       static_cast<std::uint8_t>(util.GetWuXing(v, mode) < 0 ? kNoElement : util.GetWuXing(v, mode)),
+                       0};
+    c.counts = PackCounts(c);
+    return c;
+}
+
+std::uint64_t AbstractFilter::PackCounts(const NumberClass &c)
+{
+    auto field = [](int index) { return std::uint64_t{1} << (4 * index); };
+    return (c.odd ? field(0) : 0) | (c.big ? field(1) : 0) | (c.prime ? field(2) : 0) | field(3 + c.route) |
+           field(6 + c.area) | (c.element < 5 ? field(9 + c.element) : 0);
+}
+
 void AbstractFilter::PrepareClassTables()
 {
     for (int v = 0; v < static_cast<int>(classes_.size()); ++v) {
+        int quotient = bigStart != 0 ? v / bigStart : 2;
         classes_[v] = NumberClass{static_cast<std::uint8_t>(v % 2),
                                   static_cast<std::uint8_t>(v >= bigStart),
                                   static_cast<std::uint8_t>(IsPrimeBySet(v)),
                                   static_cast<std::uint8_t>(v % 3),
-                                  static_cast<std::uint8_t>(v <= areaWidth ? 0 : v <= 2 * areaWidth ? 1 : 2)};
+                                  static_cast<std::uint8_t>(v <= areaWidth ? 0 : v <= 2 * areaWidth ? 1 : 2),
+                                  static_cast<std::uint8_t>(quotient == 0 || quotient == 1 ? quotient : 2),
+                                  static_cast<std::uint8_t>(IsPrimeBySeeds(v)),
+                                  static_cast<std::uint8_t>(v % 10),
+                                  static_cast<std::uint8_t>(util.GetWuXing(v, mode) < 0 ? kNoElement
+                                                                                          : util.GetWuXing(v, mode)),
+                                  0};
+        classes_[v].counts = PackCounts(classes_[v]);
     }
+}
+
+void AbstractFilter::PlanFirstLevelTests()
+{
+    plan_.clear();
+    auto plan = [this](Test test, const Condition &c, int index = 0) {
+        if (c.enabled()) {
+            plan_.push_back(PlannedTest{test, static_cast<std::uint8_t>(index), &c});
+        }
+    };
+    fixedPositions_.clear();
+    for (int i = 0; i < positionCount; ++i) {
+        if (pos[i].enabled()) {
+            fixedPositions_.push_back(i);
+        }
+    }
+    anyBankerGroup_ = std::any_of(danMa.begin(), danMa.end(), [](const Condition &g) { return g.enabled(); });
+    plan(Test::Span, kuaDu);
+    plan(Test::Sum, heZhi);
+    plan(Test::SumTail, heZhiTail);
+    plan(Test::TailSum, tailSum);
+    plan(Test::Average, average);
+    plan(Test::Killed, feiMa);
+    plan(Test::BigSmallRate, bigSmallRate);
+    plan(Test::OddEvenRate, oddEvenRate);
+    plan(Test::ZhiHeRate, zhiHeRate);
+    plan(Test::LuShuRate, luShuRate);
+    plan(Test::ThreeAreaRate, threeAreaRate);
+    plan(Test::Maximum, maximumNum);
+    plan(Test::Minimum, minimumNum);
+    plan(Test::LastNum, lastNum);
+    plan(Test::AllInside, shaZuHeOne);
+    plan(Test::AllInside, shaZuHeTwo);
+    plan(Test::LianMa, lianMa);
+    for (int i = 0; i < static_cast<int>(shapeSum.size()); ++i) {
+        plan(Test::ShapeSum, shapeSum[i], i);
+    }
+    plan(Test::BiggestLag, linHaoLag);
+    plan(Test::Ac, acValue);
+    plan(Test::Tail, tail);
+    plan(Test::SameTail, sameTail);
+    plan(Test::SameTailNum, sameTailNum);
+    for (int r = 0; r < 3; ++r) {
+        plan(Test::RouteCount, luShuNum[r], r);
+    }
+    for (int e = 0; e < 5; ++e) {
+        plan(Test::WuXingCount, wuXingNum[e], e);
+    }
+    for (int p = 0; p < pairCount; ++p) {
+        plan(Test::PairSum, erWeiHe[p], p);
+        plan(Test::PairDifference, erWeiCha[p], p);
+        plan(Test::PairCode, erWeiMa[p], p);
+    }
+    for (int g = 0; g < customGroupCount; ++g) {
+        plan(Test::CustomGroup, ziDingYi[g], g);
+    }
+    needsClassSums_ = std::any_of(plan_.begin(), plan_.end(), [](const PlannedTest &t) { return t.test == Test::ShapeSum; });
+}
+
+std::uint32_t AbstractFilter::RepeatedTails(std::uint64_t tailCounts)
+{
+    std::uint32_t repeated = 0;
+    for (int digit = 0; digit < 10; ++digit) {
+        if (((tailCounts >> (4 * digit)) & 15U) >= 2) {
+            repeated |= 1U << digit;
+        }
+    }
+    return repeated;
+}
+
+int AbstractFilter::DistinctDifferences(const int *row, int n, const RowShape &s)
+{
+    if (s.smallest >= 0 && s.largest < 64) {
+        // Shifting the row's number mask down by each of its numbers puts a bit at every
+        // difference to a larger number; a difference of 0 exists when a number repeats.
+        std::uint64_t differences = 0;
+        for (int i = 0; i < n; ++i) {
+            differences |= s.mask >> row[i];
+        }
+        differences &= ~std::uint64_t{1};
+        if (CountBits(s.mask) < n) {
+            differences |= 1;
+        }
+        return CountBits(differences);
+    }
+    std::vector<int> seen;
+    for (int i = 0; i < n; ++i) {
+        for (int j = i + 1; j < n; ++j) {
+            int d = std::abs(row[i] - row[j]);
+            if (std::find(seen.begin(), seen.end(), d) == seen.end()) {
+                seen.push_back(d);
+            }
+        }
+    }
+    return static_cast<int>(seen.size());
+}
+
+int AbstractFilter::RunCodeOfAscending(const int *row, int n, const RowShape &s)
+{
+    int runsOfSize[kMaxPositions + 2] = {};
+    if (s.ascending && s.smallest >= 0 && s.largest < 64) {
+        // In the number mask a run of L consecutive numbers is a run of L bits; and-ing the mask
+        // with itself shifted by one leaves a run of L - 1 bits for every run of two or more.
+        std::uint64_t pairs = s.mask & (s.mask >> 1);
+        while (pairs != 0) {
+            int start = __builtin_ctzll(pairs);
+            std::uint64_t rest = ~(pairs >> start);
+            int length = rest == 0 ? 64 - start : __builtin_ctzll(rest);
+            ++runsOfSize[std::min(length + 1, kMaxPositions + 1)];
+            pairs &= ~(((length >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << length) - 1)) << start);
+        }
+    } else {
+        // Runs of numbers differing by 1 in the order held.
+        int length = 1;
+        for (int i = 1; i <= n; ++i) {
+            if (i < n && row[i] - row[i - 1] == 1) {
+                ++length;
+                continue;
+            }
+            if (length >= 2) {
+                ++runsOfSize[std::min(length, kMaxPositions + 1)];
+            }
+            length = 1;
+        }
+    }
+    return GroupCode(runsOfSize, n);
 }
 
 void AbstractFilter::SetCommonIndexData(const DataMap &conditions)
@@ -172,6 +353,7 @@ void AbstractFilter::SetCommonIndexData(const DataMap &conditions)
     for (std::size_t k = 0; k < shapeSum.size(); ++k) {
         shapeSum[k].Load(conditions, kShapeSumKeys[k]);
     }
+    PlanFirstLevelTests();
 }
 
 void AbstractFilter::SetBOZLData(const DataMap &conditions)
@@ -223,6 +405,7 @@ void AbstractFilter::ReSetCommonIndexData()
     for (Condition &c : shapeSum) {
         c.Reset();
     }
+    PlanFirstLevelTests();
 }
 
 void AbstractFilter::ResetBOZLData()
@@ -235,8 +418,8 @@ void AbstractFilter::ResetBOZLData()
 
 int AbstractFilter::DingWeiFilter(const int *row) const
 {
-    for (int i = 0; i < positionCount; ++i) {
-        if (pos[i].enabled() && !pos[i].Has(row[i])) {
+    for (int i : fixedPositions_) {
+        if (!pos[i].Has(row[i])) {
             return 0;
         }
     }
@@ -246,148 +429,172 @@ int AbstractFilter::DingWeiFilter(const int *row) const
 int AbstractFilter::firstLevelFilter(const int *row, int &wrongCount) const
 {
     const int k = positionCount;
-    if (k <= 0) {
+    if (k <= 0 || (plan_.empty() && !anyBankerGroup_)) {
         return 1;
     }
     RowShape s;
     s.smallest = s.largest = row[0];
     for (int i = 0; i < k; ++i) {
-        int v = row[i];
+        const int v = row[i];
+        const NumberClass c = ClassOf(v);
         s.sum += v;
         s.smallest = std::min(s.smallest, v);
         s.largest = std::max(s.largest, v);
+        s.ascending = s.ascending && (i == 0 || v > row[i - 1]);
         s.mask |= NumberBit(v);
-        s.tailMask |= 1U << (std::abs(v) % 10);
-        NumberClass c = v >= 0 && v < static_cast<int>(classes_.size())
-                            ? classes_[v]
-                            : NumberClass{static_cast<std::uint8_t>(std::abs(v) % 2), v >= bigStart,
-                                          IsPrimeBySet(v), static_cast<std::uint8_t>(((v % 3) + 3) % 3),
-                                          static_cast<std::uint8_t>(v <= areaWidth ? 0 : v <= 2 * areaWidth ? 1 : 2)};
-        s.odd += c.odd;
-        s.big += c.big;
-        s.prime += c.prime;
-        s.route[c.route] += 1;
-        s.routeSum[c.route] += v;
-        s.area[c.area] += 1;
-        (c.odd ? s.oddSum : s.evenSum) += v;
-        int quotient = bigStart != 0 ? v / bigStart : -1;
-        if (quotient == 0 || quotient == 1) {
-            s.quotientSum[quotient] += v;
+        s.tailMask |= 1U << c.tail;
+        s.tailCounts += std::uint64_t{1} << (4 * c.tail);
+        s.tailDigitSum += c.tail;
+        s.counts += c.counts;
+    }
+    auto field = [&s](int index) { return static_cast<int>((s.counts >> (4 * index)) & 15U); };
+    s.odd = field(0);
+    s.big = field(1);
+    s.prime = field(2);
+    for (int i = 0; i < 3; ++i) {
+        s.route[i] = field(3 + i);
+        s.area[i] = field(6 + i);
+    }
+    if (needsClassSums_) {
+        for (int i = 0; i < k; ++i) {
+            const int v = row[i];
+            const NumberClass c = ClassOf(v);
+            s.routeSum[c.route] += v;
+            s.paritySum[c.odd] += v;
+            s.quotientSum[c.quotient] += v;
+            s.seedPrimeSum[c.seedPrime] += v;
         }
-        (IsPrimeBySeeds(v) ? s.primeSeedSum : s.compositeSeedSum) += v;
     }
 
     // Banker groups: at least one enabled group must be wholly in the row; never tolerated.
-    bool anyGroup = false;
-    bool groupFound = false;
-    for (const Condition &g : danMa) {
-        if (g.enabled()) {
-            anyGroup = true;
-            if ((s.mask & g.mask()) == g.mask()) {
-                groupFound = true;
-                break;
-            }
-        }
-    }
-    if (anyGroup && !groupFound) {
-        return 0;
-    }
-
-    auto member = [&](const Condition &c, int statistic) {
-        return !c.enabled() || Check(c, c.Has(statistic), wrongCount);
-    };
-    auto passes = [&](const Condition &c, auto &&test) { return !c.enabled() || Check(c, test(), wrongCount); };
-
-    int tailDigitSum = 0;
-    for (int i = 0; i < k; ++i) {
-        tailDigitSum += row[i] % 10;
-    }
-    if (!member(kuaDu, s.largest - s.smallest) || !member(heZhi, s.sum) || !member(heZhiTail, s.sum % 10) ||
-        !member(tailSum, tailDigitSum) ||
-        !member(average, static_cast<int>(static_cast<double>(s.sum) / k + 0.5)) ||
-        !passes(feiMa, [&] { return (s.mask & feiMa.mask()) == 0; }) ||
-        !member(bigSmallRate, s.big * 10 + (k - s.big)) || !member(oddEvenRate, s.odd * 10 + (k - s.odd)) ||
-        !member(zhiHeRate, s.prime * 10 + (k - s.prime)) ||
-        !member(luShuRate, s.route[0] * 100 + s.route[1] * 10 + s.route[2]) ||
-        !member(threeAreaRate, s.area[0] * 100 + s.area[1] * 10 + s.area[2]) || !member(maximumNum, s.largest) ||
-        !member(minimumNum, s.smallest) || !member(lastNum, std::popcount(s.mask & lastNum.lastMask())) ||
-        !passes(shaZuHeOne, [&] { return (s.mask & ~shaZuHeOne.mask()) != 0; }) ||
-        !passes(shaZuHeTwo, [&] { return (s.mask & ~shaZuHeTwo.mask()) != 0; })) {
-        return 0;
-    }
-    if (lianMa.enabled() && !Check(lianMa, lianMa.Has(util.GetLianMa(row, k, mode)), wrongCount)) {
-        return 0;
-    }
-    const int shapeSums[9] = {s.quotientSum[0], s.quotientSum[1], s.oddSum,      s.evenSum,    s.primeSeedSum,
-                              s.compositeSeedSum, s.routeSum[0], s.routeSum[1], s.routeSum[2]};
-    for (int i = 0; i < 9; ++i) {
-        if (!member(shapeSum[i], shapeSums[i])) {
+    if (anyBankerGroup_) {
+        bool groupFound = std::any_of(danMa.begin(), danMa.end(), [&](const Condition &g) {
+            return g.enabled() && (s.mask & g.mask()) == g.mask();
+        });
+        if (!groupFound) {
             return 0;
         }
     }
-    if (linHaoLag.enabled() && !Check(linHaoLag, linHaoLag.Has(util.GetBiggestLag(row, k)), wrongCount)) {
-        return 0;
-    }
-    if (acValue.enabled()) {
-        std::uint64_t differences = 0;
-        for (int i = 0; i < k; ++i) {
-            for (int j = i + 1; j < k; ++j) {
-                differences |= NumberBit(std::abs(row[i] - row[j]));
-            }
-        }
-        if (!Check(acValue, acValue.Has(std::popcount(differences) - (k - 1)), wrongCount)) {
-            return 0;
-        }
-    }
-    if (!passes(tail, [&] { return (s.tailMask & ~static_cast<std::uint32_t>(tail.mask())) == 0; })) {
-        return 0;
-    }
-    if (sameTail.enabled()) {
-        const Data &d = sameTail.data();
-        bool found = util.CheckOnlySameTail(d.nums.data(), static_cast<int>(d.nums.size()), row, k) != 0;
-        if (!Check(sameTail, sameTail.include() ? found : !found, wrongCount)) {
-            return 0;
-        }
-    }
-    if (sameTailNum.enabled()) {
-        const Data &d = sameTailNum.data();
-        if (!Check(sameTailNum, util.CheckSameTailNum(d.nums.data(), static_cast<int>(d.nums.size()), row, k) != 0,
-                   wrongCount)) {
-            return 0;
-        }
-    }
-    for (int r = 0; r < 3; ++r) {
-        if (!member(luShuNum[r], s.route[r])) {
-            return 0;
-        }
-    }
-    for (int e = 0; e < 5; ++e) {
-        if (wuXingNum[e].enabled() &&
-            !Check(wuXingNum[e], wuXingNum[e].Has(util.GetWuXingNum(row, k, e, mode)), wrongCount)) {
-            return 0;
-        }
-    }
-    for (int p = 0; p < pairCount; ++p) {
-        int a = row[pairs[p][0]];
-        int b = row[pairs[p][1]];
-        if (!member(erWeiHe[p], a + b) || !member(erWeiCha[p], std::abs(b - a))) {
-            return 0;
-        }
-        if (erWeiMa[p].enabled()) {
-            wchar_t text[32];
-            wchar_t *end = AppendDecimal(AppendDecimal(text, std::min(a, b)), std::max(a, b));
-            if (!Check(erWeiMa[p], erWeiMa[p].HasText(std::wstring_view(text, end - text)), wrongCount)) {
-                return 0;
-            }
-        }
-    }
-    for (int g = 0; g < customGroupCount; ++g) {
-        const Condition &c = ziDingYi[g];
-        if (c.enabled() && !Check(c, c.Allows(std::popcount(s.mask & c.mask())), wrongCount)) {
+    for (const PlannedTest &t : plan_) {
+        if (!RunPlannedTest(t, row, s, wrongCount)) {
             return 0;
         }
     }
     return 1;
+}
+
+inline bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row, const RowShape &s, int &wrongCount) const
+{
+    const Condition &c = *t.condition;
+    const int k = positionCount;
+    bool passed = true;
+    switch (t.test) {
+    case Test::Span:
+        passed = c.Has(s.largest - s.smallest);
+        break;
+    case Test::Sum:
+        passed = c.Has(s.sum);
+        break;
+    case Test::SumTail:
+        passed = c.Has(s.sum % 10);
+        break;
+    case Test::TailSum:
+        passed = c.Has(s.tailDigitSum);
+        break;
+    case Test::Average:
+        passed = c.Has(static_cast<int>(static_cast<double>(s.sum) / k + 0.5));
+        break;
+    case Test::Killed:
+        passed = (s.mask & c.mask()) == 0;
+        break;
+    case Test::BigSmallRate:
+        passed = c.Has(s.big * 10 + (k - s.big));
+        break;
+    case Test::OddEvenRate:
+        passed = c.Has(s.odd * 10 + (k - s.odd));
+        break;
+    case Test::ZhiHeRate:
+        passed = c.Has(s.prime * 10 + (k - s.prime));
+        break;
+    case Test::LuShuRate:
+        passed = c.Has(s.route[0] * 100 + s.route[1] * 10 + s.route[2]);
+        break;
+    case Test::ThreeAreaRate:
+        passed = c.Has(s.area[0] * 100 + s.area[1] * 10 + s.area[2]);
+        break;
+    case Test::Maximum:
+        passed = c.Has(s.largest);
+        break;
+    case Test::Minimum:
+        passed = c.Has(s.smallest);
+        break;
+    case Test::LastNum:
+        passed = c.Has(CountBits(s.mask & c.lastMask()));
+        break;
+    case Test::AllInside:
+        passed = (s.mask & ~c.mask()) != 0;
+        break;
+    case Test::LianMa:
+        // Lotto rows are held ascending: their run code takes one pass. Digit rows (and short
+        // rows, which count neighbour pairs instead) take the general path.
+        passed = c.Has(mode != 0 && k >= 4 && k <= 7 ? RunCodeOfAscending(row, k, s) : util.GetLianMa(row, k, mode));
+        break;
+    case Test::ShapeSum: {
+        const int sums[9] = {s.quotientSum[0], s.quotientSum[1], s.paritySum[1], s.paritySum[0], s.seedPrimeSum[1],
+                             s.seedPrimeSum[0], s.routeSum[0],   s.routeSum[1],  s.routeSum[2]};
+        passed = c.Has(sums[t.index]);
+        break;
+    }
+    case Test::BiggestLag:
+        passed = c.Has(util.GetBiggestLag(row, k));
+        break;
+    case Test::Ac:
+        passed = c.Has(DistinctDifferences(row, k, s) - (k - 1));
+        break;
+    case Test::Tail:
+        passed = (s.tailMask & ~static_cast<std::uint32_t>(c.mask())) == 0;
+        break;
+    case Test::SameTail: {
+        // A chosen tail shared by two or more numbers, or -1 chosen and all tails different.
+        std::uint32_t repeated = RepeatedTails(s.tailCounts);
+        bool found = (repeated & static_cast<std::uint32_t>(c.mask())) != 0 || (repeated == 0 && c.Has(-1));
+        passed = c.include() ? found : !found;
+        break;
+    }
+    case Test::SameTailNum: {
+        int groupsOfSize[kMaxPositions + 1] = {};
+        for (int digit = 0; digit < 10; ++digit) {
+            int count = static_cast<int>((s.tailCounts >> (4 * digit)) & 15U);
+            if (count >= 2) {
+                ++groupsOfSize[std::min(count, kMaxPositions)];
+            }
+        }
+        passed = c.Has(GroupCode(groupsOfSize, kMaxPositions));
+        break;
+    }
+    case Test::RouteCount:
+        passed = c.Has(s.route[t.index]);
+        break;
+    case Test::WuXingCount:
+        passed = c.Has(static_cast<int>((s.counts >> (4 * (9 + t.index))) & 15U));
+        break;
+    case Test::PairSum:
+        passed = c.Has(row[pairs[t.index][0]] + row[pairs[t.index][1]]);
+        break;
+    case Test::PairDifference:
+        passed = c.Has(std::abs(row[pairs[t.index][1]] - row[pairs[t.index][0]]));
+        break;
+    case Test::PairCode: {
+        int a = row[pairs[t.index][0]];
+        int b = row[pairs[t.index][1]];
+        passed = c.HasPairCode(std::min(a, b), std::max(a, b));
+        break;
+    }
+    case Test::CustomGroup:
+        passed = c.Allows(CountBits(s.mask & c.mask()));
+        break;
+    }
+    return passed || Tolerate(c, wrongCount);
 }
 
 int AbstractFilter::BOZLFilter(const int *row, int &wrongCount) const

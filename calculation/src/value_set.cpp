@@ -18,6 +18,7 @@ IntSet::IntSet(const std::vector<int> &values)
     if (span > kMaxBitSpan) {
         sorted_ = values;
         std::sort(sorted_.begin(), sorted_.end());
+        useSorted_ = true;
         return;
     }
     low_ = *lowIt;

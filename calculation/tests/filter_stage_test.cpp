@@ -161,6 +161,39 @@ TEST(FilterStageTest, MembershipConditionsTestTheirStatistic)
     }
 }
 
+// The same-tail conditions against the checks they stand for, over rows with many shared tails.
+TEST(FilterStageTest, SameTailConditionsMatchTheirChecks)
+{
+    std::mt19937 rng(99);
+    CCalculationUtil util;
+    struct Case {
+        const wchar_t *key;
+        std::vector<int> allowed;
+    };
+    const Case cases[] = {
+        {L"sameTail", {1, 3}},  {L"sameTail", {-1}},   {L"sameTail", {0, -1, 7}},
+        {L"sameTailNum", {0}},  {L"sameTailNum", {12, 22}}, {L"sameTailNum", {13, 1213, 32}},
+    };
+    for (int n : {5, 7}) {
+        StageHarness harness({n, 0, 18, 12, 1});
+        for (const Case &c : cases) {
+            SCOPED_TRACE(testing::Message() << n << " " << basekit::CStrW2CStrA(c.key));
+            std::set<int> allowed(c.allowed.begin(), c.allowed.end());
+            ConditionMap m(L"dataSourceNew", L"", 0);
+            m.Set(c.key, Join(allowed));
+            harness.Load(m);
+            for (int i = 0; i < 500; ++i) {
+                std::vector<int> row = RandomLottoRow(rng, n, 35);
+                int count = static_cast<int>(c.allowed.size());
+                bool expected = std::wstring(c.key) == L"sameTail"
+                                    ? util.CheckOnlySameTail(c.allowed.data(), count, row.data(), n) != 0
+                                    : util.CheckSameTailNum(c.allowed.data(), count, row.data(), n) != 0;
+                ASSERT_EQ(harness.Accepts(row), expected);
+            }
+        }
+    }
+}
+
 TEST(FilterStageTest, SetTestsOfTheFirstStage)
 {
     StageHarness harness({5, 0, 18, 12, 1});

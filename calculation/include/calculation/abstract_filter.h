@@ -31,8 +31,9 @@ public:
 
     AbstractFilter() = default;
     virtual ~AbstractFilter() = default;
-    AbstractFilter(const AbstractFilter &) = default;
-    AbstractFilter &operator=(const AbstractFilter &) = default;
+    // A stage's test plan points at its own conditions, so stages are not copied.
+    AbstractFilter(const AbstractFilter &) = delete;
+    AbstractFilter &operator=(const AbstractFilter &) = delete;
 
     /// Reads the conditions this stage understands.
     virtual void SetFilterData(const DataMap &conditions) = 0;
@@ -110,9 +111,44 @@ private:
     // are one table lookup per number.
     void PrepareClassTables();
     struct NumberClass {
-        std::uint8_t odd, big, prime, route, area;
+        std::uint8_t odd, big, prime, route, area, quotient, seedPrime, tail, element;
+        // The class counts this number adds to a row, one 4-bit field each (a row has at most
+        // ten numbers): odd, big, prime, routes 0-2, areas 0-2, five elements 0-4.
+        std::uint64_t counts;
     };
+    static std::uint64_t PackCounts(const NumberClass &c);
+    struct RowShape;
+    NumberClass ClassOf(int v) const
+    {
+        return v >= 0 && v < static_cast<int>(classes_.size()) ? classes_[v] : ComputeClass(v);
+    }
+    NumberClass ComputeClass(int v) const;
+    /// The last digits that two or more numbers share, as a bit per digit.
+    static std::uint32_t RepeatedTails(std::uint64_t tailCounts);
+    /// How many different absolute differences the pairs of the row's numbers have.
+    static int DistinctDifferences(const int *row, int n, const RowShape &s);
+    /// The consecutive-number class of a row held ascending (lotto rows), in one pass.
+    static int RunCodeOfAscending(const int *row, int n, const RowShape &s);
     std::array<NumberClass, 64> classes_{};
+
+    // The enabled tests of firstLevelFilter in their fixed order, planned once per load so that a
+    // candidate only meets the conditions the user chose.
+    enum class Test : std::uint8_t {
+        Span, Sum, SumTail, TailSum, Average, Killed, BigSmallRate, OddEvenRate, ZhiHeRate, LuShuRate,
+        ThreeAreaRate, Maximum, Minimum, LastNum, AllInside, LianMa, ShapeSum, BiggestLag, Ac, Tail,
+        SameTail, SameTailNum, RouteCount, WuXingCount, PairSum, PairDifference, PairCode, CustomGroup
+    };
+    struct PlannedTest {
+        Test test;
+        std::uint8_t index;
+        const Condition *condition;
+    };
+    void PlanFirstLevelTests();
+    bool RunPlannedTest(const PlannedTest &t, const int *row, const RowShape &s, int &wrongCount) const;
+    std::vector<PlannedTest> plan_;
+    std::vector<int> fixedPositions_; // positions whose "pos" condition is enabled
+    bool anyBankerGroup_ = false;
+    bool needsClassSums_ = false;
     std::array<Condition, 12> numConditions_; // numFilter's conditions: no loader fills them
 };
 

@@ -15,6 +15,8 @@ CALCULATION_EXPORT const Data &LookupCondition(const DataMap &conditions, const 
 
 class CALCULATION_EXPORT Condition {
 public:
+    static constexpr int kPairBase = 1024;
+
     /// Copies the entry of key and prepares its membership sets.
     void Load(const DataMap &conditions, const std::wstring &key);
     /// Takes a condition value as it stands (for conditions a stage builds itself).
@@ -35,6 +37,9 @@ public:
     bool HasText(std::wstring_view text) const { return texts_.contains(text); }
     /// The last draw's numbers ("lastNum" keys) 0..63 as a bit mask.
     std::uint64_t lastMask() const { return lastMask_; }
+    /// The pair (smaller, larger) is written as one of the condition's texts, the two numbers
+    /// run together ("112" for 1 and 12, or for 11 and 2): the test of two-position codes.
+    bool HasPairCode(int smaller, int larger) const;
     /// Allowed counts of a custom group ("ziDingYi").
     bool Allows(int count) const { return allowed_.contains(count); }
 
@@ -46,6 +51,7 @@ private:
     IntSet numbers_;
     IntSet allowed_;
     TextSet texts_;
+    IntSet pairCodes_; // every (smaller, larger) whose text is one of texts_, as smaller * kPairBase + larger
     std::uint64_t mask_ = 0;
     std::uint64_t lastMask_ = 0;
 };

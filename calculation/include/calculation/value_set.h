@@ -20,7 +20,7 @@ public:
 
     bool contains(int value) const
     {
-        if (!sorted_.empty()) {
+        if (useSorted_) {
             return containsSorted(value);
         }
         auto offset = static_cast<std::uint64_t>(static_cast<std::int64_t>(value) - low_);
@@ -35,7 +35,17 @@ private:
     std::uint64_t bitCount_ = 0;
     std::vector<std::uint64_t> bits_;
     std::vector<int> sorted_;
+    bool useSorted_ = false;
 };
+
+/// The number of set bits, without a library call on processors lacking a popcount instruction.
+inline int CountBits(std::uint64_t x)
+{
+    x = x - ((x >> 1) & 0x5555555555555555ULL);
+    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((x * 0x0101010101010101ULL) >> 56);
+}
 
 /// Numbers 0..63 as one 64-bit mask; values outside that range are left out.
 CALCULATION_EXPORT std::uint64_t NumberMask(const int *values, int count);
