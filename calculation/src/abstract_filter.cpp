@@ -230,15 +230,37 @@ void AbstractFilter::PlanFirstLevelTests()
     for (int e = 0; e < 5; ++e) {
         plan(Test::WuXingCount, wuXingNum[e], e);
     }
+    pairTables_.clear();
+    pairTables_.resize(static_cast<std::size_t>(pairCount));
     for (int p = 0; p < pairCount; ++p) {
-        plan(Test::PairSum, erWeiHe[p], p);
-        plan(Test::PairDifference, erWeiCha[p], p);
-        plan(Test::PairCode, erWeiMa[p], p);
+        if (!erWeiHe[p].enabled() && !erWeiCha[p].enabled() && !erWeiMa[p].enabled()) {
+            continue;
+        }
+        PairTable &table = pairTables_[static_cast<std::size_t>(p)];
+        for (int a = 0; a < 64; ++a) {
+            for (int b = 0; b < 64; ++b) {
+                bool all = (!erWeiHe[p].enabled() || erWeiHe[p].Has(a + b)) &&
+                           (!erWeiCha[p].enabled() || erWeiCha[p].Has(std::abs(b - a))) &&
+                           (!erWeiMa[p].enabled() || erWeiMa[p].HasPairCode(std::min(a, b), std::max(a, b)));
+                if (all) {
+                    table.pass[a] |= std::uint64_t{1} << b;
+                }
+            }
+        }
+        plan_.push_back(PlannedTest{Test::Pair, static_cast<std::uint8_t>(p), &erWeiHe[p]});
     }
     for (int g = 0; g < customGroupCount; ++g) {
         plan(Test::CustomGroup, ziDingYi[g], g);
     }
     needsClassSums_ = std::any_of(plan_.begin(), plan_.end(), [](const PlannedTest &t) { return t.test == Test::ShapeSum; });
+}
+
+bool AbstractFilter::PairPasses(int pair, int a, int b, int &wrongCount) const
+{
+    // In their fixed order: the sum, the difference, then the code of the two numbers.
+    auto test = [&](const Condition &c, bool passed) { return !c.enabled() || passed || Tolerate(c, wrongCount); };
+    return test(erWeiHe[pair], erWeiHe[pair].Has(a + b)) && test(erWeiCha[pair], erWeiCha[pair].Has(std::abs(b - a))) &&
+           test(erWeiMa[pair], erWeiMa[pair].HasPairCode(std::min(a, b), std::max(a, b)));
 }
 
 std::uint32_t AbstractFilter::RepeatedTails(std::uint64_t tailCounts)
@@ -578,17 +600,13 @@ inline bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row,
     case Test::WuXingCount:
         passed = c.Has(static_cast<int>((s.counts >> (4 * (9 + t.index))) & 15U));
         break;
-    case Test::PairSum:
-        passed = c.Has(row[pairs[t.index][0]] + row[pairs[t.index][1]]);
-        break;
-    case Test::PairDifference:
-        passed = c.Has(std::abs(row[pairs[t.index][1]] - row[pairs[t.index][0]]));
-        break;
-    case Test::PairCode: {
+    case Test::Pair: {
         int a = row[pairs[t.index][0]];
         int b = row[pairs[t.index][1]];
-        passed = c.HasPairCode(std::min(a, b), std::max(a, b));
-        break;
+        if (a >= 0 && a < 64 && b >= 0 && b < 64 && ((pairTables_[t.index].pass[a] >> b) & 1U) != 0) {
+            return true;
+        }
+        return PairPasses(t.index, a, b, wrongCount); // applies the tolerance itself
     }
     case Test::CustomGroup:
         passed = c.Allows(CountBits(s.mask & c.mask()));

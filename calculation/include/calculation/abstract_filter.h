@@ -136,7 +136,7 @@ private:
     enum class Test : std::uint8_t {
         Span, Sum, SumTail, TailSum, Average, Killed, BigSmallRate, OddEvenRate, ZhiHeRate, LuShuRate,
         ThreeAreaRate, Maximum, Minimum, LastNum, AllInside, LianMa, ShapeSum, BiggestLag, Ac, Tail,
-        SameTail, SameTailNum, RouteCount, WuXingCount, PairSum, PairDifference, PairCode, CustomGroup
+        SameTail, SameTailNum, RouteCount, WuXingCount, Pair, CustomGroup
     };
     struct PlannedTest {
         Test test;
@@ -145,7 +145,14 @@ private:
     };
     void PlanFirstLevelTests();
     bool RunPlannedTest(const PlannedTest &t, const int *row, const RowShape &s, int &wrongCount) const;
+    // For a pair of positions with any of its conditions enabled: bit b of pass[a] says the numbers
+    // a and b there pass all of them, so a passing pair costs one lookup.
+    struct PairTable {
+        std::array<std::uint64_t, 64> pass{};
+    };
+    bool PairPasses(int pair, int a, int b, int &wrongCount) const;
     std::vector<PlannedTest> plan_;
+    std::vector<PairTable> pairTables_;
     std::vector<int> fixedPositions_; // positions whose "pos" condition is enabled
     bool anyBankerGroup_ = false;
     bool needsClassSums_ = false;
