@@ -50,18 +50,21 @@ ConditionMap EveryCondition(ConditionMap m, int positions, int maxNumber)
     }
     // Banker groups are left out: they reject most rows at the first test, which would hide
     // the cost of all the others.
-    for (const wchar_t *key : {L"heZhiTail", L"tailSum", L"average", L"maximumNum", L"minimumNum", L"linHaoLag"}) {
+    for (const wchar_t *key :
+         {L"heZhiTail", L"tailSum", L"average", L"maximumNum", L"minimumNum", L"linHaoLag"}) {
         m.Set(key, Range(0, 400));
     }
     m.Set(L"feiMa", L"60").Set(L"shaZuHeOne", L"0").Set(L"shaZuHeTwo", L"0");
     calculation::Data last = testsupport::MakeCondition(L"lastNum", Range(0, 7));
     last.lastNums = {1, 5, 9, 13, 17, 21, 25};
     m.Put(last);
-    for (const wchar_t *key : {L"shapeSum00Small", L"shapeSum01Big", L"shapeSum02Odd", L"shapeSum03Even",
-                               L"shapeSum04Zhi", L"shapeSum05He", L"shapeSum06Lu0", L"shapeSum07Lu1", L"shapeSum08Lu2"}) {
+    for (const wchar_t *key :
+         {L"shapeSum00Small", L"shapeSum01Big", L"shapeSum02Odd", L"shapeSum03Even", L"shapeSum04Zhi",
+          L"shapeSum05He", L"shapeSum06Lu0", L"shapeSum07Lu1", L"shapeSum08Lu2"}) {
         m.Set(key, Range(0, 250));
     }
-    m.Set(L"sameTail", L"0,1,2,3,4,5,6,7,8,9,-1").Set(L"sameTailNum", L"0,12,13,14,15,16,17,22,23,32,1213,1214,1215,1314,2213");
+    m.Set(L"sameTail", L"0,1,2,3,4,5,6,7,8,9,-1")
+        .Set(L"sameTailNum", L"0,12,13,14,15,16,17,22,23,32,1213,1214,1215,1314,2213");
     for (int r = 0; r < 3; ++r) {
         m.Set(L"luShuNum" + std::to_wstring(r), Range(0, 7));
     }
@@ -77,14 +80,17 @@ ConditionMap EveryCondition(ConditionMap m, int positions, int maxNumber)
     for (int i = 0; i < positions; ++i) {
         for (int j = i + 1; j < positions; ++j) {
             std::wstring pair = std::to_wstring(i) + std::to_wstring(j);
-            m.Set(L"erWeiHe" + pair, Range(0, 80)).Set(L"erWeiCha" + pair, Range(0, 40)).Set(L"erWeiMa" + pair, codes);
+            m.Set(L"erWeiHe" + pair, Range(0, 80))
+                .Set(L"erWeiCha" + pair, Range(0, 40))
+                .Set(L"erWeiMa" + pair, codes);
         }
     }
     // The last test, the tenth custom group, keeps only rows without any of 1..10 (about one in
     // twenty-six), so every other test runs on every candidate but the run stores few rows.
     for (int g = 0; g < 10; ++g) {
         bool last = g == 9;
-        calculation::Data group = testsupport::MakeCondition(L"ziDingYi" + std::to_wstring(g), last ? Range(1, 10) : L"1,2,3");
+        calculation::Data group =
+            testsupport::MakeCondition(L"ziDingYi" + std::to_wstring(g), last ? Range(1, 10) : L"1,2,3");
         group.allowNums = last ? std::vector<int>{0} : std::vector<int>{0, 1, 2, 3};
         m.Put(group);
     }
@@ -105,8 +111,8 @@ void RunLotto(benchmark::State &state, const ConditionMap &conditions)
         candidates += 2035800; // C(30, 7)
         benchmark::DoNotOptimize(chain.resultList()->size());
     }
-    state.counters["seconds_per_candidate"] =
-        benchmark::Counter(static_cast<double>(candidates), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["seconds_per_candidate"] = benchmark::Counter(
+        static_cast<double>(candidates), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     state.counters["kept"] = static_cast<double>(chain.resultList()->size());
 }
 
@@ -148,13 +154,17 @@ void BM_Magic3StraightRun_EveryCondition(benchmark::State &state)
     std::wstring binary, ternary;
     for (int v = 0; v < 27; ++v) {
         if (v < 8) {
-            binary += (binary.empty() ? L"" : L",") + std::wstring{wchar_t(L'0' + (v >> 2)), wchar_t(L'0' + ((v >> 1) & 1)),
-                                                                  wchar_t(L'0' + (v & 1))};
+            binary += (binary.empty() ? L"" : L",") + std::wstring{wchar_t(L'0' + (v >> 2)),
+                                                                   wchar_t(L'0' + ((v >> 1) & 1)),
+                                                                   wchar_t(L'0' + (v & 1))};
         }
         ternary += (ternary.empty() ? L"" : L",") +
                    std::wstring{wchar_t(L'0' + v / 9), wchar_t(L'0' + v / 3 % 3), wchar_t(L'0' + v % 3)};
     }
-    m.Set(L"bigSmall", binary).Set(L"oddEven", binary).Set(L"zhiHe", binary).Set(L"luShu012", ternary)
+    m.Set(L"bigSmall", binary)
+        .Set(L"oddEven", binary)
+        .Set(L"zhiHe", binary)
+        .Set(L"luShu012", ternary)
         .Set(L"threeArea", ternary);
     chain->SetOldDataForRuleOut({{1, 2, 3}});
     m.Set(L"ruleOutOldData", L"0", ConditionOptions{.canBeWrong = true});
@@ -167,8 +177,8 @@ void BM_Magic3StraightRun_EveryCondition(benchmark::State &state)
         chain->Filter();
         candidates += 1000;
     }
-    state.counters["seconds_per_candidate"] =
-        benchmark::Counter(static_cast<double>(candidates), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["seconds_per_candidate"] = benchmark::Counter(
+        static_cast<double>(candidates), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     state.counters["kept"] = static_cast<double>(chain->resultList()->size());
     chain->ResetAll();
     chain->DeleteAll();

@@ -196,8 +196,8 @@ std::wstring Format(std::wstring_view format, double asDouble, long long asInteg
         return parsed.prefix;
     }
     const Conversion &conv = *parsed.conversion;
-    std::wstring body = IsFloatLetter(conv.letter) ? FormatDouble(conv, asDouble)
-                                                  : FormatInteger(conv, asInteger);
+    std::wstring body =
+        IsFloatLetter(conv.letter) ? FormatDouble(conv, asDouble) : FormatInteger(conv, asInteger);
     return parsed.prefix + body + parsed.suffix;
 }
 

@@ -27,8 +27,8 @@ IconvHandle OpenConverter(const std::string &to, const std::string &from)
 
 // Runs iconv over the whole input. An input sequence that does not convert is skipped by one
 // unit and `replacement` is written in its place, so the conversion never fails half way.
-std::string Convert(const std::string &to, const std::string &from, const char *input,
-                    size_t inputBytes, size_t unitBytes, std::string_view replacement)
+std::string Convert(const std::string &to, const std::string &from, const char *input, size_t inputBytes,
+                    size_t unitBytes, std::string_view replacement)
 {
     IconvHandle cd = OpenConverter(to, from);
     if (!cd) {
@@ -98,8 +98,8 @@ std::string WideToNarrow(std::wstring_view text, const std::string &to)
     if (text.empty()) {
         return {};
     }
-    return Convert(to, kWideName, reinterpret_cast<const char *>(text.data()),
-                   text.size() * sizeof(wchar_t), sizeof(wchar_t), "?");
+    return Convert(to, kWideName, reinterpret_cast<const char *>(text.data()), text.size() * sizeof(wchar_t),
+                   sizeof(wchar_t), "?");
 }
 
 // Text stops at its first NUL, as the C strings of the original interfaces did.
@@ -142,12 +142,30 @@ std::wstring CStrA2CStrW(std::string_view text, unsigned codePage)
     return NarrowToWide(UpToNul(text), CodePageName(codePage));
 }
 
-std::string CStrW2String(std::wstring_view text) { return CStrW2CStrA(text); }
-std::wstring UTF8ToUnicode(std::string_view utf8) { return CStrA2CStrW(utf8); }
-std::string UnicodeToUTF8Str(std::wstring_view text) { return CStrW2CStrA(text); }
-std::string UnicodeToUTF8Chars(std::wstring_view text) { return CStrW2CStrA(text); }
-std::wstring ANSIToUnicode(std::string_view ansi) { return CStrA2CStrW(ansi); }
-std::string UnicodeToANSI(std::wstring_view text) { return CStrW2CStrA(text); }
+std::string CStrW2String(std::wstring_view text)
+{
+    return CStrW2CStrA(text);
+}
+std::wstring UTF8ToUnicode(std::string_view utf8)
+{
+    return CStrA2CStrW(utf8);
+}
+std::string UnicodeToUTF8Str(std::wstring_view text)
+{
+    return CStrW2CStrA(text);
+}
+std::string UnicodeToUTF8Chars(std::wstring_view text)
+{
+    return CStrW2CStrA(text);
+}
+std::wstring ANSIToUnicode(std::string_view ansi)
+{
+    return CStrA2CStrW(ansi);
+}
+std::string UnicodeToANSI(std::wstring_view text)
+{
+    return CStrW2CStrA(text);
+}
 
 bool IsValidUtf8(std::string_view bytes)
 {

@@ -10,10 +10,10 @@ namespace calculation {
 namespace {
 
 const wchar_t *const kSingleKeys[] = {
-    L"kuaDu",   L"heZhi",      L"tailSum",  L"heZhiTail",   L"feiMa",        L"bigSmallRate", L"oddEvenRate",
-    L"zhiHeRate", L"luShuRate", L"threeAreaRate", L"lianMa", L"acValue",     L"average",      L"linHaoLag",
-    L"tail",    L"sameTail",   L"sameTailNum", L"onlySameTail", L"lastNum",  L"maximumNum",   L"minimumNum",
-    L"shaZuHeOne", L"shaZuHeTwo"};
+    L"kuaDu",       L"heZhi",      L"tailSum",    L"heZhiTail",     L"feiMa",       L"bigSmallRate",
+    L"oddEvenRate", L"zhiHeRate",  L"luShuRate",  L"threeAreaRate", L"lianMa",      L"acValue",
+    L"average",     L"linHaoLag",  L"tail",       L"sameTail",      L"sameTailNum", L"onlySameTail",
+    L"lastNum",     L"maximumNum", L"minimumNum", L"shaZuHeOne",    L"shaZuHeTwo"};
 
 const wchar_t *const kShapeSumKeys[] = {L"shapeSum00Small", L"shapeSum01Big", L"shapeSum02Odd",
                                         L"shapeSum03Even",  L"shapeSum04Zhi", L"shapeSum05He",
@@ -37,7 +37,18 @@ int GroupCode(const int *groupsOfSize, int largestSize)
 bool IsPrimeBySet(int v)
 {
     switch (v) {
-    case 1: case 2: case 3: case 5: case 7: case 11: case 13: case 17: case 19: case 23: case 29: case 31:
+    case 1:
+    case 2:
+    case 3:
+    case 5:
+    case 7:
+    case 11:
+    case 13:
+    case 17:
+    case 19:
+    case 23:
+    case 29:
+    case 31:
         return true;
     default:
         return false;
@@ -138,22 +149,25 @@ struct AbstractFilter::RowShape {
     std::uint64_t mask = 0;
     std::uint32_t tailMask = 0;
     std::uint64_t tailCounts = 0; // one 4-bit count per last digit 0-9
-    bool ascending = true; // strictly ascending: distinct numbers in order
+    bool ascending = true;        // strictly ascending: distinct numbers in order
 };
 
 AbstractFilter::NumberClass AbstractFilter::ComputeClass(int v) const
 {
     int quotient = bigStart != 0 ? v / bigStart : 2;
-    NumberClass c{static_cast<std::uint8_t>(std::abs(v) % 2),
-                       static_cast<std::uint8_t>(v >= bigStart),
-                       static_cast<std::uint8_t>(IsPrimeBySet(v)),
-                       static_cast<std::uint8_t>(((v % 3) + 3) % 3),
-                       static_cast<std::uint8_t>(v <= areaWidth ? 0 : v <= 2 * areaWidth ? 1 : 2),
-                       static_cast<std::uint8_t>(quotient == 0 || quotient == 1 ? quotient : 2),
-                       static_cast<std::uint8_t>(IsPrimeBySeeds(v)),
-                       static_cast<std::uint8_t>(std::abs(v) % 10),
-                       static_cast<std::uint8_t>(util.GetWuXing(v, mode) < 0 ? kNoElement : util.GetWuXing(v, mode)),
-                       0};
+    NumberClass c{
+        static_cast<std::uint8_t>(std::abs(v) % 2),
+        static_cast<std::uint8_t>(v >= bigStart),
+        static_cast<std::uint8_t>(IsPrimeBySet(v)),
+        static_cast<std::uint8_t>(((v % 3) + 3) % 3),
+        static_cast<std::uint8_t>(v <= areaWidth       ? 0
+                                  : v <= 2 * areaWidth ? 1
+                                                       : 2),
+        static_cast<std::uint8_t>(quotient == 0 || quotient == 1 ? quotient : 2),
+        static_cast<std::uint8_t>(IsPrimeBySeeds(v)),
+        static_cast<std::uint8_t>(std::abs(v) % 10),
+        static_cast<std::uint8_t>(util.GetWuXing(v, mode) < 0 ? kNoElement : util.GetWuXing(v, mode)),
+        0};
     c.counts = PackCounts(c);
     return c;
 }
@@ -169,17 +183,19 @@ void AbstractFilter::PrepareClassTables()
 {
     for (int v = 0; v < static_cast<int>(classes_.size()); ++v) {
         int quotient = bigStart != 0 ? v / bigStart : 2;
-        classes_[v] = NumberClass{static_cast<std::uint8_t>(v % 2),
-                                  static_cast<std::uint8_t>(v >= bigStart),
-                                  static_cast<std::uint8_t>(IsPrimeBySet(v)),
-                                  static_cast<std::uint8_t>(v % 3),
-                                  static_cast<std::uint8_t>(v <= areaWidth ? 0 : v <= 2 * areaWidth ? 1 : 2),
-                                  static_cast<std::uint8_t>(quotient == 0 || quotient == 1 ? quotient : 2),
-                                  static_cast<std::uint8_t>(IsPrimeBySeeds(v)),
-                                  static_cast<std::uint8_t>(v % 10),
-                                  static_cast<std::uint8_t>(util.GetWuXing(v, mode) < 0 ? kNoElement
-                                                                                          : util.GetWuXing(v, mode)),
-                                  0};
+        classes_[v] = NumberClass{
+            static_cast<std::uint8_t>(v % 2),
+            static_cast<std::uint8_t>(v >= bigStart),
+            static_cast<std::uint8_t>(IsPrimeBySet(v)),
+            static_cast<std::uint8_t>(v % 3),
+            static_cast<std::uint8_t>(v <= areaWidth       ? 0
+                                      : v <= 2 * areaWidth ? 1
+                                                           : 2),
+            static_cast<std::uint8_t>(quotient == 0 || quotient == 1 ? quotient : 2),
+            static_cast<std::uint8_t>(IsPrimeBySeeds(v)),
+            static_cast<std::uint8_t>(v % 10),
+            static_cast<std::uint8_t>(util.GetWuXing(v, mode) < 0 ? kNoElement : util.GetWuXing(v, mode)),
+            0};
         classes_[v].counts = PackCounts(classes_[v]);
     }
 }
@@ -252,14 +268,18 @@ void AbstractFilter::PlanFirstLevelTests()
     for (int g = 0; g < customGroupCount; ++g) {
         plan(Test::CustomGroup, ziDingYi[g], g);
     }
-    needsClassSums_ = std::any_of(plan_.begin(), plan_.end(), [](const PlannedTest &t) { return t.test == Test::ShapeSum; });
+    needsClassSums_ = std::any_of(plan_.begin(), plan_.end(),
+                                  [](const PlannedTest &t) { return t.test == Test::ShapeSum; });
 }
 
 bool AbstractFilter::PairPasses(int pair, int a, int b, int &wrongCount) const
 {
     // In their fixed order: the sum, the difference, then the code of the two numbers.
-    auto test = [&](const Condition &c, bool passed) { return !c.enabled() || passed || Tolerate(c, wrongCount); };
-    return test(erWeiHe[pair], erWeiHe[pair].Has(a + b)) && test(erWeiCha[pair], erWeiCha[pair].Has(std::abs(b - a))) &&
+    auto test = [&](const Condition &c, bool passed) {
+        return !c.enabled() || passed || Tolerate(c, wrongCount);
+    };
+    return test(erWeiHe[pair], erWeiHe[pair].Has(a + b)) &&
+           test(erWeiCha[pair], erWeiCha[pair].Has(std::abs(b - a))) &&
            test(erWeiMa[pair], erWeiMa[pair].HasPairCode(std::min(a, b), std::max(a, b)));
 }
 
@@ -364,10 +384,11 @@ void AbstractFilter::SetCommonIndexData(const DataMap &conditions)
         luShuNum[r].Load(conditions, IndexedKey(L"luShuNum", r));
         erWeiSameTail[r].Load(conditions, IndexedKey(L"erWeiSameTail", r + 2));
     }
-    Condition *singles[] = {&kuaDu,      &heZhi,      &tailSum,    &heZhiTail, &feiMa,    &bigSmallRate,
-                            &oddEvenRate, &zhiHeRate, &luShuRate,  &threeAreaRate, &lianMa, &acValue,
-                            &average,    &linHaoLag,  &tail,       &sameTail,  &sameTailNum, &onlySameTail,
-                            &lastNum,    &maximumNum, &minimumNum, &shaZuHeOne, &shaZuHeTwo};
+    Condition *singles[] = {&kuaDu,        &heZhi,       &tailSum,      &heZhiTail, &feiMa,
+                            &bigSmallRate, &oddEvenRate, &zhiHeRate,    &luShuRate, &threeAreaRate,
+                            &lianMa,       &acValue,     &average,      &linHaoLag, &tail,
+                            &sameTail,     &sameTailNum, &onlySameTail, &lastNum,   &maximumNum,
+                            &minimumNum,   &shaZuHeOne,  &shaZuHeTwo};
     static_assert(std::size(singles) == std::size(kSingleKeys));
     for (std::size_t k = 0; k < std::size(kSingleKeys); ++k) {
         singles[k]->Load(conditions, kSingleKeys[k]);
@@ -417,10 +438,11 @@ void AbstractFilter::ReSetCommonIndexData()
         luShuNum[r].Reset();
         erWeiSameTail[r].Reset();
     }
-    Condition *singles[] = {&kuaDu,      &heZhi,      &tailSum,    &heZhiTail, &feiMa,    &bigSmallRate,
-                            &oddEvenRate, &zhiHeRate, &luShuRate,  &threeAreaRate, &lianMa, &acValue,
-                            &average,    &linHaoLag,  &tail,       &sameTail,  &sameTailNum, &onlySameTail,
-                            &lastNum,    &maximumNum, &minimumNum, &shaZuHeOne, &shaZuHeTwo};
+    Condition *singles[] = {&kuaDu,        &heZhi,       &tailSum,      &heZhiTail, &feiMa,
+                            &bigSmallRate, &oddEvenRate, &zhiHeRate,    &luShuRate, &threeAreaRate,
+                            &lianMa,       &acValue,     &average,      &linHaoLag, &tail,
+                            &sameTail,     &sameTailNum, &onlySameTail, &lastNum,   &maximumNum,
+                            &minimumNum,   &shaZuHeOne,  &shaZuHeTwo};
     for (Condition *c : singles) {
         c->Reset();
     }
@@ -432,8 +454,9 @@ void AbstractFilter::ReSetCommonIndexData()
 
 void AbstractFilter::ResetBOZLData()
 {
-    for (Condition *c : {&bigSmall, &oddEven, &zhiHe, &luShu012, &threeArea, &bigSmallDingWei, &oddEvenDingWei,
-                         &zhiHeDingWei, &luShu012DingWei, &threeAreaDingWei, &wuXingDingWei}) {
+    for (Condition *c :
+         {&bigSmall, &oddEven, &zhiHe, &luShu012, &threeArea, &bigSmallDingWei, &oddEvenDingWei,
+          &zhiHeDingWei, &luShu012DingWei, &threeAreaDingWei, &wuXingDingWei}) {
         c->Reset();
     }
 }
@@ -505,7 +528,8 @@ int AbstractFilter::firstLevelFilter(const int *row, int &wrongCount) const
     return 1;
 }
 
-inline bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row, const RowShape &s, int &wrongCount) const
+inline bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row, const RowShape &s,
+                                           int &wrongCount) const
 {
     const Condition &c = *t.condition;
     const int k = positionCount;
@@ -559,11 +583,13 @@ inline bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row,
     case Test::LianMa:
         // Lotto rows are held ascending: their run code takes one pass. Digit rows (and short
         // rows, which count neighbour pairs instead) take the general path.
-        passed = c.Has(mode != 0 && k >= 4 && k <= 7 ? RunCodeOfAscending(row, k, s) : util.GetLianMa(row, k, mode));
+        passed = c.Has(mode != 0 && k >= 4 && k <= 7 ? RunCodeOfAscending(row, k, s)
+                                                     : util.GetLianMa(row, k, mode));
         break;
     case Test::ShapeSum: {
-        const int sums[9] = {s.quotientSum[0], s.quotientSum[1], s.paritySum[1], s.paritySum[0], s.seedPrimeSum[1],
-                             s.seedPrimeSum[0], s.routeSum[0],   s.routeSum[1],  s.routeSum[2]};
+        const int sums[9] = {s.quotientSum[0], s.quotientSum[1],  s.paritySum[1],
+                             s.paritySum[0],   s.seedPrimeSum[1], s.seedPrimeSum[0],
+                             s.routeSum[0],    s.routeSum[1],     s.routeSum[2]};
         passed = c.Has(sums[t.index]);
         break;
     }
@@ -651,7 +677,8 @@ int AbstractFilter::BOZLFilter(const int *row, int &wrongCount) const
         }
         return Check(c, c.HasText(std::wstring_view(text, end - text)), wrongCount);
     };
-    return pattern(bigSmall, [&](int v) { return v / big; }) && pattern(oddEven, [](int v) { return v % 2; }) &&
+    return pattern(bigSmall, [&](int v) { return v / big; }) &&
+                   pattern(oddEven, [](int v) { return v % 2; }) &&
                    pattern(zhiHe, [](int v) { return IsPrimeBySet(v) ? 1 : 0; }) &&
                    pattern(luShu012, [](int v) { return v % 3; }) &&
                    pattern(threeArea, [&](int v) { return AreaOf(v, areaWidth); })

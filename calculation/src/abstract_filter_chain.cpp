@@ -213,7 +213,8 @@ std::wstring AbstractFilterChain::GetResultStr(const std::wstring &listFlag, con
     return text;
 }
 
-std::pair<std::size_t, std::size_t> AbstractFilterChain::PageRange(std::size_t listSize, int pageSize, int pageNum)
+std::pair<std::size_t, std::size_t> AbstractFilterChain::PageRange(std::size_t listSize, int pageSize,
+                                                                   int pageNum)
 {
     std::size_t size = static_cast<std::size_t>(std::max(pageSize, 1));
     std::size_t page = static_cast<std::size_t>(std::max(pageNum, 1));
@@ -225,8 +226,7 @@ std::pair<std::size_t, std::size_t> AbstractFilterChain::PageRange(std::size_t l
 std::wstring AbstractFilterChain::BallStyle() const
 {
     return L"'display:inline-block;width:18px;height:18px;line-height:18px;background-image:url(&quot;" +
-           baseUrl_ +
-           L"/images/redBall18.png&quot;);color:yellow;margin-left:2px;text-align:center;'";
+           baseUrl_ + L"/images/redBall18.png&quot;);color:yellow;margin-left:2px;text-align:center;'";
 }
 
 std::wstring AbstractFilterChain::PageTrailer(const std::wstring &listFlag, std::size_t rows) const
@@ -252,7 +252,8 @@ std::wstring AbstractFilterChain::WritePage(const std::wstring &listFlag, baseki
     return text + PageTrailer(listFlag, list ? list->size() : 0);
 }
 
-std::wstring AbstractFilterChain::GetDataByPage(const std::wstring &listFlag, int pageSize, int pageNum, int pad)
+std::wstring AbstractFilterChain::GetDataByPage(const std::wstring &listFlag, int pageSize, int pageNum,
+                                                int pad)
 {
     const NumberRowList *list = ListFor(listFlag);
     basekit::TextMapPtrList page;

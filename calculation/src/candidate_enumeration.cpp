@@ -68,14 +68,16 @@ int AbstractFilterChain::DoFilter(NumberRowList &into)
     if (!first || k < kMinChoose || k > kMaxChoose) {
         return 0;
     }
-    const std::wstring poolKey = (gameKey == L"Fc6Of33" || gameKey == L"Tc5Of35") ? L"baseNums_red" : L"baseNums";
+    const std::wstring poolKey =
+        (gameKey == L"Fc6Of33" || gameKey == L"Tc5Of35") ? L"baseNums_red" : L"baseNums";
     const Data &poolData = LookupCondition(nodeMap, poolKey);
     const Data &killed = LookupCondition(nodeMap, L"feiMa");
 
     // Killed numbers leave the pool only when that condition is enabled.
     std::vector<int> pool;
     for (int v : poolData.nums) {
-        bool isKilled = killed.enabled && std::find(killed.nums.begin(), killed.nums.end(), v) != killed.nums.end();
+        bool isKilled =
+            killed.enabled && std::find(killed.nums.begin(), killed.nums.end(), v) != killed.nums.end();
         if (!isKilled) {
             pool.push_back(v);
         }
@@ -127,7 +129,8 @@ std::vector<std::vector<int>> AbstractFilterChain::cXy(const std::vector<int> &v
 {
     std::vector<std::vector<int>> subsets;
     int buffer[kMaxChoose];
-    ForEachCombination(values, x, buffer, [&](const int *subset) { subsets.emplace_back(subset, subset + x); });
+    ForEachCombination(values, x, buffer,
+                       [&](const int *subset) { subsets.emplace_back(subset, subset + x); });
     return subsets;
 }
 

@@ -28,8 +28,8 @@ std::vector<int> PairCodes(const std::vector<std::wstring> &texts)
             int a = 0;
             int b = 0;
             std::wstring_view view(text);
-            if (ReadCanonicalDecimal(view.substr(0, split), a) && ReadCanonicalDecimal(view.substr(split), b) &&
-                a <= b && b < Condition::kPairBase) {
+            if (ReadCanonicalDecimal(view.substr(0, split), a) &&
+                ReadCanonicalDecimal(view.substr(split), b) && a <= b && b < Condition::kPairBase) {
                 codes.push_back(a * Condition::kPairBase + b);
             }
         }

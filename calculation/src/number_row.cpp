@@ -16,7 +16,8 @@ NumberRow RowArena::CopyRow(const int *row)
 {
     if (blocks_.empty() || usedInBlock_ == blockRows_) {
         blockRows_ = blocks_.empty() ? kFirstBlockRows : std::min(blockRows_ * 2, kMaxBlockRows);
-        blocks_.push_back(std::make_unique_for_overwrite<int[]>(blockRows_ * static_cast<std::size_t>(rowLength_)));
+        blocks_.push_back(
+            std::make_unique_for_overwrite<int[]>(blockRows_ * static_cast<std::size_t>(rowLength_)));
         usedInBlock_ = 0;
     }
     int *slot = blocks_.back().get() + usedInBlock_ * static_cast<std::size_t>(rowLength_);

@@ -27,7 +27,10 @@ public:
             }
         }
     }
-    std::uint64_t operator()(int n, int k) const { return n < 0 || k < 0 || k > n || k > 8 ? 0 : table_[n][k]; }
+    std::uint64_t operator()(int n, int k) const
+    {
+        return n < 0 || k < 0 || k > n || k > 8 ? 0 : table_[n][k];
+    }
 
 private:
     std::uint64_t table_[kMaxPool + 1][9] = {};
@@ -77,13 +80,16 @@ public:
         for (int i = 0; i < poolSize_; ++i) {
             ((rowIndexes >> i) & 1U ? inside_ : outside_).push_back(i);
         }
-        for (int shared = std::max(y_, 0); shared <= std::min<int>(x_, static_cast<int>(inside_.size())); ++shared) {
-            ChooseFrom(inside_, shared, 0, 0, [&] { ChooseFrom(outside_, x_ - shared, 0, shared, [&] { Mark(); }); });
+        for (int shared = std::max(y_, 0); shared <= std::min<int>(x_, static_cast<int>(inside_.size()));
+             ++shared) {
+            ChooseFrom(inside_, shared, 0, 0,
+                       [&] { ChooseFrom(outside_, x_ - shared, 0, shared, [&] { Mark(); }); });
         }
     }
 
 private:
-    template <typename Then> void ChooseFrom(const std::vector<int> &from, int count, int start, int depth, Then &&then)
+    template <typename Then>
+    void ChooseFrom(const std::vector<int> &from, int count, int start, int depth, Then &&then)
     {
         if (count == 0) {
             then();
@@ -196,8 +202,9 @@ std::vector<NumberRow> AbstractFilterChain::RotateMatrix(const ZxBy &by, int /*i
     std::vector<std::uint64_t> keptPrefixes;
     for (NumberRow row : *by.rows) {
         std::uint64_t rowMask = NumberMask(row, by.rowLen);
-        bool spread = std::all_of(keptPrefixes.begin(), keptPrefixes.end(),
-                                  [&](std::uint64_t prefix) { return std::popcount(rowMask & prefix) < by.y; });
+        bool spread = std::all_of(keptPrefixes.begin(), keptPrefixes.end(), [&](std::uint64_t prefix) {
+            return std::popcount(rowMask & prefix) < by.y;
+        });
         if (spread) {
             kept.push_back(row);
             keptPrefixes.push_back(NumberMask(row, std::min(by.x, by.rowLen)));

@@ -160,7 +160,8 @@ TEST_F(ChainTest, PagesAndTheirTotals)
     }
     small.SetTotals(1000, 250);
     std::wstring rate = small.GetDataByPage(L"0", 10, 1, 1);
-    EXPECT_EQ(rate.substr(rate.find(L",total")), L",total:250,primaryTotal:1000,afterFilterLen:250,cutDownRate:\"75.00%\"}");
+    EXPECT_EQ(rate.substr(rate.find(L",total")),
+              L",total:250,primaryTotal:1000,afterFilterLen:250,cutDownRate:\"75.00%\"}");
     small.SearchResult(L"all");
     std::wstring search = small.GetDataByPage(L"1", 10, 1, 1);
     EXPECT_EQ(search.substr(search.find(L",total")), L",total:250}");
@@ -181,9 +182,9 @@ TEST_F(ChainTest, PageRowsCarryTheRowStatistics)
 
 TEST_F(ChainTest, SearchesForRunsAndSameTails)
 {
-    chain.AddRow(L"1,2,10,20,30");  // a run, tails 1 2 0 0 0
-    chain.AddRow(L"1,3,15,27,33");  // no run, tails 1 3 5 7 3
-    chain.AddRow(L"2,4,6,8,19");    // no run, no same tail
+    chain.AddRow(L"1,2,10,20,30"); // a run, tails 1 2 0 0 0
+    chain.AddRow(L"1,3,15,27,33"); // no run, tails 1 3 5 7 3
+    chain.AddRow(L"2,4,6,8,19");   // no run, no same tail
     EXPECT_EQ(chain.SearchResult(L"lianHao")->size(), 1U);
     EXPECT_EQ(chain.SearchResult(L"notLianHao")->size(), 2U);
     EXPECT_EQ(chain.SearchResult(L"sameTail")->size(), 2U);
@@ -252,7 +253,8 @@ std::vector<NumberRow> LiteralCovering(const ZxBy &by)
     std::size_t start = 0;
     const std::vector<NumberRow> &rows = *by.rows;
     for (const std::vector<int> &subset : TestChain::cXy(by.baseNums, by.x)) {
-        bool covered = std::any_of(kept.begin(), kept.end(), [&](NumberRow r) { return shared(r, subset) >= by.y; });
+        bool covered =
+            std::any_of(kept.begin(), kept.end(), [&](NumberRow r) { return shared(r, subset) >= by.y; });
         if (covered) {
             continue;
         }
@@ -293,7 +295,8 @@ TEST(RotateMatrixTest, CoveringMatchesTheLiteralRuleOnRandomPools)
             rows.push_back(r.data());
         }
         ZxBy by{&rows, rowLen, x, y, pool};
-        SCOPED_TRACE(testing::Message() << "pool " << poolSize << " row " << rowLen << " " << x << "bao" << y);
+        SCOPED_TRACE(testing::Message()
+                     << "pool " << poolSize << " row " << rowLen << " " << x << "bao" << y);
         EXPECT_EQ(TestChain::RotateMatrix(by), LiteralCovering(by));
     }
 }

@@ -32,7 +32,8 @@ public:
     bool Accepts(const std::vector<int> &row, int *wrongOut = nullptr)
     {
         int wrong = 0;
-        bool accepted = chain_.GetFirstFilter()->FilterRow(row.data(), static_cast<int>(row.size()), wrong) != 0;
+        bool accepted =
+            chain_.GetFirstFilter()->FilterRow(row.data(), static_cast<int>(row.size()), wrong) != 0;
         if (wrongOut) {
             *wrongOut = wrong;
         }
@@ -89,17 +90,20 @@ std::vector<Statistic> MembershipStatistics()
         {L"heZhiTail", [](auto &u, const int *r, int n, auto &) { return u.GetSumTail(r, n); }},
         {L"tailSum", [](auto &u, const int *r, int n, auto &) { return u.GetTailSum(r, n); }},
         {L"average", [](auto &u, const int *r, int n, auto &) { return u.GetAverage(r, n); }},
-        {L"bigSmallRate", [](auto &u, const int *r, int n, auto &g) { return u.BigSmallRate(r, n, g.bigStart); }},
+        {L"bigSmallRate",
+         [](auto &u, const int *r, int n, auto &g) { return u.BigSmallRate(r, n, g.bigStart); }},
         {L"oddEvenRate", [](auto &u, const int *r, int n, auto &) { return u.OddEvenRate(r, n); }},
         {L"zhiHeRate", [](auto &u, const int *r, int n, auto &) { return u.ZhiHeRate(r, n); }},
         {L"luShuRate", [](auto &u, const int *r, int n, auto &) { return u.LuShuRate(r, n); }},
-        {L"threeAreaRate", [](auto &u, const int *r, int n, auto &g) { return u.ThreeAreaRate(r, n, g.areaWidth); }},
+        {L"threeAreaRate",
+         [](auto &u, const int *r, int n, auto &g) { return u.ThreeAreaRate(r, n, g.areaWidth); }},
         {L"maximumNum", [](auto &u, const int *r, int n, auto &) { return u.GetBiggest(r, n); }},
         {L"minimumNum", [](auto &u, const int *r, int n, auto &) { return u.GetSmallest(r, n); }},
         {L"lianMa", [](auto &u, const int *r, int n, auto &g) { return u.GetLianMa(r, n, g.mode); }},
         {L"shapeSum00Small",
          [](auto &u, const int *r, int n, auto &g) { return u.GetBigOrSmallSum(r, n, 0, g.bigStart); }},
-        {L"shapeSum01Big", [](auto &u, const int *r, int n, auto &g) { return u.GetBigOrSmallSum(r, n, 1, g.bigStart); }},
+        {L"shapeSum01Big",
+         [](auto &u, const int *r, int n, auto &g) { return u.GetBigOrSmallSum(r, n, 1, g.bigStart); }},
         {L"shapeSum02Odd", [](auto &u, const int *r, int n, auto &) { return u.GetOddOrEvenSum(r, n, 1); }},
         {L"shapeSum03Even", [](auto &u, const int *r, int n, auto &) { return u.GetOddOrEvenSum(r, n, 0); }},
         {L"shapeSum04Zhi", [](auto &u, const int *r, int n, auto &) { return u.GetZhiOrHeSum(r, n, 1); }},
@@ -111,8 +115,10 @@ std::vector<Statistic> MembershipStatistics()
         {L"acValue", [](auto &u, const int *r, int n, auto &) { return u.GetAc(r, n); }},
         {L"luShuNum0", [](auto &u, const int *r, int n, auto &) { return u.GetLuShuNum(r, n, 0); }},
         {L"luShuNum2", [](auto &u, const int *r, int n, auto &) { return u.GetLuShuNum(r, n, 2); }},
-        {L"wuXingNum0", [](auto &u, const int *r, int n, auto &g) { return u.GetWuXingNum(r, n, 0, g.mode); }},
-        {L"wuXingNum4", [](auto &u, const int *r, int n, auto &g) { return u.GetWuXingNum(r, n, 4, g.mode); }},
+        {L"wuXingNum0",
+         [](auto &u, const int *r, int n, auto &g) { return u.GetWuXingNum(r, n, 0, g.mode); }},
+        {L"wuXingNum4",
+         [](auto &u, const int *r, int n, auto &g) { return u.GetWuXingNum(r, n, 4, g.mode); }},
         {L"erWeiHe01", [](auto &, const int *r, int, auto &) { return r[0] + r[1]; }},
         {L"erWeiCha13", [](auto &, const int *r, int, auto &) { return std::abs(r[3] - r[1]); }},
     };
@@ -138,7 +144,9 @@ TEST(FilterStageTest, MembershipConditionsTestTheirStatistic)
     for (const Game &game : games) {
         StageHarness harness(game.shape);
         const int n = game.shape.frontCount;
-        auto randomRow = [&] { return game.pool ? RandomLottoRow(rng, n, game.pool) : RandomDigitRow(rng, n); };
+        auto randomRow = [&] {
+            return game.pool ? RandomLottoRow(rng, n, game.pool) : RandomDigitRow(rng, n);
+        };
         for (const Statistic &stat : MembershipStatistics()) {
             SCOPED_TRACE(testing::Message() << game.name << " " << basekit::CStrW2CStrA(stat.key));
             std::set<int> allowed;
@@ -171,8 +179,8 @@ TEST(FilterStageTest, SameTailConditionsMatchTheirChecks)
         std::vector<int> allowed;
     };
     const Case cases[] = {
-        {L"sameTail", {1, 3}},  {L"sameTail", {-1}},   {L"sameTail", {0, -1, 7}},
-        {L"sameTailNum", {0}},  {L"sameTailNum", {12, 22}}, {L"sameTailNum", {13, 1213, 32}},
+        {L"sameTail", {1, 3}}, {L"sameTail", {-1}},        {L"sameTail", {0, -1, 7}},
+        {L"sameTailNum", {0}}, {L"sameTailNum", {12, 22}}, {L"sameTailNum", {13, 1213, 32}},
     };
     for (int n : {5, 7}) {
         StageHarness harness({n, 0, 18, 12, 1});
@@ -218,7 +226,8 @@ TEST(FilterStageTest, SetTestsOfTheFirstStage)
         {L"ziDingYi0", L"1,2,3", {1, 12, 13, 24, 35}, false},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << basekit::CStrW2CStrA(c.key) << " " << basekit::CStrW2CStrA(c.values));
+        SCOPED_TRACE(testing::Message()
+                     << basekit::CStrW2CStrA(c.key) << " " << basekit::CStrW2CStrA(c.values));
         ConditionMap m(L"dataSourceNew", L"", 0);
         m.Set(c.key, c.values);
         if (std::wstring(c.key) == L"lastNum") {

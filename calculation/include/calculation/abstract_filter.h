@@ -88,7 +88,8 @@ protected:
     std::array<Condition, kMaxPositions> pos;
     std::array<Condition, 7> danMa;
     Condition kuaDu, heZhi, heZhiTail, tailSum, feiMa, threeAreaRate, bigSmallRate, oddEvenRate, zhiHeRate,
-        luShuRate, lianMa, acValue, linHaoLag, average, minimumNum, maximumNum, shaZuHeOne, shaZuHeTwo, lastNum;
+        luShuRate, lianMa, acValue, linHaoLag, average, minimumNum, maximumNum, shaZuHeOne, shaZuHeTwo,
+        lastNum;
     std::array<Condition, 9> shapeSum;
     Condition sameTail, tail, sameTailNum, onlySameTail;
     Condition bigSmall, oddEven, zhiHe, luShu012, threeArea;
@@ -134,9 +135,32 @@ private:
     // The enabled tests of firstLevelFilter in their fixed order, planned once per load so that a
     // candidate only meets the conditions the user chose.
     enum class Test : std::uint8_t {
-        Span, Sum, SumTail, TailSum, Average, Killed, BigSmallRate, OddEvenRate, ZhiHeRate, LuShuRate,
-        ThreeAreaRate, Maximum, Minimum, LastNum, AllInside, LianMa, ShapeSum, BiggestLag, Ac, Tail,
-        SameTail, SameTailNum, RouteCount, WuXingCount, Pair, CustomGroup
+        Span,
+        Sum,
+        SumTail,
+        TailSum,
+        Average,
+        Killed,
+        BigSmallRate,
+        OddEvenRate,
+        ZhiHeRate,
+        LuShuRate,
+        ThreeAreaRate,
+        Maximum,
+        Minimum,
+        LastNum,
+        AllInside,
+        LianMa,
+        ShapeSum,
+        BiggestLag,
+        Ac,
+        Tail,
+        SameTail,
+        SameTailNum,
+        RouteCount,
+        WuXingCount,
+        Pair,
+        CustomGroup
     };
     struct PlannedTest {
         Test test;

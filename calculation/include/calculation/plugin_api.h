@@ -21,7 +21,7 @@ typedef void (*ReleaseFilterChainFn)(calculation::AbstractFilterChain *chain);
 
 /// Defines the two exports of a plug-in whose chain class is ChainClass.
 #define QEL_DEFINE_GAME_PLUGIN(ChainClass)                                                                   \
-    extern "C" __attribute__((visibility("default"))) calculation::AbstractFilterChain *GetFilterChain()      \
+    extern "C" __attribute__((visibility("default"))) calculation::AbstractFilterChain *GetFilterChain()     \
     {                                                                                                        \
         try {                                                                                                \
             return new ChainClass();                                                                         \

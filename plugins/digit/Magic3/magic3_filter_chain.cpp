@@ -105,15 +105,16 @@ std::wstring Magic3FilterChain::GetDataByPage(const std::wstring &listFlag, int 
         auto [begin, end] = PageRange(list->size(), pageSize, pageNum);
         for (std::size_t i = begin; i < end; ++i) {
             const int *r = list->at(i);
-            page.push_back({{L"rowNumber", std::to_wstring(i + 1)},
-                            {L"number", util.ArrayToStr(r, 3, 0, style, L"", 0)},
-                            {L"sum", std::to_wstring(util.GetSum(r, 3))},
-                            {L"kuaDu", std::to_wstring(util.GetSpan(r, 3))},
-                            {L"threeArea", util.ThreeAreaRateText(r, 3, 3)},
-                            {L"bigSmall", straight ? util.GetBigSmallText(r, 3, 5) : util.BigSmallRateText(r, 3, 5)},
-                            {L"oddEven", straight ? util.GetOddEvenText(r, 3) : util.OddEvenRateText(r, 3)},
-                            {L"zhiHe", straight ? util.GetZhiHeText(r, 3) : util.ZhiHeRateText(r, 3)},
-                            {L"luShu", straight ? util.GetLuShuText(r, 3) : util.LuShuRateText(r, 3)}});
+            page.push_back(
+                {{L"rowNumber", std::to_wstring(i + 1)},
+                 {L"number", util.ArrayToStr(r, 3, 0, style, L"", 0)},
+                 {L"sum", std::to_wstring(util.GetSum(r, 3))},
+                 {L"kuaDu", std::to_wstring(util.GetSpan(r, 3))},
+                 {L"threeArea", util.ThreeAreaRateText(r, 3, 3)},
+                 {L"bigSmall", straight ? util.GetBigSmallText(r, 3, 5) : util.BigSmallRateText(r, 3, 5)},
+                 {L"oddEven", straight ? util.GetOddEvenText(r, 3) : util.OddEvenRateText(r, 3)},
+                 {L"zhiHe", straight ? util.GetZhiHeText(r, 3) : util.ZhiHeRateText(r, 3)},
+                 {L"luShu", straight ? util.GetLuShuText(r, 3) : util.LuShuRateText(r, 3)}});
         }
     }
     return WritePage(listFlag, page);
@@ -122,9 +123,12 @@ std::wstring Magic3FilterChain::GetDataByPage(const std::wstring &listFlag, int 
 calculation::NumberRowList *Magic3FilterChain::SearchResult(const std::wstring &type)
 {
     calculation::NumberRowList &search = NewSearchList();
-    auto distinct = [this](int count) { return [this, count](const int *r) { return DistinctDigits(r) == count; }; };
+    auto distinct = [this](int count) {
+        return [this, count](const int *r) { return DistinctDigits(r) == count; };
+    };
     if (type == L"all") {
-        SearchRows(search, [](const int *) { return true; }, false);
+        SearchRows(
+            search, [](const int *) { return true; }, false);
     } else if (type == L"zuLiu") {
         SearchRows(search, distinct(3), true);
     } else if (type == L"zuLiuZhiXuan") {
@@ -136,7 +140,8 @@ calculation::NumberRowList *Magic3FilterChain::SearchResult(const std::wstring &
     } else if (type == L"baoZi") {
         SearchRows(search, distinct(1), false);
     } else if (type == L"zhiXuanToZuXuan") {
-        SearchRows(search, [this](const int *r) { return DistinctDigits(r) != 1; }, true);
+        SearchRows(
+            search, [this](const int *r) { return DistinctDigits(r) != 1; }, true);
     } else if ((type == L"zuLiuToZhiXuan" || type == L"zuSanToZhiXuan") && resultList_) {
         // New rows: every ordering of each result row, owned by the search list.
         const bool everyOrdering = type == L"zuLiuToZhiXuan";

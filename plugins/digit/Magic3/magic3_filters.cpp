@@ -32,8 +32,8 @@ void PrimaryFilter::ResetFilterData()
 
 int PrimaryFilter::FilterRow(const int *row, int length, int &wrongCount)
 {
-    if (!PassesBaseNumbers(row, kPositions) || DingWeiFilter(row) == 0 || firstLevelFilter(row, wrongCount) == 0 ||
-        !PassesErMa(row, length, wrongCount) ||
+    if (!PassesBaseNumbers(row, kPositions) || DingWeiFilter(row) == 0 ||
+        firstLevelFilter(row, wrongCount) == 0 || !PassesErMa(row, length, wrongCount) ||
         !PassesMember(numLag, util.GetNumLagForMagic3(row, kPositions), wrongCount) ||
         !PassesMember(diffNum, basekit::ArrayUtil::GetDistinctNum(row, length), wrongCount) ||
         !PassesMember(chongMa, util.GetChongMaForMagic3(row, kPositions), wrongCount)) {

@@ -92,8 +92,8 @@ bool DigitFilterChain::ReadDigitEntry(const std::wstring &entry, int *row) const
     return true;
 }
 
-void DigitFilterChain::SearchRows(calculation::NumberRowList &search, const std::function<bool(const int *)> &test,
-                                  bool onePerDigitSet) const
+void DigitFilterChain::SearchRows(calculation::NumberRowList &search,
+                                  const std::function<bool(const int *)> &test, bool onePerDigitSet) const
 {
     if (!resultList_) {
         return;

@@ -97,7 +97,8 @@ DrawMatch DigitSeniorFilter::RuleOutMatch() const
 
 bool DigitSeniorFilter::PassesRuleOut(const int *row, int length, DrawMatch match, int &wrongCount) const
 {
-    const std::int64_t code = match == DrawMatch::Straight ? DigitCode(row, length) : SortedDigitCode(row, length);
+    const std::int64_t code =
+        match == DrawMatch::Straight ? DigitCode(row, length) : SortedDigitCode(row, length);
     const std::vector<std::int64_t> &codes = match == DrawMatch::Straight ? straightCodes_ : groupCodes_;
     for (std::size_t d = 0; d < codes.size(); ++d) {
         if (drawLengths_[d] == length && codes[d] == code && !Tolerate(ruleOutOldData, wrongCount)) {

@@ -17,9 +17,10 @@ using testsupport::ConditionMap;
 using testsupport::ConditionOptions;
 
 const std::wstring kAllDigits = L"0,1,2,3,4,5,6,7,8,9";
-const std::wstring kBall = L"'display:inline-block;width:18px;height:18px;line-height:18px;background-image:url("
-                           L"&quot;qel://base/images/redBall18.png&quot;);color:yellow;margin-left:2px;"
-                           L"text-align:center;'";
+const std::wstring kBall =
+    L"'display:inline-block;width:18px;height:18px;line-height:18px;background-image:url("
+    L"&quot;qel://base/images/redBall18.png&quot;);color:yellow;margin-left:2px;"
+    L"text-align:center;'";
 
 std::wstring Ball(int digit)
 {
@@ -123,17 +124,20 @@ TEST_F(Magic3Test, FirstPageIsTheExactPageReply)
     ConditionMap m(L"dataSourceNew", L"zuLiu", 0);
     m.Set(L"baseNums", L"0,4,8");
     Run(m);
-    EXPECT_EQ(chain->GetDataByPage(L"0", 100, 1, 1),
-              L"{size:\"1\",items:[{rowNumber:\"1\",number:\"" + Ball(0) + Ball(4) + Ball(8) +
-                  L"\",sum:\"12\",kuaDu:\"8\",threeArea:\"1:1:1\",bigSmall:\"1:2\",oddEven:\"0:3\",zhiHe:\"0:3\","
-                  L"luShu:\"1:1:1\"}],total:1,primaryTotal:1,afterFilterLen:0,cutDownRate:\"0.00%\"}");
+    EXPECT_EQ(
+        chain->GetDataByPage(L"0", 100, 1, 1),
+        L"{size:\"1\",items:[{rowNumber:\"1\",number:\"" + Ball(0) + Ball(4) + Ball(8) +
+            L"\",sum:\"12\",kuaDu:\"8\",threeArea:\"1:1:1\",bigSmall:\"1:2\",oddEven:\"0:3\",zhiHe:\"0:3\","
+            L"luShu:\"1:1:1\"}],total:1,primaryTotal:1,afterFilterLen:0,cutDownRate:\"0.00%\"}");
 
     // Straight play shows the class of every position instead of the ratios.
     Run(Straight(L"0,4,8").Set(L"heZhi", L"12").Set(L"kuaDu", L"8").Set(L"diffNum", L"3"));
     std::wstring page = chain->GetDataByPage(L"0", 1, 1, 1);
-    EXPECT_NE(page.find(L"bigSmall:\"小小大\",oddEven:\"偶偶偶\",zhiHe:\"合合合\",luShu:\"012\""), std::wstring::npos)
+    EXPECT_NE(page.find(L"bigSmall:\"小小大\",oddEven:\"偶偶偶\",zhiHe:\"合合合\",luShu:\"012\""),
+              std::wstring::npos)
         << basekit::CStrW2CStrA(page);
-    EXPECT_NE(page.find(L"total:6,primaryTotal:27,afterFilterLen:0,cutDownRate:\"77.78%\"}"), std::wstring::npos);
+    EXPECT_NE(page.find(L"total:6,primaryTotal:27,afterFilterLen:0,cutDownRate:\"77.78%\"}"),
+              std::wstring::npos);
 }
 
 TEST_F(Magic3Test, PagingClampsAndAnswersTotalsPastTheEnd)
@@ -199,9 +203,14 @@ TEST_F(Magic3Test, SearchesSelectAndCreateRows)
         const wchar_t *first;
     };
     const Case cases[] = {
-        {L"all", 1000, L"000"},        {L"zuLiu", 120, L"012"},        {L"zuLiuZhiXuan", 720, L"012"},
-        {L"zuSan", 90, L"001"},        {L"zuSanZhiXuan", 270, L"001"}, {L"baoZi", 10, L"000"},
-        {L"zhiXuanToZuXuan", 210, L"001"}, {L"unknown", 0, L""},
+        {L"all", 1000, L"000"},
+        {L"zuLiu", 120, L"012"},
+        {L"zuLiuZhiXuan", 720, L"012"},
+        {L"zuSan", 90, L"001"},
+        {L"zuSanZhiXuan", 270, L"001"},
+        {L"baoZi", 10, L"000"},
+        {L"zhiXuanToZuXuan", 210, L"001"},
+        {L"unknown", 0, L""},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(basekit::CStrW2CStrA(c.type));
