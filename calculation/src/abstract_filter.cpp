@@ -135,10 +135,13 @@ void AbstractFilter::SetCommonProp(const DataMap &conditions, int positions, int
 // Counts and sums of a row's number classes, made in one pass for the shape tests.
 struct AbstractFilter::RowShape {
     int sum = 0, smallest = 0, largest = 0;
-    int odd = 0, big = 0, prime = 0;
-    std::uint64_t counts = 0;
-    int route[3] = {0, 0, 0};
-    int area[3] = {0, 0, 0};
+    std::uint64_t counts = 0; // the numbers' class counts, packed as NumberClass::counts
+    int Field(int index) const { return static_cast<int>((counts >> (4 * index)) & 15U); }
+    int odd() const { return Field(0); }
+    int big() const { return Field(1); }
+    int prime() const { return Field(2); }
+    int route(int r) const { return Field(3 + r); }
+    int area(int a) const { return Field(6 + a); }
     int tailDigitSum = 0;
     // Sums by class: quotient by bigStart 0 and 1 (2: any other), odd/even, seed-rule prime and
     // composite, routes.
@@ -268,8 +271,13 @@ void AbstractFilter::PlanFirstLevelTests()
     for (int g = 0; g < customGroupCount; ++g) {
         plan(Test::CustomGroup, ziDingYi[g], g);
     }
-    needsClassSums_ = std::any_of(plan_.begin(), plan_.end(),
-                                  [](const PlannedTest &t) { return t.test == Test::ShapeSum; });
+    auto planned = [this](std::initializer_list<Test> tests) {
+        return std::any_of(plan_.begin(), plan_.end(), [&](const PlannedTest &t) {
+            return std::find(tests.begin(), tests.end(), t.test) != tests.end();
+        });
+    };
+    needsClassSums_ = planned({Test::ShapeSum});
+    needsTails_ = planned({Test::TailSum, Test::Tail, Test::SameTail, Test::SameTailNum});
 }
 
 bool AbstractFilter::PairPasses(int pair, int a, int b, int &wrongCount) const
@@ -323,8 +331,15 @@ int AbstractFilter::DistinctDifferences(const int *row, int n, const RowShape &s
 
 int AbstractFilter::RunCodeOfAscending(const int *row, int n, const RowShape &s)
 {
+    bool ascending = true;
+    for (int i = 1; i < n && ascending; ++i) {
+        ascending = row[i] > row[i - 1];
+    }
+    if (ascending && s.smallest >= 0 && s.largest < 64 && (s.mask & (s.mask >> 1)) == 0) {
+        return 0; // no two consecutive numbers
+    }
     int runsOfSize[kMaxPositions + 2] = {};
-    if (s.ascending && s.smallest >= 0 && s.largest < 64) {
+    if (ascending && s.smallest >= 0 && s.largest < 64) {
         // In the number mask a run of L consecutive numbers is a run of L bits; and-ing the mask
         // with itself shifted by one leaves a run of L - 1 bits for every run of two or more.
         std::uint64_t pairs = s.mask & (s.mask >> 1);
@@ -479,26 +494,28 @@ int AbstractFilter::firstLevelFilter(const int *row, int &wrongCount) const
     }
     RowShape s;
     s.smallest = s.largest = row[0];
-    for (int i = 0; i < k; ++i) {
-        const int v = row[i];
-        const NumberClass c = ClassOf(v);
+    auto add = [&s](int v, const NumberClass &c) {
         s.sum += v;
         s.smallest = std::min(s.smallest, v);
         s.largest = std::max(s.largest, v);
-        s.ascending = s.ascending && (i == 0 || v > row[i - 1]);
         s.mask |= NumberBit(v);
-        s.tailMask |= 1U << c.tail;
-        s.tailCounts += std::uint64_t{1} << (4 * c.tail);
-        s.tailDigitSum += c.tail;
         s.counts += c.counts;
+    };
+    for (int i = 0; i < k; ++i) {
+        const int v = row[i];
+        if (static_cast<unsigned>(v) < classes_.size()) {
+            add(v, classes_[static_cast<unsigned>(v)]);
+        } else {
+            add(v, ComputeClass(v));
+        }
     }
-    auto field = [&s](int index) { return static_cast<int>((s.counts >> (4 * index)) & 15U); };
-    s.odd = field(0);
-    s.big = field(1);
-    s.prime = field(2);
-    for (int i = 0; i < 3; ++i) {
-        s.route[i] = field(3 + i);
-        s.area[i] = field(6 + i);
+    if (needsTails_) {
+        for (int i = 0; i < k; ++i) {
+            const int tailDigit = ClassOf(row[i]).tail;
+            s.tailMask |= 1U << tailDigit;
+            s.tailCounts += std::uint64_t{1} << (4 * tailDigit);
+            s.tailDigitSum += tailDigit;
+        }
     }
     if (needsClassSums_) {
         for (int i = 0; i < k; ++i) {
@@ -554,19 +571,19 @@ inline bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row,
         passed = (s.mask & c.mask()) == 0;
         break;
     case Test::BigSmallRate:
-        passed = c.Has(s.big * 10 + (k - s.big));
+        passed = c.Has(s.big() * 10 + (k - s.big()));
         break;
     case Test::OddEvenRate:
-        passed = c.Has(s.odd * 10 + (k - s.odd));
+        passed = c.Has(s.odd() * 10 + (k - s.odd()));
         break;
     case Test::ZhiHeRate:
-        passed = c.Has(s.prime * 10 + (k - s.prime));
+        passed = c.Has(s.prime() * 10 + (k - s.prime()));
         break;
     case Test::LuShuRate:
-        passed = c.Has(s.route[0] * 100 + s.route[1] * 10 + s.route[2]);
+        passed = c.Has(s.route(0) * 100 + s.route(1) * 10 + s.route(2));
         break;
     case Test::ThreeAreaRate:
-        passed = c.Has(s.area[0] * 100 + s.area[1] * 10 + s.area[2]);
+        passed = c.Has(s.area(0) * 100 + s.area(1) * 10 + s.area(2));
         break;
     case Test::Maximum:
         passed = c.Has(s.largest);
@@ -621,7 +638,7 @@ inline bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row,
         break;
     }
     case Test::RouteCount:
-        passed = c.Has(s.route[t.index]);
+        passed = c.Has(s.route(t.index));
         break;
     case Test::WuXingCount:
         passed = c.Has(static_cast<int>((s.counts >> (4 * (9 + t.index))) & 15U));

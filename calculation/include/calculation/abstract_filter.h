@@ -180,6 +180,7 @@ private:
     std::vector<int> fixedPositions_; // positions whose "pos" condition is enabled
     bool anyBankerGroup_ = false;
     bool needsClassSums_ = false;
+    bool needsTails_ = false;
     std::array<Condition, 12> numConditions_; // numFilter's conditions: no loader fills them
 };
 
