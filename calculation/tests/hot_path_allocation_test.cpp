@@ -157,3 +157,48 @@ TEST(HotPathAllocationTest, TheCounterSeesAllocations)
 
 } // namespace
 } // namespace calculation
+
+#include "support/condition_builder.h"
+#include "test_chain.h"
+
+namespace {
+
+// A candidate's way through both stages, with every kind of first-stage condition enabled,
+// allocates nothing.
+TEST(HotPathAllocationTest, FilterStagesAllocateNothingPerCandidate)
+{
+    testsupport::TestChain chain(testsupport::GameShape{7, 0, 16, 10, 1});
+    chain.CreateChainNode();
+    testsupport::ConditionMap m(L"dataSourceNew", L"", 3);
+    testsupport::ConditionOptions tolerated{.canBeWrong = true};
+    for (const wchar_t *key :
+         {L"kuaDu",       L"heZhi",      L"heZhiTail",  L"tailSum",         L"average",       L"bigSmallRate",
+          L"oddEvenRate", L"zhiHeRate",  L"luShuRate",  L"threeAreaRate",   L"lianMa",        L"acValue",
+          L"linHaoLag",   L"maximumNum", L"minimumNum", L"shapeSum00Small", L"shapeSum04Zhi", L"luShuNum1",
+          L"wuXingNum2",  L"erWeiHe01",  L"erWeiCha25", L"erWeiMa36",       L"sameTailNum",   L"pos3"}) {
+        m.Set(key, L"3,12,13,21,25,30", tolerated);
+    }
+    m.Set(L"tail", L"0,1,2,3,4,5,6,7,8", tolerated).Set(L"sameTail", L"1,2,-1", tolerated);
+    m.Set(L"feiMa", L"40")
+        .Set(L"shaZuHeOne", L"1,2,3")
+        .Put(testsupport::MakePattern(L"oddEvenDingWei", {L"01", L"01", L"01", L"01", L"01", L"01", L"01"}));
+    m.Set(L"oddEven", L"1010101,0101010", tolerated).Set(L"threeArea", L"0011222", tolerated);
+    chain.SetNodeData(m.map(), 0);
+    chain.SetNodeData(m.map(), 1);
+    std::vector<std::vector<int>> rows = {{1, 2, 3, 4, 5, 6, 7},
+                                          {3, 8, 12, 13, 21, 25, 30},
+                                          {2, 9, 14, 17, 22, 26, 29},
+                                          {10, 11, 12, 20, 21, 22, 30}};
+    long before = g_allocations.load();
+    int accepted = 0;
+    for (int pass = 0; pass < 100; ++pass) {
+        for (const auto &row : rows) {
+            int wrong = 0;
+            accepted += chain.GetFirstFilter()->FilterRow(row.data(), 7, wrong);
+        }
+    }
+    EXPECT_EQ(g_allocations.load() - before, 0);
+    EXPECT_GE(accepted, 0);
+}
+
+} // namespace
