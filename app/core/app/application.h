@@ -1,0 +1,59 @@
+/// \file
+/// \brief The program's core: its settings, its windows and their page bridges.
+///
+/// The shell builds one Application over its WindowSystem, calls Start() once its main window
+/// exists, and hands every bridge request to FindWindow(id)->Execute(text).
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "basekit/row_types.h"
+#include "window/window_system.h"
+
+namespace qel {
+
+class MainWindow;
+class PageWindow;
+
+/// What the shell tells the core at start-up.
+struct StartupSettings {
+    std::string baseDir;       ///< the base directory (working directory) as a path
+    std::wstring baseUrl;      ///< the same folder as pages address it ("qel://base")
+    basekit::TextMap settings; ///< "xml/system.xml" plus "sysDb", the settings-database path
+};
+
+class Application {
+public:
+    Application(WindowSystem &windows, StartupSettings startup);
+    ~Application();
+    Application(const Application &) = delete;
+    Application &operator=(const Application &) = delete;
+
+    /// Lays the main window out (and schedules the configuration check); call once the shell's
+    /// main window exists.
+    void Start();
+
+    MainWindow &mainWindow() { return *main_; }
+    /// The main window or an open pop-up, by the id of its bridge address; null when none.
+    PageWindow *FindWindow(int id);
+
+    // For the windows themselves.
+    WindowSystem &windows() { return windows_; }
+    const StartupSettings &startup() const { return startup_; }
+    basekit::TextMap &runtimeConfig() { return runtimeConfig_; }
+    int RegisterWindow(PageWindow &window);
+    void UnregisterWindow(int id);
+    int NextWindowId() { return nextId_++; }
+
+private:
+    WindowSystem &windows_;
+    StartupSettings startup_;
+    basekit::TextMap runtimeConfig_;
+    std::map<int, PageWindow *> open_;
+    int nextId_ = 1;
+    std::unique_ptr<MainWindow> main_;
+};
+
+} // namespace qel

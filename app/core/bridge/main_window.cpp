@@ -1,0 +1,250 @@
+#include "bridge/main_window.h"
+
+#include <algorithm>
+#include <array>
+
+#include "app/application.h"
+#include "basekit/json_util.h"
+#include "basekit/text_convert.h"
+#include "bridge/popup_window.h"
+#include "handlers/result_handlers.h"
+
+namespace qel {
+namespace {
+
+using basekit::JsonUtil;
+using Row = MethodRow<MainWindow>;
+
+constexpr int kMaxWidth = 1366;
+constexpr int kMaxHeight = 728;
+
+std::wstring NotAvailable(MainWindow &, const Json::Value &)
+{
+    return JsonUtil::Msg(L"error", L"该功能暂不可用！");
+}
+
+std::string ConfigValue(MainWindow &w, const wchar_t *key)
+{
+    auto &config = w.app().runtimeConfig();
+    auto it = config.find(key);
+    return it == config.end() ? std::string() : basekit::CStrW2CStrA(it->second);
+}
+
+// W: a page of the data service's web site; B: a page below the program's base directory.
+std::string WebPage(MainWindow &w, const std::string &path)
+{
+    return ConfigValue(w, L"website") + path;
+}
+std::string BasePage(MainWindow &w, const std::string &path)
+{
+    return basekit::CStrW2CStrA(w.app().startup().baseUrl) + path;
+}
+
+std::string Member(const Json::Value &request, const char *key)
+{
+    return basekit::CStrW2CStrA(JsonUtil::GetString(request, key));
+}
+
+std::wstring LotDetailWindow(MainWindow &w, const Json::Value &r)
+{
+    return w.OpenModal(
+        WebPage(w, "/html/pageForPc/pageForLotDetail.html?lotCategoryId=" + Member(r, "lotCategoryId") +
+                       "&qiHao=" + Member(r, "qiHao") + "&lotteryCategory=" + Member(r, "lotteryCategory")),
+        720, 550);
+}
+
+template <int Width, int Height> std::wstring BaseWindow(MainWindow &w, const std::string &path)
+{
+    return w.OpenModal(BasePage(w, path), Width, Height);
+}
+
+const std::array<Row, 62> kMethods = {{
+    {"Filter", [](MainWindow &w, const Json::Value &r) { return w.context().OnFilter(r); }},
+    {"initAppNormally",
+     [](MainWindow &w, const Json::Value &) {
+         w.InitAppWindow(1);
+         return std::wstring();
+     }},
+    {"Exit",
+     [](MainWindow &w, const Json::Value &) {
+         w.app().windows().CloseMainWindow();
+         return std::wstring();
+     }},
+    {"GetSystemConfig", NotAvailable},
+    {"GetSystemInfo", NotAvailable},
+    {"Toggle", NotAvailable},
+    {"SystemEvent",
+     [](MainWindow &w, const Json::Value &r) {
+         std::wstring event = JsonUtil::GetString(r, "dataType");
+         if (event == L"minimize") {
+             w.app().windows().MinimizeMainWindow();
+         } else if (event == L"close") {
+             w.app().windows().CloseMainWindow();
+         }
+         return JsonUtil::Msg(L"ok", L"done");
+     }},
+    {"GetTableTitle", NotAvailable},
+    {"DeleteAll", [](MainWindow &w, const Json::Value &r) { return OnDeleteAll(w.context(), r); }},
+    {"GetComponentConfig", NotAvailable},
+    {"GetAdvertisement", NotAvailable},
+    {"GetResultByPage", [](MainWindow &w, const Json::Value &r) { return OnGetResultByPage(w.context(), r); }},
+    {"SearchResult", [](MainWindow &w, const Json::Value &r) { return OnSearchResult(w.context(), r); }},
+    {"SaveResult",
+     [](MainWindow &w, const Json::Value &r) { return OnSaveResult(w.context(), w.app().windows(), r); }},
+    {"DeleteRows", [](MainWindow &w, const Json::Value &r) { return OnDeleteRows(w.context(), r); }},
+    {"AddRow", [](MainWindow &w, const Json::Value &r) { return OnAddRow(w.context(), r); }},
+    {"SaveConfig", NotAvailable},
+    {"OpenScenario", [](MainWindow &w, const Json::Value &r) { return OnOpenScenario(w.app().windows(), r); }},
+    {"OpenOldNum", [](MainWindow &w, const Json::Value &r) { return OnOpenOldNum(w.app().windows(), r); }},
+    {"SaveScenario", [](MainWindow &w, const Json::Value &r) { return OnSaveScenario(w.app().windows(), r); }},
+    {"GetComboboxData", NotAvailable},
+    {"GetTip", NotAvailable},
+    {"GetDict", NotAvailable},
+    {"GetProductList", NotAvailable},
+    {"OpenShell",
+     [](MainWindow &w, const Json::Value &r) {
+         w.app().windows().OpenWithDefaultApplication(JsonUtil::GetString(r, "toolName"));
+         return std::wstring();
+     }},
+    {"SaveCalType", NotAvailable},
+    {"GetDataAnalysis",
+     [](MainWindow &w, const Json::Value &) {
+         WorkArea area = w.workArea();
+         return w.OpenModal(WebPage(w, "/html/pageForPc/pageForTrend3_2.html"), std::min(area.width, kMaxWidth),
+                            area.height);
+     }},
+    {"GetNewLottery",
+     [](MainWindow &w, const Json::Value &) {
+         return w.OpenModal(WebPage(w, "/html/pageForPc/pageForNewLottery.html"), 1250,
+                            std::min(w.workArea().height, kMaxHeight));
+     }},
+    {"GetLastLottery", NotAvailable},
+    {"CheckNewClienVersion", NotAvailable},
+    {"GetDetailedData", [](MainWindow &w, const Json::Value &r) { return OnGetDetailedData(w.context(), r); }},
+    {"GetDanMa",
+     [](MainWindow &w, const Json::Value &) {
+         return w.OpenModal(WebPage(w, "/html/pageForPc/pageForAutoAdvice.html"), 550, 320);
+     }},
+    {"GetPluginList", NotAvailable},
+    {"ChangeState", NotAvailable},
+    {"GetQiHaoList", NotAvailable},
+    {"InstallOldDataForRuleOut", NotAvailable},
+    {"getCastWebsite",
+     [](MainWindow &w, const Json::Value &) {
+         return w.OpenModal(WebPage(w, "/html/pageForPc/pageForMoreCastWebsite.html"), 800, 550);
+     }},
+    {"getUserInfo", NotAvailable},
+    {"getTextAdForCastWin", NotAvailable},
+    {"getVideoUrl", NotAvailable},
+    {"logIn", NotAvailable},
+    {"getLotLevel", LotDetailWindow},
+    {"getLotDetailById", [](MainWindow &, const Json::Value &) { return std::wstring(); }},
+    {"getLotCategory", NotAvailable},
+    {"getArticles", NotAvailable},
+    {"updateReadTime", NotAvailable},
+    {"getForumInfo", NotAvailable},
+    {"getAdvertisementByLotteryCategory", NotAvailable},
+    {"getAdById", NotAvailable},
+    {"showQelInfoWin", [](MainWindow &w, const Json::Value &) { return w.OpenNoticeOnce(); }},
+    {"aboutQel", [](MainWindow &w, const Json::Value &) { return w.OpenModal("qel://res/about.html", 550, 320); }},
+    {"showLuckyWin", [](MainWindow &w, const Json::Value &) { return w.OpenModal("qel://res/lucky.html", 550, 320); }},
+    {"showKnowledgeWin",
+     [](MainWindow &w, const Json::Value &) {
+         return w.OpenModal(BasePage(w, "/html/pageForKnowledge.html"), 1250, std::min(w.workArea().height, kMaxHeight));
+     }},
+    {"showProfileWin", [](MainWindow &w, const Json::Value &r) { return w.OpenModal(Member(r, "src"), 700, 600); }},
+    {"showDonarWin", [](MainWindow &w, const Json::Value &) { return BaseWindow<500, 400>(w, "/html/pageForDonar.html"); }},
+    {"showUserCenterWin",
+     [](MainWindow &w, const Json::Value &r) {
+         return BaseWindow<700, 600>(w, "/html/pageForUserCenter.html?userInfo=" + Member(r, "userInfo"));
+     }},
+    {"showPhoneClientWin",
+     [](MainWindow &w, const Json::Value &) {
+         return w.OpenModal(WebPage(w, "/html/pageForPc/pageForApps.html"), 800, 700);
+     }},
+    {"showQQWin", [](MainWindow &w, const Json::Value &) { return BaseWindow<500, 400>(w, "/html/pageForQQ.html"); }},
+    {"showShareWin", [](MainWindow &w, const Json::Value &) { return BaseWindow<500, 400>(w, "/html/pageForShare.html"); }},
+    {"showZhuiHaoPlanWin",
+     [](MainWindow &w, const Json::Value &) { return BaseWindow<800, 700>(w, "/html/pageForPlan.html"); }},
+    {"showCheckWin", [](MainWindow &w, const Json::Value &) { return BaseWindow<800, 700>(w, "/html/pageForCheck.html"); }},
+    {"showCalcWin", [](MainWindow &w, const Json::Value &) { return BaseWindow<800, 700>(w, "/html/pageForCalc.html"); }},
+}};
+
+} // namespace
+
+MainWindow::MainWindow(Application &app)
+    : PageWindow(app.NextWindowId()), app_(app), context_(app.startup().baseUrl)
+{
+}
+
+MainWindow::~MainWindow() = default;
+
+std::span<const MethodRow<MainWindow>> MainWindow::Methods()
+{
+    return kMethods;
+}
+
+bool MainWindow::Dispatch(const std::string &method, const Json::Value &request, std::wstring &reply)
+{
+    const Row *row = FindMethod<MainWindow>(kMethods, method);
+    if (!row) {
+        return false;
+    }
+    reply = row->handler(*this, request);
+    return true;
+}
+
+std::wstring MainWindow::UnknownMethodReply() const
+{
+    return JsonUtil::Msg(L"error", L"没有该方法！");
+}
+
+std::wstring MainWindow::FailureReply(const std::wstring &message) const
+{
+    return JsonUtil::Msg(L"error", message.empty() ? L"程序出错！" : message);
+}
+
+void MainWindow::InitAppWindow(int /*flag*/)
+{
+    WindowSystem &windows = app_.windows();
+    workArea_ = windows.GetWorkArea();
+    WindowPlacement placement;
+    placement.width = std::min(workArea_.width, kMaxWidth);
+    placement.height = std::min(workArea_.height, kMaxHeight);
+    placement.x = workArea_.x + (workArea_.width - placement.width) / 2;
+    placement.y = workArea_.y + (workArea_.height - placement.height) / 2;
+    placement.centred = false;
+    placement.rounded = true;
+    placement.cornerRadius = 16;
+    windows.PlaceMainWindow(placement, L"Varnel");
+}
+
+std::wstring MainWindow::OpenModal(const std::string &url, int width, int height)
+{
+    PopupWindow popup(app_);
+    WindowPlacement placement;
+    placement.width = width;
+    placement.height = height;
+    app_.windows().RunModal(popup, placement, url);
+    return L"";
+}
+
+std::wstring MainWindow::OpenNoticeOnce()
+{
+    if (!showNoticeOnce_) {
+        return L"";
+    }
+    showNoticeOnce_ = false;
+    WindowPlacement placement;
+    placement.width = 400;
+    placement.height = 335;
+    placement.centred = false;
+    placement.rounded = false;
+    placement.x = workArea_.x + workArea_.width - placement.width;
+    placement.y = workArea_.y + workArea_.height - placement.height;
+    app_.windows().ShowModeless(std::make_unique<PopupWindow>(app_), placement,
+                                WebPage(*this, "/html/pageForPc/pageForAdviceForYou.html"));
+    return L"";
+}
+
+} // namespace qel

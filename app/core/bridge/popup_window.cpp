@@ -1,0 +1,95 @@
+#include "bridge/popup_window.h"
+
+#include <array>
+
+#include "app/application.h"
+#include "basekit/json_util.h"
+#include "handlers/result_handlers.h"
+
+namespace qel {
+namespace {
+
+using basekit::JsonUtil;
+using Row = MethodRow<PopupWindow>;
+
+std::wstring NotAvailable(PopupWindow &, const Json::Value &)
+{
+    return JsonUtil::Msg(L"error", L"该功能暂不可用！");
+}
+
+const std::array<Row, 25> kMethods = {{
+    {"getConfig",
+     [](PopupWindow &w, const Json::Value &) { return JsonUtil::MapToJsonStr(w.app().runtimeConfig()); }},
+    {"exit",
+     [](PopupWindow &w, const Json::Value &) {
+         w.app().windows().ClosePopup(w);
+         return std::wstring();
+     }},
+    {"moveWin",
+     [](PopupWindow &w, const Json::Value &r) {
+         w.app().windows().MovePopupBy(w, JsonUtil::GetInt(r, "deltaLeft", 0),
+                                       JsonUtil::GetInt(r, "deltaTop", 0));
+         return JsonUtil::Msg(L"ok", L"moved");
+     }},
+    {"getDanMa", NotAvailable},
+    {"GetNewLottery", NotAvailable},
+    {"getLotLevel", NotAvailable},
+    {"getLotDetailById", NotAvailable},
+    {"GetQiHaoList", NotAvailable},
+    {"getCastWebsite", NotAvailable},
+    {"ShowLotDetail", NotAvailable},
+    {"GetDataAnalysis", NotAvailable},
+    {"GetDetailedData",
+     [](PopupWindow &w, const Json::Value &r) { return OnGetDetailedData(w.context(), r); }},
+    {"GetTableTitle", NotAvailable},
+    {"SaveLuckyNum",
+     [](PopupWindow &w, const Json::Value &r) { return OnSaveLuckyNum(w.app().windows(), r); }},
+    {"getLotCategory", NotAvailable},
+    {"GetSystemInfo", NotAvailable},
+    {"GetIndexExplanation", NotAvailable},
+    {"changePassword", NotAvailable},
+    {"Feedback", NotAvailable},
+    {"generatePlan", NotAvailable},
+    {"savePlan", NotAvailable},
+    {"getQiHaoList", NotAvailable},
+    {"zjCheck", NotAvailable},
+    {"touZhuYuSuan", NotAvailable},
+    {"getLastLottery", NotAvailable},
+}};
+
+std::wstring ProductName(Application &app)
+{
+    auto it = app.runtimeConfig().find(L"productName");
+    return it == app.runtimeConfig().end() ? std::wstring() : it->second;
+}
+
+} // namespace
+
+PopupWindow::PopupWindow(Application &app)
+    : PageWindow(app.NextWindowId()), app_(app), context_(app.startup().baseUrl)
+{
+    app_.RegisterWindow(*this);
+    context_.SwitchPlugin(ProductName(app_));
+}
+
+PopupWindow::~PopupWindow()
+{
+    app_.UnregisterWindow(id());
+}
+
+std::span<const MethodRow<PopupWindow>> PopupWindow::Methods()
+{
+    return kMethods;
+}
+
+bool PopupWindow::Dispatch(const std::string &method, const Json::Value &request, std::wstring &reply)
+{
+    const Row *row = FindMethod<PopupWindow>(kMethods, method);
+    if (!row) {
+        return false;
+    }
+    reply = row->handler(*this, request);
+    return true;
+}
+
+} // namespace qel

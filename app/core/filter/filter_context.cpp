@@ -1,0 +1,105 @@
+#include "filter/filter_context.h"
+
+#include <array>
+
+#include "basekit/json_util.h"
+#include "filter/filter_criteria.h"
+
+namespace qel {
+namespace {
+
+// The program's game table, in its compare order; delivered tells whether a plug-in ships.
+struct GameRow {
+    const wchar_t *key;
+    bool delivered;
+};
+constexpr std::array<GameRow, 15> kGames = {{
+    {L"Magic3", true},
+    {L"Array5", true},
+    {L"Quick3", true},
+    {L"Hd5Of15", true},
+    {L"L5Of11", false},
+    {L"Ttl5Of22", true},
+    {L"Fc4Of10", true},
+    {L"Tc5Of20", true},
+    {L"Fc6Of33", true},
+    {L"Tc5Of35", true},
+    {L"Fc7Of30", true},
+    {L"Tc7Of33", false},
+    {L"Fc5Of23", false},
+    {L"Tc7Of10", true},
+    {L"Fc6Of10", true},
+}};
+
+} // namespace
+
+bool IsKnownGameKey(const std::wstring &gameKey)
+{
+    for (const GameRow &row : kGames) {
+        if (gameKey == row.key) {
+            return true;
+        }
+    }
+    return false;
+}
+
+CFilterContext::~CFilterContext()
+{
+    Release();
+}
+
+void CFilterContext::Release()
+{
+    worker_.Join();
+    if (chain_) {
+        chain_->ResetAll();
+        chain_->DeleteAll();
+        chain_.reset();
+    }
+    library_.Close();
+    firstRun_ = true;
+}
+
+void CFilterContext::SwitchPlugin(const std::wstring &gameKey)
+{
+    Release();
+    lastError_.clear();
+    if (!IsKnownGameKey(gameKey)) {
+        lastError_ = "no plug-in for this game";
+        return;
+    }
+    if (!library_.Open(calculation::PluginPathForGame(gameKey))) {
+        lastError_ = library_.error();
+        return;
+    }
+    chain_ = library_.MakeChain();
+    if (!chain_) {
+        lastError_ = library_.error();
+        library_.Close();
+        return;
+    }
+    chain_->SetBaseUrl(baseUrl_);
+}
+
+std::wstring CFilterContext::OnFilter(const Json::Value &request)
+{
+    if (!chain_) {
+        return basekit::JsonUtil::Msg(L"error", L"请先选择彩种！");
+    }
+    worker_.Join();
+    if (!firstRun_) {
+        chain_->ResetAll();
+    }
+    calculation::DataMap conditions = BuildFilterCriteria(
+        basekit::JsonUtil::JsonArrayToList(basekit::JsonUtil::GetArray(request, "items")));
+    chain_->SetNodeData(conditions, 0);
+    chain_->SetNodeData(conditions, 1);
+    chain_->Filter();
+    if (!firstRun_) {
+        worker_.Start(*chain_);
+    }
+    firstRun_ = false;
+    return chain_->GetDataByPage(L"0", 100, 1, 1);
+}
+
+} // namespace qel

@@ -1,0 +1,201 @@
+#include "handlers/result_handlers.h"
+
+#include <algorithm>
+
+#include "basekit/json_util.h"
+#include "basekit/text_convert.h"
+#include "files/user_files.h"
+
+namespace qel {
+namespace {
+
+using basekit::JsonUtil;
+
+constexpr std::size_t kMaxLuckyNumberBytes = 1048575;
+constexpr std::size_t kMaxOldNumberRows = 10000;
+
+// An empty result page: the window has no game bound, or no run yet.
+std::wstring EmptyPage(const std::wstring &listFlag)
+{
+    std::wstring page = L"{size:\"0\",items:[],total:0";
+    if (listFlag == L"1") {
+        return page + L"}";
+    }
+    return page + L",primaryTotal:0,afterFilterLen:0,cutDownRate:\"0.00%\"}";
+}
+
+std::wstring Page(CFilterContext &filter, const std::wstring &listFlag, int pageSize, int pageNum)
+{
+    calculation::AbstractFilterChain *chain = filter.chain();
+    return chain ? chain->GetDataByPage(listFlag, pageSize, pageNum, 1) : EmptyPage(listFlag);
+}
+
+void ReplaceAll(std::wstring &text, std::wstring_view from, std::wstring_view to)
+{
+    for (std::size_t pos = text.find(from); pos != std::wstring::npos;
+         pos = text.find(from, pos + to.size())) {
+        text.replace(pos, from.size(), to);
+    }
+}
+
+std::wstring SaveText(WindowSystem &windows, FileKind kind, const std::wstring &text,
+                      const std::wstring &cancelFlag)
+{
+    std::optional<std::string> path = windows.ChooseFileToSave(kind);
+    if (!path) {
+        return JsonUtil::Msg(cancelFlag, L"保存取消！");
+    }
+    if (!WriteUserFile(WithExtension(*path, kind), text)) {
+        return JsonUtil::Msg(L"error", L"保存失败：文件无法写入！");
+    }
+    return JsonUtil::Msg(L"ok", L"保存成功！");
+}
+
+} // namespace
+
+std::wstring OnGetResultByPage(CFilterContext &filter, const Json::Value &request)
+{
+    std::wstring type = JsonUtil::GetString(request, "type");
+    std::wstring listFlag = type.empty() || type == L"all" ? L"0" : L"1";
+    return Page(filter, listFlag, JsonUtil::GetInt(request, "pageSize", 100),
+                JsonUtil::GetInt(request, "pageNum", 1));
+}
+
+std::wstring OnSearchResult(CFilterContext &filter, const Json::Value &request)
+{
+    if (calculation::AbstractFilterChain *chain = filter.chain()) {
+        chain->SearchResult(JsonUtil::GetString(request, "type"));
+    }
+    return Page(filter, L"1", 100, 1);
+}
+
+std::wstring OnDeleteRows(CFilterContext &filter, const Json::Value &request)
+{
+    std::wstring listFlag = JsonUtil::GetString(request, "type");
+    if (calculation::AbstractFilterChain *chain = filter.chain()) {
+        chain->DeleteRows(listFlag, JsonUtil::GetInt(request, "rowNumber", 0) - 1);
+    }
+    return Page(filter, listFlag, JsonUtil::GetInt(request, "pageSize", 100),
+                JsonUtil::GetInt(request, "pageNumber", 1));
+}
+
+std::wstring OnAddRow(CFilterContext &filter, const Json::Value &request)
+{
+    calculation::AbstractFilterChain *chain = filter.chain();
+    if (!chain) {
+        return JsonUtil::Msg(L"error", L"请先选择彩种！");
+    }
+    if (chain->AddRow(JsonUtil::GetString(request, "row")) == 0) {
+        return JsonUtil::Msg(L"error", L"号码个数不正确！");
+    }
+    return Page(filter, L"0", 100, 1);
+}
+
+std::wstring OnDeleteAll(CFilterContext &filter, const Json::Value & /*request*/)
+{
+    if (calculation::AbstractFilterChain *chain = filter.chain()) {
+        filter.PrepareToReplaceRun();
+        chain->DeleteAll();
+    }
+    filter.MarkFirstRun();
+    return Page(filter, L"0", 0, 0);
+}
+
+std::wstring OnGetDetailedData(CFilterContext &filter, const Json::Value & /*request*/)
+{
+    if (!filter.chain()) {
+        return JsonUtil::Msg(L"error", L"请先选择彩种！");
+    }
+    return JsonUtil::Msg(L"error", L"走势统计表暂不可用！");
+}
+
+std::wstring OnSaveResult(CFilterContext &filter, WindowSystem &windows, const Json::Value &request)
+{
+    calculation::AbstractFilterChain *chain = filter.chain();
+    std::wstring format = JsonUtil::GetString(request, "lotFormat");
+    std::wstring separator = format == L"format1" ? L" " : L",";
+    std::wstring areaSeparator = format == L"format0" ? L"+" : L":";
+    std::wstring text =
+        chain ? chain->GetResultStr(JsonUtil::GetString(request, "flag"), separator, areaSeparator, 1, 1)
+              : L"";
+    if (text.empty() || text == L"error_NULL") {
+        return JsonUtil::Msg(L"no_data", L"没有数据可保存！");
+    }
+    if (text == L"error_100000") {
+        return JsonUtil::Msg(L"error_100000", L"最大可保存100000注！");
+    }
+    return SaveText(windows, FileKind::Text, text, L"error");
+}
+
+std::wstring OldNumberReply(const std::wstring &fileText)
+{
+    // Rows end in CR LF, LF or CR; numbers are separated by ",", " ", ":" or "+".
+    std::wstring text = fileText;
+    ReplaceAll(text, L"\r\n", L"|");
+    std::replace(text.begin(), text.end(), L'\r', L'|');
+    std::replace(text.begin(), text.end(), L'\n', L'|');
+    for (wchar_t &c : text) {
+        if (c == L' ' || c == L':' || c == L'+' || c == L'\t') {
+            c = L',';
+        }
+    }
+    bool onlyNumbers = std::all_of(text.begin(), text.end(), [](wchar_t c) {
+        return (c >= L'0' && c <= L'9') || c == L',' || c == L'|';
+    });
+    if (!onlyNumbers) {
+        return JsonUtil::Msg(L"error", L"文件不存在或文件格式不正确或已损坏！");
+    }
+    auto separators = static_cast<std::size_t>(std::count(text.begin(), text.end(), L'|'));
+    if (separators > kMaxOldNumberRows) {
+        return JsonUtil::Msg(L"error", L"大底号码最大支持10000注！");
+    }
+    return L"{\"oldNum\":\"" + text + L"\",\"length\":" + std::to_wstring(separators) + L"}";
+}
+
+std::wstring OnOpenOldNum(WindowSystem &windows, const Json::Value & /*request*/)
+{
+    std::optional<std::string> path = windows.ChooseFileToOpen(FileKind::Text);
+    if (!path) {
+        return JsonUtil::Msg(L"cancel", L"取消打开结果！");
+    }
+    std::optional<std::wstring> text = ReadUserFile(*path);
+    if (!text) {
+        return JsonUtil::Msg(L"error", L"文件不存在或文件格式不正确或已损坏！");
+    }
+    return OldNumberReply(*text);
+}
+
+std::wstring OnSaveScenario(WindowSystem &windows, const Json::Value &request)
+{
+    return SaveText(windows, FileKind::Scenario, JsonUtil::ObjToJsonStr(request), L"cancel");
+}
+
+std::wstring OnOpenScenario(WindowSystem &windows, const Json::Value & /*request*/)
+{
+    std::optional<std::string> path = windows.ChooseFileToOpen(FileKind::Scenario);
+    if (!path) {
+        return JsonUtil::Msg(L"cancel", L"取消导入！");
+    }
+    std::optional<std::wstring> text = ReadUserFile(*path);
+    Json::Value scenario = text ? JsonUtil::JsonStrToJsonObj(*text) : Json::Value();
+    if (!scenario.isObject()) {
+        return JsonUtil::Msg(L"error", L"文件不存在或文件格式不正确或已损坏！");
+    }
+    // Never the file's own text: the page evaluates the answer, so it is parsed and written anew.
+    std::wstring json = JsonUtil::ObjToJsonStr(scenario);
+    while (!json.empty() && (json.back() == L'\n' || json.back() == L'\r')) {
+        json.pop_back();
+    }
+    return json;
+}
+
+std::wstring OnSaveLuckyNum(WindowSystem &windows, const Json::Value &request)
+{
+    std::wstring luckyNumbers = JsonUtil::GetString(request, "luckyNum");
+    if (basekit::CStrW2CStrA(luckyNumbers).size() > kMaxLuckyNumberBytes) {
+        return JsonUtil::Msg(L"error", L"号码太多，无法保存！");
+    }
+    return SaveText(windows, FileKind::Text, luckyNumbers, L"ok");
+}
+
+} // namespace qel

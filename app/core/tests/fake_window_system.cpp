@@ -1,0 +1,34 @@
+#include "fake_window_system.h"
+
+#include "bridge/page_window.h"
+
+namespace qel::testing {
+
+void FakeWindowSystem::RunModal(PageWindow &popup, const WindowPlacement &p, const std::string &url)
+{
+    windows.push_back({url, p, true});
+    for (const std::wstring &request : popupRequests) {
+        popupReplies.push_back(popup.Execute(request));
+    }
+}
+
+void FakeWindowSystem::ShowModeless(std::unique_ptr<PageWindow> popup, const WindowPlacement &p,
+                                    const std::string &url)
+{
+    windows.push_back({url, p, false});
+    modeless.push_back(std::move(popup));
+}
+
+std::optional<std::string> FakeWindowSystem::Next(std::deque<std::optional<std::string>> &answers,
+                                                  FileKind kind)
+{
+    dialogKinds.push_back(kind);
+    if (answers.empty()) {
+        return std::nullopt;
+    }
+    std::optional<std::string> answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+} // namespace qel::testing
