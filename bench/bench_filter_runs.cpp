@@ -12,14 +12,7 @@ namespace {
 using testsupport::ConditionMap;
 using testsupport::ConditionOptions;
 
-std::wstring Range(int from, int to)
-{
-    std::wstring text;
-    for (int v = from; v <= to; ++v) {
-        text += (text.empty() ? L"" : L",") + std::to_wstring(v);
-    }
-    return text;
-}
+using testsupport::Range;
 
 // Ten conditions whose allowed values let (nearly) every candidate reach every test, the last of
 // them ("tail", allowed tails 1-5) then keeping about one row in a hundred, as a real choice of

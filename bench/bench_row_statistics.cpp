@@ -15,63 +15,7 @@
 #include <vector>
 
 #include "calculation/calculation_util.h"
-
-namespace {
-std::atomic<long> g_allocations{0};
-
-void *CountedAllocation(std::size_t size)
-{
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void *p = std::malloc(size == 0 ? 1 : size)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
-} // namespace
-
-void *operator new(std::size_t size)
-{
-    return CountedAllocation(size);
-}
-void *operator new[](std::size_t size)
-{
-    return CountedAllocation(size);
-}
-void operator delete(void *p) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void *p) noexcept
-{
-    std::free(p);
-}
-void operator delete(void *p, std::size_t) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void *p, std::size_t) noexcept
-{
-    std::free(p);
-}
-// The nothrow forms too (std::stable_sort's buffer uses them), so every allocation is counted
-// and released by the same pair.
-void *operator new(std::size_t size, const std::nothrow_t &) noexcept
-{
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    return std::malloc(size == 0 ? 1 : size);
-}
-void *operator new[](std::size_t size, const std::nothrow_t &tag) noexcept
-{
-    return operator new(size, tag);
-}
-void operator delete(void *p, const std::nothrow_t &) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void *p, const std::nothrow_t &) noexcept
-{
-    std::free(p);
-}
+#include "support/counting_allocator.h"
 
 namespace {
 
@@ -134,12 +78,12 @@ template <class Stat> void RunPerRow(benchmark::State &state, Stat stat)
     const CCalculationUtil util;
     int index = 0;
     int count = game.rowCount();
-    long before = g_allocations.load();
+    long before = testsupport::AllocationCount();
     for (auto _ : state) {
         benchmark::DoNotOptimize(stat(util, game, game.row(index)));
         index = index + 1 == count ? 0 : index + 1;
     }
-    long allocations = g_allocations.load() - before;
+    long allocations = testsupport::AllocationCount() - before;
     state.counters["allocs/row"] =
         benchmark::Counter(static_cast<double>(allocations) / static_cast<double>(state.iterations()));
     state.SetItemsProcessed(state.iterations());

@@ -18,14 +18,7 @@ using testsupport::ConditionMap;
 using testsupport::GameShape;
 using testsupport::TestChain;
 
-std::wstring Range(int from, int to)
-{
-    std::wstring text;
-    for (int v = from; v <= to; ++v) {
-        text += (text.empty() ? L"" : L",") + std::to_wstring(v);
-    }
-    return text;
-}
+using testsupport::Range;
 
 class ChainTest : public ::testing::Test {
 protected:

@@ -9,63 +9,7 @@
 #include <vector>
 
 #include "calculation/calculation_util.h"
-
-namespace {
-std::atomic<long> g_allocations{0};
-
-void *CountedAllocation(std::size_t size)
-{
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void *p = std::malloc(size == 0 ? 1 : size)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
-} // namespace
-
-void *operator new(std::size_t size)
-{
-    return CountedAllocation(size);
-}
-void *operator new[](std::size_t size)
-{
-    return CountedAllocation(size);
-}
-void operator delete(void *p) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void *p) noexcept
-{
-    std::free(p);
-}
-void operator delete(void *p, std::size_t) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void *p, std::size_t) noexcept
-{
-    std::free(p);
-}
-// The nothrow forms too (std::stable_sort's buffer uses them), so every allocation is counted
-// and released by the same pair.
-void *operator new(std::size_t size, const std::nothrow_t &) noexcept
-{
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    return std::malloc(size == 0 ? 1 : size);
-}
-void *operator new[](std::size_t size, const std::nothrow_t &tag) noexcept
-{
-    return operator new(size, tag);
-}
-void operator delete(void *p, const std::nothrow_t &) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void *p, const std::nothrow_t &) noexcept
-{
-    std::free(p);
-}
+#include "support/counting_allocator.h"
 
 namespace calculation {
 namespace {
@@ -138,9 +82,9 @@ TEST(HotPathAllocationTest, PerCandidateStatisticsAllocateNothing)
     ClassText text;
     for (const GameRow &g : games) {
         SCOPED_TRACE(g.name);
-        long before = g_allocations.load();
+        long before = testsupport::AllocationCount();
         long total = RunHotPath(util, g, allowed, list, text);
-        long after = g_allocations.load();
+        long after = testsupport::AllocationCount();
         EXPECT_EQ(after - before, 0);
         EXPECT_NE(total, 0);
     }
@@ -148,10 +92,12 @@ TEST(HotPathAllocationTest, PerCandidateStatisticsAllocateNothing)
 
 TEST(HotPathAllocationTest, TheCounterSeesAllocations)
 {
-    long before = g_allocations.load();
-    auto *p = new std::vector<int>(100);
-    long after = g_allocations.load();
-    delete p;
+    // Kept in a volatile so that the compiler cannot leave the allocations out.
+    static std::vector<int> *volatile kept = nullptr;
+    long before = testsupport::AllocationCount();
+    kept = new std::vector<int>(100);
+    long after = testsupport::AllocationCount();
+    delete kept;
     EXPECT_GE(after - before, 2);
 }
 
@@ -189,7 +135,7 @@ TEST(HotPathAllocationTest, FilterStagesAllocateNothingPerCandidate)
                                           {3, 8, 12, 13, 21, 25, 30},
                                           {2, 9, 14, 17, 22, 26, 29},
                                           {10, 11, 12, 20, 21, 22, 30}};
-    long before = g_allocations.load();
+    long before = testsupport::AllocationCount();
     int accepted = 0;
     for (int pass = 0; pass < 100; ++pass) {
         for (const auto &row : rows) {
@@ -197,7 +143,7 @@ TEST(HotPathAllocationTest, FilterStagesAllocateNothingPerCandidate)
             accepted += chain.GetFirstFilter()->FilterRow(row.data(), 7, wrong);
         }
     }
-    EXPECT_EQ(g_allocations.load() - before, 0);
+    EXPECT_EQ(testsupport::AllocationCount() - before, 0);
     EXPECT_GE(accepted, 0);
 }
 

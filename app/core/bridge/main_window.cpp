@@ -186,12 +186,7 @@ std::span<const MethodRow<MainWindow>> MainWindow::Methods()
 
 bool MainWindow::Dispatch(const std::string &method, const Json::Value &request, std::wstring &reply)
 {
-    const Row *row = FindMethod<MainWindow>(kMethods, method);
-    if (!row) {
-        return false;
-    }
-    reply = row->handler(*this, request);
-    return true;
+    return DispatchTo<MainWindow>(kMethods, *this, method, request, reply);
 }
 
 std::wstring MainWindow::UnknownMethodReply() const

@@ -27,4 +27,17 @@ const MethodRow<Window> *FindMethod(std::span<const MethodRow<Window>> table, co
     return nullptr;
 }
 
+/// Runs the handler of method from the table on window; false when the table has no such method.
+template <typename Window>
+bool DispatchTo(std::span<const MethodRow<Window>> table, Window &window, const std::string &method,
+                const Json::Value &request, std::wstring &reply)
+{
+    const MethodRow<Window> *row = FindMethod(table, method);
+    if (!row) {
+        return false;
+    }
+    reply = row->handler(window, request);
+    return true;
+}
+
 } // namespace qel

@@ -84,12 +84,7 @@ std::span<const MethodRow<PopupWindow>> PopupWindow::Methods()
 
 bool PopupWindow::Dispatch(const std::string &method, const Json::Value &request, std::wstring &reply)
 {
-    const Row *row = FindMethod<PopupWindow>(kMethods, method);
-    if (!row) {
-        return false;
-    }
-    reply = row->handler(*this, request);
-    return true;
+    return DispatchTo<PopupWindow>(kMethods, *this, method, request, reply);
 }
 
 } // namespace qel

@@ -51,6 +51,16 @@ inline calculation::Data MakePattern(const std::wstring &key, std::initializer_l
     return d;
 }
 
+/// The numbers from..to as the page writes a choice: "1,2,3".
+inline std::wstring Range(int from, int to)
+{
+    std::wstring text;
+    for (int v = from; v <= to; ++v) {
+        text += (text.empty() ? L"" : L",") + std::to_wstring(v);
+    }
+    return text;
+}
+
 class ConditionMap {
 public:
     ConditionMap(const std::wstring &dataSource, const std::wstring &castType, int maxWrong)
