@@ -87,7 +87,8 @@ public:
         if (text == nullptr) {
             return {}; // NULL
         }
-        return UTF8ToUnicode(std::string_view(text, static_cast<size_t>(sqlite3_column_bytes(stmt_, column))));
+        return UTF8ToUnicode(
+            std::string_view(text, static_cast<size_t>(sqlite3_column_bytes(stmt_, column))));
     }
 
 private:
@@ -271,7 +272,8 @@ int CSqlite3Dao::batchUpdate(const std::list<std::wstring> &statements)
     return rc;
 }
 
-int CSqlite3Dao::batchUpdateByParams(const std::wstring &sql, const std::vector<PT> &types, const ParamRows &rows)
+int CSqlite3Dao::batchUpdateByParams(const std::wstring &sql, const std::vector<PT> &types,
+                                     const ParamRows &rows)
 {
     std::lock_guard lock(mutex_);
     if (ExecLocked("BEGIN;") != SQLITE_OK) {

@@ -52,7 +52,7 @@ std::string HomeFolder()
     return PasswdEntryField(true);
 }
 
-// The base directory specification ignores relative values of its variables.
+// Relative values of the XDG variables do not count (the XDG rules ignore them).
 std::string XdgFolder(const char *variable, const char *fallbackBelowHome)
 {
     const char *value = std::getenv(variable);
@@ -179,8 +179,8 @@ std::wstring SystemInfoUtil::GetSystemName()
 
 bool SystemInfoUtil::Is64BitMachine(std::string_view machine)
 {
-    for (std::string_view known : {"x86_64", "amd64", "aarch64", "arm64", "ppc64", "ppc64le", "s390x", "riscv64",
-                                   "mips64", "sparc64", "ia64", "loongarch64", "alpha"}) {
+    for (std::string_view known : {"x86_64", "amd64", "aarch64", "arm64", "ppc64", "ppc64le", "s390x",
+                                   "riscv64", "mips64", "sparc64", "ia64", "loongarch64", "alpha"}) {
         if (machine == known) {
             return true;
         }

@@ -214,7 +214,8 @@ std::wstring CXmlUtil::ParseXmlFileToStr(const std::wstring &path)
     if (!text) {
         return {};
     }
-    return UTF8ToUnicode(std::string_view(reinterpret_cast<const char *>(text.get()), static_cast<size_t>(size)));
+    return UTF8ToUnicode(
+        std::string_view(reinterpret_cast<const char *>(text.get()), static_cast<size_t>(size)));
 }
 
 } // namespace basekit

@@ -33,11 +33,12 @@ public:
     using CSqlite3Dao::updateByParams;
 };
 
-constexpr char kSchema[] = "CREATE TABLE systeminfo (parameterName TEXT PRIMARY KEY, parameterValue TEXT, flag TEXT);"
-                           "INSERT INTO systeminfo VALUES ('host', 'example.org', 'sys');"
-                           "INSERT INTO systeminfo VALUES ('port', '568', 'sys');"
-                           "INSERT INTO systeminfo VALUES ('note', NULL, NULL);"
-                           "CREATE TABLE numbers (id INTEGER PRIMARY KEY, amount REAL, label TEXT);";
+constexpr char kSchema[] =
+    "CREATE TABLE systeminfo (parameterName TEXT PRIMARY KEY, parameterValue TEXT, flag TEXT);"
+    "INSERT INTO systeminfo VALUES ('host', 'example.org', 'sys');"
+    "INSERT INTO systeminfo VALUES ('port', '568', 'sys');"
+    "INSERT INTO systeminfo VALUES ('note', NULL, NULL);"
+    "CREATE TABLE numbers (id INTEGER PRIMARY KEY, amount REAL, label TEXT);";
 
 class Sqlite3DaoTest : public testing::Test {
 protected:
@@ -85,7 +86,8 @@ TEST_F(Sqlite3DaoTest, RowsAreKeyedByDeclaredNamesOrAliasesInStatementOrder)
 
 TEST_F(Sqlite3DaoTest, NullReadsAsEmptyTextInEveryForm)
 {
-    const std::wstring sql = L"select parameterName, parameterValue, flag from systeminfo where parameterName='note'";
+    const std::wstring sql =
+        L"select parameterName, parameterValue, flag from systeminfo where parameterName='note'";
     MapList rows = dao_.queryToMapList(sql);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows.front().at(L"parameterValue").text, L"");
@@ -113,8 +115,9 @@ TEST_F(Sqlite3DaoTest, StatementsThatDoNotPrepareGiveEmptyResultsAndNoChanges)
 
 TEST_F(Sqlite3DaoTest, QueryToMapKeepsTheFirstValueOfARepeatedKeyAndIgnoresLaterColumns)
 {
-    TextMap map = dao_.queryToMap(L"select flag, parameterName, parameterValue from systeminfo where flag='sys' "
-                                  L"order by parameterName");
+    TextMap map =
+        dao_.queryToMap(L"select flag, parameterName, parameterValue from systeminfo where flag='sys' "
+                        L"order by parameterName");
     ASSERT_EQ(map.size(), 1u);
     EXPECT_EQ(map.at(L"sys"), L"host");
 }
@@ -140,12 +143,14 @@ TEST_F(Sqlite3DaoTest, UpdateByParamsCountsChangedRows)
 TEST_F(Sqlite3DaoTest, ValuesOfEveryTypeAreBoundNotPasted)
 {
     const std::wstring hostile = L"x'); drop table systeminfo; --";
-    EXPECT_EQ(dao_.updateByParams(L"insert into numbers (id, amount, label) values (?, ?, ?)", {7, 2.5, hostile}),
-              1);
+    EXPECT_EQ(
+        dao_.updateByParams(L"insert into numbers (id, amount, label) values (?, ?, ?)", {7, 2.5, hostile}),
+        1);
     EXPECT_EQ(dao_.updateByParams(L"insert into numbers (id, amount, label) values (?, ?, ?)",
                                   {8, std::monostate{}, std::monostate{}}),
               1);
-    MapList rows = dao_.queryToMapListByParams(L"select id, amount, label from numbers where id>=? order by id", {7});
+    MapList rows =
+        dao_.queryToMapListByParams(L"select id, amount, label from numbers where id>=? order by id", {7});
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows.front().at(L"amount").text, L"2.5");
     EXPECT_EQ(rows.front().at(L"label").text, hostile);
@@ -195,8 +200,8 @@ TEST_F(Sqlite3DaoTest, BatchUpdateByParamsBindsEachColumnByItsType)
 TEST_F(Sqlite3DaoTest, ShortParameterRowsBindNullForTheMissingValues)
 {
     using PT = CSqlite3Dao::PT;
-    EXPECT_EQ(dao_.batchUpdateByParams(L"insert into numbers (id, label) values (?, ?)", {PT::Integer, PT::Text},
-                                       {{L"5"}}),
+    EXPECT_EQ(dao_.batchUpdateByParams(L"insert into numbers (id, label) values (?, ?)",
+                                       {PT::Integer, PT::Text}, {{L"5"}}),
               1);
     MapList stored = dao_.queryToMapList(L"select typeof(label) kind from numbers where id=5");
     ASSERT_EQ(stored.size(), 1u);
@@ -208,8 +213,9 @@ TEST_F(Sqlite3DaoTest, AFailingRowRollsTheWholeBatchBack)
     using PT = CSqlite3Dao::PT;
     // The second row repeats the primary key of the first.
     ParamRows rows = {{L"1", L"one"}, {L"1", L"again"}, {L"2", L"two"}};
-    EXPECT_EQ(
-        dao_.batchUpdateByParams(L"insert into numbers (id, label) values (?, ?)", {PT::Integer, PT::Text}, rows), 0);
+    EXPECT_EQ(dao_.batchUpdateByParams(L"insert into numbers (id, label) values (?, ?)",
+                                       {PT::Integer, PT::Text}, rows),
+              0);
     EXPECT_TRUE(dao_.queryToMapList(L"select * from numbers").empty());
 }
 
@@ -286,8 +292,9 @@ TEST_F(Sqlite3DaoTest, AWriteWaitsForAnotherConnectionsTransaction)
     const int written = dao_.updateByParams(L"update systeminfo set parameterValue=? where parameterName=?",
                                             {std::wstring(L"from main"), std::wstring(L"port")});
     using PT = CSqlite3Dao::PT;
-    const int batched = dao_.batchUpdateByParams(L"update systeminfo set parameterValue=? where parameterName=?",
-                                                 {PT::Text, PT::Text}, {{L"batched", L"note"}});
+    const int batched =
+        dao_.batchUpdateByParams(L"update systeminfo set parameterValue=? where parameterName=?",
+                                 {PT::Text, PT::Text}, {{L"batched", L"note"}});
     worker.join();
     holder.closeDb();
 

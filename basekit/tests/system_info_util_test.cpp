@@ -72,8 +72,8 @@ TEST(SystemInfoUtilTest, SixtyFourBitMachines)
         const char *machine;
         bool expected;
     };
-    for (const Case &c : {Case{"x86_64", true}, Case{"aarch64", true}, Case{"ppc64le", true}, Case{"i686", false},
-                          Case{"armv7l", false}, Case{"", false}}) {
+    for (const Case &c : {Case{"x86_64", true}, Case{"aarch64", true}, Case{"ppc64le", true},
+                          Case{"i686", false}, Case{"armv7l", false}, Case{"", false}}) {
         SCOPED_TRACE(c.machine);
         EXPECT_EQ(SystemInfoUtil::Is64BitMachine(c.machine), c.expected);
     }
@@ -102,7 +102,8 @@ TEST(SystemInfoUtilTest, HardwareAddressesAreSixHexPairs)
             if (i % 3 == 2) {
                 EXPECT_EQ(address[i], L'-');
             } else {
-                EXPECT_TRUE((address[i] >= L'0' && address[i] <= L'9') || (address[i] >= L'A' && address[i] <= L'F'));
+                EXPECT_TRUE((address[i] >= L'0' && address[i] <= L'9') ||
+                            (address[i] >= L'A' && address[i] <= L'F'));
             }
         }
     }
@@ -124,7 +125,8 @@ TEST(SystemInfoUtilTest, FolderPathsFollowTheXdgVariables)
     };
     const Case cases[] = {
         {"data home set", "/srv/data/", nullptr, SystemInfoUtil::kCsidlLocalAppData, L"/srv/data"},
-        {"data home unset", nullptr, nullptr, SystemInfoUtil::kCsidlLocalAppData, L"/home/tester/.local/share"},
+        {"data home unset", nullptr, nullptr, SystemInfoUtil::kCsidlLocalAppData,
+         L"/home/tester/.local/share"},
         {"data home relative", "relative/path", nullptr, SystemInfoUtil::kCsidlLocalAppData,
          L"/home/tester/.local/share"},
         {"config home set", nullptr, "/etc/user", SystemInfoUtil::kCsidlAppData, L"/etc/user"},

@@ -36,9 +36,9 @@ protected:
 
 TEST_F(XmlUtilTest, FlatSettingsFileGivesNameToText)
 {
-    const std::wstring path =
-        WriteFile("system.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<config>\n  <debug>false</debug>\n"
-                                "  <!-- a comment is no setting -->\n  <sysDbName>sys.db</sysDbName>\n</config>\n");
+    const std::wstring path = WriteFile(
+        "system.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<config>\n  <debug>false</debug>\n"
+                      "  <!-- a comment is no setting -->\n  <sysDbName>sys.db</sysDbName>\n</config>\n");
     const TextMap expected = {{L"debug", L"false"}, {L"sysDbName", L"sys.db"}};
     EXPECT_EQ(xml_.ParseXmlToMap(path, 1), expected);
     EXPECT_EQ(xml_.LastMessage(), L"");
@@ -53,9 +53,10 @@ TEST_F(XmlUtilTest, ChineseCodePageDeclarationsAreDecoded)
     for (const Case &c : {Case{"GBK"}, Case{"GB2312"}, Case{"gb2312"}}) {
         SCOPED_TRACE(c.encoding);
         // "中文" in GBK / GB2312 is D6 D0 CE C4.
-        const std::wstring path = WriteFile("gbk.xml", std::string("<?xml version=\"1.0\" encoding=\"") + c.encoding +
-                                                           "\"?><config><title>\xD6\xD0\xCE\xC4</title>"
-                                                           "<debug>true</debug></config>");
+        const std::wstring path =
+            WriteFile("gbk.xml", std::string("<?xml version=\"1.0\" encoding=\"") + c.encoding +
+                                     "\"?><config><title>\xD6\xD0\xCE\xC4</title>"
+                                     "<debug>true</debug></config>");
         const TextMap expected = {{L"debug", L"true"}, {L"title", L"中文"}};
         EXPECT_EQ(xml_.ParseXmlToMap(path, 1), expected);
     }
@@ -70,7 +71,8 @@ TEST_F(XmlUtilTest, RepeatedNameKeepsTheFirstTextAndTextIncludesDescendants)
 
 TEST_F(XmlUtilTest, WideTextIsReadWhateverItsDeclarationSays)
 {
-    const TextMap map = xml_.ParseXmlToMap(L"<?xml version=\"1.0\" encoding=\"GBK\"?><r><name>福彩</name></r>", 0);
+    const TextMap map =
+        xml_.ParseXmlToMap(L"<?xml version=\"1.0\" encoding=\"GBK\"?><r><name>福彩</name></r>", 0);
     EXPECT_EQ(map.at(L"name"), L"福彩");
 }
 
@@ -101,7 +103,8 @@ TEST_F(XmlUtilTest, MissingOrBrokenFilesGiveEmptyResultsAndAMessage)
 
 TEST_F(XmlUtilTest, AttributesOfTheFirstChild)
 {
-    const TextMap map = xml_.ParseXmlWithAttrsToMap(L"<r>\n <item id=\"1\" name=\"甲\"/><item id=\"2\"/></r>", 0);
+    const TextMap map =
+        xml_.ParseXmlWithAttrsToMap(L"<r>\n <item id=\"1\" name=\"甲\"/><item id=\"2\"/></r>", 0);
     const TextMap expected = {{L"id", L"1"}, {L"name", L"甲"}};
     EXPECT_EQ(map, expected);
 }
@@ -153,9 +156,9 @@ TEST_F(XmlUtilTest, SaveAsXmlToAnUnwritablePlaceReportsFailure)
 TEST_F(XmlUtilTest, ExternalEntitiesAreNotExpanded)
 {
     const std::wstring secret = WriteFile("secret.txt", "secret");
-    const std::wstring path = WriteFile(
-        "entity.xml", "<?xml version=\"1.0\"?><!DOCTYPE r [<!ENTITY s SYSTEM \"" +
-                          fs::path(secret).string() + "\">]><r><a>&s;</a></r>");
+    const std::wstring path =
+        WriteFile("entity.xml", "<?xml version=\"1.0\"?><!DOCTYPE r [<!ENTITY s SYSTEM \"" +
+                                    fs::path(secret).string() + "\">]><r><a>&s;</a></r>");
     const TextMap map = xml_.ParseXmlToMap(path, 1);
     EXPECT_EQ(map.count(L"a"), 1u);
     EXPECT_EQ(map.at(L"a").find(L"secret"), std::wstring::npos);

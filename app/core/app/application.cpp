@@ -19,6 +19,7 @@ Application::~Application()
 void Application::Start()
 {
     main_->InitAppWindow(0);
+    main_->CountStart();
 }
 
 PageWindow *Application::FindWindow(int id)

@@ -7,7 +7,11 @@
 #include "basekit/json_util.h"
 #include "basekit/text_convert.h"
 #include "bridge/popup_window.h"
+#include "handlers/component_handlers.h"
 #include "handlers/result_handlers.h"
+#include "settings/dictionary_handlers.h"
+#include "settings/product_handlers.h"
+#include "settings/system_config_handlers.h"
 
 namespace qel {
 namespace {
@@ -53,6 +57,14 @@ std::wstring LotDetailWindow(MainWindow &w, const Json::Value &r)
         720, 550);
 }
 
+// A settings handler run in this window's settings context.
+template <std::wstring (*Handler)(SettingsContext &, const Json::Value &)>
+std::wstring Settings(MainWindow &w, const Json::Value &r)
+{
+    SettingsContext context = w.services().Settings();
+    return Handler(context, r);
+}
+
 template <int Width, int Height> std::wstring BaseWindow(MainWindow &w, const std::string &path)
 {
     return w.OpenModal(BasePage(w, path), Width, Height);
@@ -70,9 +82,14 @@ const std::array<Row, 62> kMethods = {{
          w.app().windows().CloseMainWindow();
          return std::wstring();
      }},
-    {"GetSystemConfig", NotAvailable},
-    {"GetSystemInfo", NotAvailable},
-    {"Toggle", NotAvailable},
+    {"GetSystemConfig", Settings<OnGetSystemConfig>},
+    {"GetSystemInfo", Settings<OnGetSystemInfo>},
+    {"Toggle",
+     [](MainWindow &w, const Json::Value &r) {
+         std::wstring reply = Settings<OnToggle>(w, r);
+         w.app().windows().ShowMainPage("main.html");
+         return reply;
+     }},
     {"SystemEvent",
      [](MainWindow &w, const Json::Value &r) {
          std::wstring event = JsonUtil::GetString(r, "dataType");
@@ -83,30 +100,34 @@ const std::array<Row, 62> kMethods = {{
          }
          return JsonUtil::Msg(L"ok", L"done");
      }},
-    {"GetTableTitle", NotAvailable},
+    {"GetTableTitle", [](MainWindow &w, const Json::Value &r) { return OnGetTableTitle(w.services().dao(), r); }},
     {"DeleteAll", [](MainWindow &w, const Json::Value &r) { return OnDeleteAll(w.context(), r); }},
-    {"GetComponentConfig", NotAvailable},
-    {"GetAdvertisement", NotAvailable},
+    {"GetComponentConfig", [](MainWindow &w, const Json::Value &r) { return OnGetComponentConfig(w.context(), w.services().dao(), r); }},
+    {"GetAdvertisement", [](MainWindow &w, const Json::Value &) { return OnGetAdvertisement(w.services().dao(), w.app().runtimeConfig()); }},
     {"GetResultByPage", [](MainWindow &w, const Json::Value &r) { return OnGetResultByPage(w.context(), r); }},
     {"SearchResult", [](MainWindow &w, const Json::Value &r) { return OnSearchResult(w.context(), r); }},
     {"SaveResult",
      [](MainWindow &w, const Json::Value &r) { return OnSaveResult(w.context(), w.app().windows(), r); }},
     {"DeleteRows", [](MainWindow &w, const Json::Value &r) { return OnDeleteRows(w.context(), r); }},
     {"AddRow", [](MainWindow &w, const Json::Value &r) { return OnAddRow(w.context(), r); }},
-    {"SaveConfig", NotAvailable},
+    {"SaveConfig",
+     [](MainWindow &w, const Json::Value &r) {
+         Settings<OnSaveConfig>(w, r);
+         return Settings<OnGetSystemConfig>(w, r);
+     }},
     {"OpenScenario", [](MainWindow &w, const Json::Value &r) { return OnOpenScenario(w.app().windows(), r); }},
     {"OpenOldNum", [](MainWindow &w, const Json::Value &r) { return OnOpenOldNum(w.app().windows(), r); }},
     {"SaveScenario", [](MainWindow &w, const Json::Value &r) { return OnSaveScenario(w.app().windows(), r); }},
-    {"GetComboboxData", NotAvailable},
-    {"GetTip", NotAvailable},
-    {"GetDict", NotAvailable},
-    {"GetProductList", NotAvailable},
+    {"GetComboboxData", [](MainWindow &w, const Json::Value &r) { return OnGetComboboxData(w.services().dao(), r); }},
+    {"GetTip", Settings<OnGetTip>},
+    {"GetDict", Settings<OnGetDict>},
+    {"GetProductList", Settings<OnGetProductList>},
     {"OpenShell",
      [](MainWindow &w, const Json::Value &r) {
          w.app().windows().OpenWithDefaultApplication(JsonUtil::GetString(r, "toolName"));
          return std::wstring();
      }},
-    {"SaveCalType", NotAvailable},
+    {"SaveCalType", [](MainWindow &w, const Json::Value &r) { return OnSaveCalType(w.services().dao(), r); }},
     {"GetDataAnalysis",
      [](MainWindow &w, const Json::Value &) {
          WorkArea area = w.workArea();
@@ -125,8 +146,8 @@ const std::array<Row, 62> kMethods = {{
      [](MainWindow &w, const Json::Value &) {
          return w.OpenModal(WebPage(w, "/html/pageForPc/pageForAutoAdvice.html"), 550, 320);
      }},
-    {"GetPluginList", NotAvailable},
-    {"ChangeState", NotAvailable},
+    {"GetPluginList", Settings<OnGetPluginList>},
+    {"ChangeState", Settings<OnChangeState>},
     {"GetQiHaoList", NotAvailable},
     {"InstallOldDataForRuleOut", NotAvailable},
     {"getCastWebsite",
@@ -143,7 +164,7 @@ const std::array<Row, 62> kMethods = {{
     {"getArticles", NotAvailable},
     {"updateReadTime", NotAvailable},
     {"getForumInfo", NotAvailable},
-    {"getAdvertisementByLotteryCategory", NotAvailable},
+    {"getAdvertisementByLotteryCategory", [](MainWindow &w, const Json::Value &) { return OnGetAdvertisementByLotteryCategory(w.services().dao(), w.app().runtimeConfig()); }},
     {"getAdById", NotAvailable},
     {"showQelInfoWin", [](MainWindow &w, const Json::Value &) { return w.OpenNoticeOnce(); }},
     {"aboutQel", [](MainWindow &w, const Json::Value &) { return w.OpenModal("qel://res/about.html", 550, 320); }},
@@ -173,8 +194,13 @@ const std::array<Row, 62> kMethods = {{
 } // namespace
 
 MainWindow::MainWindow(Application &app)
-    : PageWindow(app.NextWindowId()), app_(app), context_(app.startup().baseUrl)
+    : PageWindow(app.NextWindowId()), app_(app), context_(app.startup().baseUrl), services_(app)
 {
+}
+
+void MainWindow::CountStart()
+{
+    services_.service().dao().CountStart();
 }
 
 MainWindow::~MainWindow() = default;
@@ -211,6 +237,7 @@ void MainWindow::InitAppWindow(int /*flag*/)
     placement.centred = false;
     placement.rounded = true;
     placement.cornerRadius = 16;
+    placement_ = placement;
     windows.PlaceMainWindow(placement, L"Varnel");
 }
 

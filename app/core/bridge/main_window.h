@@ -7,6 +7,7 @@
 
 #include "bridge/method_table.h"
 #include "bridge/page_window.h"
+#include "bridge/window_services.h"
 #include "filter/filter_context.h"
 #include "window/window_system.h"
 
@@ -26,7 +27,12 @@ public:
 
     Application &app() { return app_; }
     CFilterContext &context() { return context_; }
+    WindowServices &services() { return services_; }
     WorkArea workArea() const { return workArea_; }
+    /// The main window's last layout.
+    WindowPlacement placement() const { return placement_; }
+    /// Counts the program's start in the settings database.
+    void CountStart();
 
     /// Opens a modal pop-up at url with the given size and answers "" once it has closed.
     std::wstring OpenModal(const std::string &url, int width, int height);
@@ -43,7 +49,9 @@ protected:
 private:
     Application &app_;
     CFilterContext context_;
+    WindowServices services_;
     WorkArea workArea_;
+    WindowPlacement placement_;
     bool showNoticeOnce_ = true;
 };
 

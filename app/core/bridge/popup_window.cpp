@@ -4,7 +4,10 @@
 
 #include "app/application.h"
 #include "basekit/json_util.h"
+#include "handlers/component_handlers.h"
 #include "handlers/result_handlers.h"
+#include "settings/dictionary_handlers.h"
+#include "settings/system_config_handlers.h"
 
 namespace qel {
 namespace {
@@ -17,9 +20,15 @@ std::wstring NotAvailable(PopupWindow &, const Json::Value &)
     return JsonUtil::Msg(L"error", L"该功能暂不可用！");
 }
 
+template <std::wstring (*Handler)(SettingsContext &, const Json::Value &)>
+std::wstring Settings(PopupWindow &w, const Json::Value &r)
+{
+    SettingsContext context = w.services().Settings();
+    return Handler(context, r);
+}
+
 const std::array<Row, 25> kMethods = {{
-    {"getConfig",
-     [](PopupWindow &w, const Json::Value &) { return JsonUtil::MapToJsonStr(w.app().runtimeConfig()); }},
+    {"getConfig", Settings<OnGetConfig>},
     {"exit",
      [](PopupWindow &w, const Json::Value &) {
          w.app().windows().ClosePopup(w);
@@ -41,12 +50,12 @@ const std::array<Row, 25> kMethods = {{
     {"GetDataAnalysis", NotAvailable},
     {"GetDetailedData",
      [](PopupWindow &w, const Json::Value &r) { return OnGetDetailedData(w.context(), r); }},
-    {"GetTableTitle", NotAvailable},
+    {"GetTableTitle", [](PopupWindow &w, const Json::Value &r) { return OnGetTableTitle(w.services().dao(), r); }},
     {"SaveLuckyNum",
      [](PopupWindow &w, const Json::Value &r) { return OnSaveLuckyNum(w.app().windows(), r); }},
     {"getLotCategory", NotAvailable},
-    {"GetSystemInfo", NotAvailable},
-    {"GetIndexExplanation", NotAvailable},
+    {"GetSystemInfo", Settings<OnGetSystemInfo>},
+    {"GetIndexExplanation", Settings<OnGetIndexExplanation>},
     {"changePassword", NotAvailable},
     {"Feedback", NotAvailable},
     {"generatePlan", NotAvailable},
@@ -66,7 +75,7 @@ std::wstring ProductName(Application &app)
 } // namespace
 
 PopupWindow::PopupWindow(Application &app)
-    : PageWindow(app.NextWindowId()), app_(app), context_(app.startup().baseUrl)
+    : PageWindow(app.NextWindowId()), app_(app), context_(app.startup().baseUrl), services_(app)
 {
     app_.RegisterWindow(*this);
     context_.SwitchPlugin(ProductName(app_));

@@ -6,6 +6,7 @@
 
 #include "bridge/method_table.h"
 #include "bridge/page_window.h"
+#include "bridge/window_services.h"
 #include "filter/filter_context.h"
 
 namespace qel {
@@ -20,6 +21,7 @@ public:
 
     Application &app() { return app_; }
     CFilterContext &context() { return context_; }
+    WindowServices &services() { return services_; }
 
     static std::span<const MethodRow<PopupWindow>> Methods();
 
@@ -31,6 +33,7 @@ protected:
 private:
     Application &app_;
     CFilterContext context_;
+    WindowServices services_;
 };
 
 } // namespace qel

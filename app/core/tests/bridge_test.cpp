@@ -258,6 +258,22 @@ TEST(BridgeTest, SystemEventsAndShellOpen)
         << "handed over as one target";
 }
 
+// The delivered settings database, as staged: the main page's first requests.
+TEST(BridgeTest, ConfigurationAndPanelsFromTheStagedDatabase)
+{
+    TestApp t(L"sys.db");
+    t.app->Start();
+    std::wstring config = t.Main(L"{\"method\":\"GetSystemConfig\"}");
+    EXPECT_NE(config.find(L"baseDir:\"qel://base\""), std::wstring::npos) << basekit::CStrW2CStrA(config);
+    std::wstring panels = t.Main(L"{\"method\":\"GetComponentConfig\",\"productName\":\"Magic3\"}");
+    EXPECT_EQ(panels.rfind(L"{size:\"", 0), 0U);
+    EXPECT_NE(panels.find(L"children:[{"), std::wstring::npos) << "panels carry their conditions";
+    EXPECT_NE(t.app->mainWindow().context().chain(), nullptr) << "the game is bound";
+    std::wstring unknownGame = t.Main(L"{\"method\":\"GetComponentConfig\",\"productName\":\"L5Of11\"}");
+    EXPECT_EQ(unknownGame.rfind(L"{size:\"", 0), 0U) << "answered from the database without a plug-in";
+    EXPECT_EQ(t.app->mainWindow().context().chain(), nullptr);
+}
+
 TEST(BridgeTest, RowsOfPartsNotBuiltAnswerAClearError)
 {
     TestApp t;

@@ -10,10 +10,14 @@
 namespace qel::testing {
 
 struct TestApp {
-    TestApp()
+    /// settingsDatabase: a settings database to open ("" for none).
+    explicit TestApp(const std::wstring &settingsDatabase = L"")
     {
         StartupSettings startup;
         startup.baseDir = ".";
+        if (!settingsDatabase.empty()) {
+            startup.settings[L"sysDb"] = settingsDatabase;
+        }
         startup.baseUrl = L"qel://base";
         app = std::make_unique<Application>(windows, startup);
         app->runtimeConfig()[L"website"] = L"http://service.test";

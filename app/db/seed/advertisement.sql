@@ -1,0 +1,2 @@
+-- Advertisements and footer buttons come from the data service: the table ships empty, and
+-- every statement over it answers an empty list.

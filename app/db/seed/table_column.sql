@@ -1,0 +1,34 @@
+-- Grid columns. Level 1 columns head the grid; a level 2 column sits below the level 1 column
+-- named by its parentId. flag holds the play types a column is shown for (the page asks with
+-- the current play type; NULL: always); tab the tabs it is shown on (NULL: every tab). A title
+-- with a titlePrex is shown as titlePrex || title.
+
+-- Table 1: result grid of the three-digit games; the fields are the keys of a result page row.
+INSERT INTO table_column (fieldId, field, titlePrex, title, width, align, sort, parentId, rowspan, colspan,
+                          className, style, fixed, tableId, flag, tab, level) VALUES
+    ( 1, 'rowNumber', NULL, '序号',  40, 'center', 1, NULL, 2, NULL, NULL, NULL, 'true', 1, NULL,          NULL, 1),
+    ( 2, 'number',    NULL, '号码',  80, 'center', 2, NULL, 2, NULL, NULL, NULL, NULL,   1, NULL,          NULL, 1),
+    ( 3, 'sum',       NULL, '和值',  40, 'center', 3, NULL, 2, NULL, NULL, NULL, NULL,   1, NULL,          NULL, 1),
+    ( 4, 'kuaDu',     NULL, '跨度',  40, 'center', 4, NULL, 2, NULL, NULL, NULL, NULL,   1, NULL,          NULL, 1),
+    ( 5, NULL,        NULL, '形态', 250, 'center', 5, NULL, 1, 5,    NULL, NULL, NULL,   1, 'zhiXuan',     NULL, 1),
+    ( 6, NULL,        NULL, '比例', 250, 'center', 5, NULL, 1, 5,    NULL, NULL, NULL,   1, 'zuLiu,zuSan', NULL, 1),
+
+    (11, 'threeArea', NULL,   '三区比', 50, 'center', 1, 5, NULL, NULL, NULL, NULL, NULL, 1, NULL, NULL, 2),
+    (12, 'bigSmall',  NULL,   '大小',   50, 'center', 2, 5, NULL, NULL, NULL, NULL, NULL, 1, NULL, NULL, 2),
+    (13, 'oddEven',   NULL,   '奇偶',   50, 'center', 3, 5, NULL, NULL, NULL, NULL, NULL, 1, NULL, NULL, 2),
+    (14, 'zhiHe',     NULL,   '质合',   50, 'center', 4, 5, NULL, NULL, NULL, NULL, NULL, 1, NULL, NULL, 2),
+    (15, 'luShu',     NULL,   '012路',  50, 'center', 5, 5, NULL, NULL, NULL, NULL, NULL, 1, NULL, NULL, 2),
+    (21, 'threeArea', NULL,   '三区比', 50, 'center', 1, 6, NULL, NULL, NULL, NULL, NULL, 1, NULL, NULL, 2),
+    (22, 'bigSmall',  '大小', '比',     50, 'center', 2, 6, NULL, NULL, NULL, NULL, NULL, 1, NULL, NULL, 2),
+    (23, 'oddEven',   '奇偶', '比',     50, 'center', 3, 6, NULL, NULL, NULL, NULL, NULL, 1, NULL, NULL, 2),
+    (24, 'zhiHe',     '质合', '比',     50, 'center', 4, 6, NULL, NULL, NULL, NULL, NULL, 1, NULL, NULL, 2),
+    (25, 'luShu',     '012路', '比',    50, 'center', 5, 6, NULL, NULL, NULL, NULL, NULL, 1, NULL, NULL, 2);
+
+-- Table 100: the plug-in grid of the settings tab; the fields are the keys of a plug-in row.
+INSERT INTO table_column (fieldId, field, titlePrex, title, width, align, sort, parentId, rowspan, colspan,
+                          className, style, fixed, tableId, flag, tab, level) VALUES
+    (1001, 'pluginName',  NULL, '插件名称', 150, 'left',   1, NULL, NULL, NULL, NULL, NULL, NULL, 100, NULL, NULL, 1),
+    (1002, 'version',     NULL, '版本',      60, 'center', 2, NULL, NULL, NULL, NULL, NULL, NULL, 100, NULL, NULL, 1),
+    (1003, 'releaseDate', NULL, '发布日期', 100, 'center', 3, NULL, NULL, NULL, NULL, NULL, NULL, 100, NULL, NULL, 1),
+    (1004, 'flag',        NULL, '类别',      60, 'center', 4, NULL, NULL, NULL, NULL, NULL, NULL, 100, NULL, NULL, 1),
+    (1005, 'isUse',       NULL, '状态',     140, 'center', 5, NULL, NULL, NULL, NULL, NULL, NULL, 100, NULL, NULL, 1);
