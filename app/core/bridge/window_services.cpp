@@ -33,8 +33,7 @@ void WindowSettingsHost::FatalExit(const std::wstring &message, int status)
     app_.windows().Exit(status);
 }
 
-WindowServices::WindowServices(Application &app)
-    : app_(app), service_(app.startup().settings), host_(app)
+WindowServices::WindowServices(Application &app) : app_(app), service_(app.startup().settings), host_(app)
 {
     std::string path = SettingsDatabase(app.startup().settings);
     if (!path.empty()) {
@@ -55,7 +54,7 @@ void WindowServices::Close()
 
 SettingsContext WindowServices::Settings()
 {
-    return SettingsContext{app_.startup().settings, app_.runtimeConfig(), service_, host_,
+    return SettingsContext{app_.startup().settings, app_.runtimeConfig(),  service_, host_,
                            app_.startup().baseUrl,  app_.startup().baseDir};
 }
 

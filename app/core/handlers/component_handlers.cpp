@@ -33,7 +33,8 @@ std::wstring OnGetComponentConfig(CFilterContext &filter, CFilterContextDao &dao
     std::wstring gameKey = JsonUtil::GetString(request, "productName");
     filter.SwitchPlugin(gameKey);
     basekit::MapList panels = dao.QueryComponentParents(gameKey);
-    basekit::ObjectUtil::Append(panels, L"id", dao.QueryComponentChildren(gameKey), L"parentId", L"children", true);
+    basekit::ObjectUtil::Append(panels, L"id", dao.QueryComponentChildren(gameKey), L"parentId", L"children",
+                                true);
     SortBySortColumn(panels);
     return JsonUtil::MapListToJson(panels);
 }
@@ -44,8 +45,8 @@ std::wstring OnGetTableTitle(CFilterContextDao &dao, const Json::Value &request)
     std::wstring flag = JsonUtil::GetString(request, "flag");
     std::wstring tab = JsonUtil::GetString(request, "tab");
     basekit::MapList columns = dao.QueryTableColumns(tableId, flag, tab);
-    basekit::ObjectUtil::Append(columns, L"fieldId", dao.QueryTableSubColumns(tableId, flag, tab), L"parentId",
-                                L"children", true);
+    basekit::ObjectUtil::Append(columns, L"fieldId", dao.QueryTableSubColumns(tableId, flag, tab),
+                                L"parentId", L"children", true);
     SortBySortColumn(columns);
     return JsonUtil::MapListToJson(columns);
 }
@@ -69,9 +70,11 @@ std::wstring OnGetAdvertisement(CFilterContextDao &dao, const basekit::TextMap &
     return JsonUtil::MapListToJson(dao.QueryAdvertisements(ConfigValue(runtimeConfig, L"lotteryCategory")));
 }
 
-std::wstring OnGetAdvertisementByLotteryCategory(CFilterContextDao &dao, const basekit::TextMap &runtimeConfig)
+std::wstring OnGetAdvertisementByLotteryCategory(CFilterContextDao &dao,
+                                                 const basekit::TextMap &runtimeConfig)
 {
-    return JsonUtil::MapListToJson(dao.QueryAdvertisementsByCategory(ConfigValue(runtimeConfig, L"lotteryCategory")));
+    return JsonUtil::MapListToJson(
+        dao.QueryAdvertisementsByCategory(ConfigValue(runtimeConfig, L"lotteryCategory")));
 }
 
 } // namespace qel

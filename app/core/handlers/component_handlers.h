@@ -20,7 +20,8 @@ std::wstring OnGetTableTitle(CFilterContextDao &dao, const Json::Value &request)
 std::wstring OnGetComboboxData(CFilterContextDao &dao, const Json::Value &request);
 std::wstring OnSaveCalType(CFilterContextDao &dao, const Json::Value &request);
 std::wstring OnGetAdvertisement(CFilterContextDao &dao, const basekit::TextMap &runtimeConfig);
-std::wstring OnGetAdvertisementByLotteryCategory(CFilterContextDao &dao, const basekit::TextMap &runtimeConfig);
+std::wstring OnGetAdvertisementByLotteryCategory(CFilterContextDao &dao,
+                                                 const basekit::TextMap &runtimeConfig);
 
 /// Rows in ascending order of the number in their "sort" value; equal values keep their order.
 void SortBySortColumn(basekit::MapList &rows);
