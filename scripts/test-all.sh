@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 scripts/install-deps.sh
+scripts/check-format.sh
 presets=(${QEL_PRESETS:-default asan tsan})
 for preset in "${presets[@]}"; do
   echo "=== $preset: build"
