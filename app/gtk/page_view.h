@@ -1,0 +1,55 @@
+/// \file
+/// \brief One page window of the shell: a GtkWindow holding one WebKitWebView.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include <gtk/gtk.h>
+#include <webkit2/webkit2.h>
+
+#include "gobject_ref.h"
+
+namespace qel::gtk {
+
+/// Every page and frame of the view gets window.external installed at document start, talking
+/// to bridgeAddress. The window is undecorated and starts hidden. Nothing a callback does
+/// escapes into GTK: failures are logged.
+class PageView {
+public:
+    PageView(WebKitWebContext *context, int windowId, const std::string &bridgeAddress, bool consoleToStdout);
+    ~PageView();
+    PageView(const PageView &) = delete;
+    PageView &operator=(const PageView &) = delete;
+
+    int windowId() const { return windowId_; }
+    GtkWindow *window() const { return GTK_WINDOW(window_.get()); }
+    WebKitWebView *webView() const { return WEBKIT_WEB_VIEW(webView_.get()); }
+
+    void Load(const std::string &uri);
+    /// Calls the script body as a function with one string argument named argument.
+    void CallFunction(const std::string &body, const char *argument, const std::string &value);
+
+    /// A left-button press at window coordinates; true swallows it.
+    std::function<bool(const GdkEventButton &press)> onPress;
+    /// The window manager asked to close the window.
+    std::function<void()> onCloseRequest;
+    std::function<void(const std::string &title)> onTitleChanged;
+    std::function<void(const std::string &uri)> onLoadFinished;
+    /// Shown instead of WebKit's own error page when a page fails to load; "" keeps WebKit's.
+    std::string errorPage;
+
+private:
+    static gboolean OnButtonPress(GtkWidget *widget, GdkEventButton *event, gpointer self);
+    static gboolean OnDelete(GtkWidget *widget, GdkEvent *event, gpointer self);
+    static void OnTitle(GObject *object, GParamSpec *spec, gpointer self);
+    static void OnLoadChanged(WebKitWebView *view, WebKitLoadEvent event, gpointer self);
+    static gboolean OnLoadFailed(WebKitWebView *view, WebKitLoadEvent event, gchar *uri, GError *error,
+                                 gpointer self);
+
+    int windowId_;
+    GObjectRef<GtkWidget> window_;
+    GObjectRef<GtkWidget> webView_;
+};
+
+} // namespace qel::gtk

@@ -1,0 +1,132 @@
+#include "test_mode.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include <gdk/gdkx.h>
+
+#include "gtk_window_system.h"
+#include "log.h"
+#include "qel_resources/bridge_script.h"
+#include "qel_resources/embedded_resources.h"
+
+namespace qel::gtk {
+namespace {
+
+std::string OneLine(std::string_view text)
+{
+    std::string line(text.substr(0, 120));
+    for (char &c : line) {
+        if (c == '\n' || c == '\r') {
+            c = ' ';
+        }
+    }
+    return line;
+}
+
+std::string WindowXid(PageView *view)
+{
+    GdkWindow *window = view ? gtk_widget_get_window(GTK_WIDGET(view->window())) : nullptr;
+    unsigned long xid = window && GDK_IS_X11_WINDOW(window) ? gdk_x11_window_get_xid(window) : 0;
+    char hex[32];
+    std::snprintf(hex, sizeof hex, "0x%lx", xid);
+    return hex;
+}
+
+} // namespace
+
+bool TestMode::Requested()
+{
+    const char *value = std::getenv("QEL_TEST_MODE");
+    return value && std::string_view(value) == "1";
+}
+
+TestMode::TestMode(GtkWindowSystem &windows) : windows_(windows)
+{
+    windows_.onBridgeAnswered = [this](int id, const std::string &request, const std::string &reply) {
+        Report("bridge window=" + std::to_string(id) + " request=" + OneLine(request) +
+               " reply-bytes=" + std::to_string(reply.size()));
+    };
+    windows_.onMainWindowShown = [this] {
+        PageView *main = windows_.mainView();
+        Report("main window shown id=" + std::to_string(main->windowId()) + " xid=" + WindowXid(main));
+    };
+    windows_.onPageLoaded = [this](int id, const std::string &uri) {
+        Report("page loaded window=" + std::to_string(id) + " xid=" + WindowXid(windows_.FindView(id)) +
+               " uri=" + uri);
+    };
+    windows_.onMessageShown = [this](const std::string &text) { Report("message " + OneLine(text)); };
+    if (PageView *main = windows_.mainView()) {
+        main->onTitleChanged = [this](const std::string &title) { Report("page title " + title); };
+    }
+    input_ = g_io_channel_unix_new(0);
+    watch_ = g_io_add_watch(input_, static_cast<GIOCondition>(G_IO_IN | G_IO_HUP), OnInput, this);
+}
+
+TestMode::~TestMode()
+{
+    if (watch_) {
+        g_source_remove(watch_);
+    }
+    g_io_channel_unref(input_);
+    windows_.onBridgeAnswered = nullptr;
+    windows_.onMainWindowShown = nullptr;
+    windows_.onPageLoaded = nullptr;
+    windows_.onMessageShown = nullptr;
+    if (PageView *main = windows_.mainView()) {
+        main->onTitleChanged = nullptr;
+    }
+}
+
+void TestMode::Report(const std::string &event)
+{
+    std::printf("qel-test: %s\n", event.c_str());
+    std::fflush(stdout);
+}
+
+void TestMode::Command(const std::string &line)
+{
+    constexpr std::string_view kExecute = "execute ";
+    if (line.rfind(kExecute, 0) != 0) {
+        Report("unknown command " + OneLine(line));
+        return;
+    }
+    std::string rest = line.substr(kExecute.size());
+    std::size_t space = rest.find(' ');
+    auto id = resources::ParseWindowId(rest.substr(0, space));
+    PageView *view = id ? windows_.FindView(*id) : nullptr;
+    if (!view || space == std::string::npos) {
+        Report("no such window " + OneLine(rest));
+        return;
+    }
+    auto body = resources::FindEmbedded("js/selftest.js");
+    view->CallFunction(std::string(body.value_or("")), "text", rest.substr(space + 1));
+}
+
+gboolean TestMode::OnInput(GIOChannel *channel, GIOCondition, gpointer self)
+{
+    auto *mode = static_cast<TestMode *>(self);
+    try {
+        gchar *text = nullptr;
+        gsize length = 0;
+        GIOStatus status = g_io_channel_read_line(channel, &text, &length, nullptr, nullptr);
+        std::string line(text ? text : "");
+        g_free(text);
+        if (status == G_IO_STATUS_EOF || status == G_IO_STATUS_ERROR) {
+            mode->watch_ = 0;
+            return G_SOURCE_REMOVE;
+        }
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
+            line.pop_back();
+        }
+        if (!line.empty()) {
+            mode->Command(line);
+        }
+    } catch (...) {
+        LogCurrentException("test input");
+    }
+    return G_SOURCE_CONTINUE;
+}
+
+} // namespace qel::gtk

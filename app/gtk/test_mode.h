@@ -1,0 +1,45 @@
+/// \file
+/// \brief What the program tells and takes in its test mode (environment QEL_TEST_MODE=1).
+///
+/// It writes one line per event to standard output, flushed at once:
+///   qel-test: splash shown
+///   qel-test: main window shown id=<window id> xid=0x<hex>
+///   qel-test: page loaded window=<id> xid=0x<hex> uri=<address>
+///   qel-test: page title <title>                    (the main page's document title)
+///   qel-test: bridge window=<id> request=<text> reply-bytes=<n>
+///   qel-test: message <text>                        (a message box is up)
+/// and reads commands from standard input, one a line:
+///   execute <window id> <request text>   that window's page sends the request through the
+///                                        bridge, as its own script would
+#pragma once
+
+#include <string>
+
+#include <glib.h>
+
+namespace qel::gtk {
+
+class GtkWindowSystem;
+
+class TestMode {
+public:
+    /// True when the environment asks for the test mode.
+    static bool Requested();
+
+    explicit TestMode(GtkWindowSystem &windows);
+    ~TestMode();
+    TestMode(const TestMode &) = delete;
+    TestMode &operator=(const TestMode &) = delete;
+
+    void Report(const std::string &event);
+
+private:
+    static gboolean OnInput(GIOChannel *channel, GIOCondition condition, gpointer self);
+    void Command(const std::string &line);
+
+    GtkWindowSystem &windows_;
+    GIOChannel *input_ = nullptr;
+    guint watch_ = 0;
+};
+
+} // namespace qel::gtk

@@ -1,0 +1,41 @@
+# Writes a C++ source holding the given files as byte arrays, so the program carries its own pages
+# without a resource compiler. Run as: cmake -DROOT=<dir> -DOUTPUT=<file.cpp> -DFILES=<a|b|...> -P
+cmake_minimum_required(VERSION 3.25)
+
+set(body "")
+set(table "")
+set(index 0)
+string(REPLACE "|" ";" FILES "${FILES}")
+foreach(name IN LISTS FILES)
+  file(READ "${ROOT}/${name}" hex HEX)
+  string(LENGTH "${hex}" hex_length)
+  math(EXPR size "${hex_length} / 2")
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  # A trailing zero keeps empty files legal C++ and is not counted in the size.
+  string(APPEND body "const unsigned char kFile${index}[] = {${bytes}0x00};\n")
+  string(APPEND table "    {\"${name}\", kFile${index}, ${size}},\n")
+  math(EXPR index "${index} + 1")
+endforeach()
+
+set(content "// Generated from app/ui/pages by embed_files.cmake; do not edit.
+#include \"embedded_table.h\"
+
+namespace qel::resources::detail {
+namespace {
+${body}} // namespace
+
+const EmbeddedFile kEmbeddedFiles[] = {
+${table}};
+const std::size_t kEmbeddedFileCount = ${index};
+
+} // namespace qel::resources::detail
+")
+
+# Rewriting an unchanged file would rebuild everything that depends on it.
+if(EXISTS "${OUTPUT}")
+  file(READ "${OUTPUT}" previous)
+  if(previous STREQUAL content)
+    return()
+  endif()
+endif()
+file(WRITE "${OUTPUT}" "${content}")
