@@ -204,6 +204,7 @@ std::optional<int> PageHost::Listen(int port)
     StartupSettings startup;
     startup.baseDir = impl_->options.baseDir;
     startup.baseUrl = basekit::UTF8ToUnicode(impl_->Address() + "/base");
+    startup.resourceUrl = basekit::UTF8ToUnicode(impl_->Address() + "/res");
     startup.settings = ReadSettings(impl_->options);
     std::lock_guard<std::mutex> lock(impl_->mutex);
     impl_->app = std::make_unique<Application>(impl_->windows, std::move(startup));

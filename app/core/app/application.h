@@ -19,9 +19,10 @@ class PageWindow;
 
 /// What the shell tells the core at start-up.
 struct StartupSettings {
-    std::string baseDir;       ///< the base directory (working directory) as a path
-    std::wstring baseUrl;      ///< the same folder as pages address it ("qel://base")
-    basekit::TextMap settings; ///< "xml/system.xml" plus "sysDb", the settings-database path
+    std::string baseDir;                     ///< the base directory (working directory) as a path
+    std::wstring baseUrl;                    ///< the same folder as pages address it ("qel://base")
+    std::wstring resourceUrl = L"qel://res"; ///< where pages find the program's own pages
+    basekit::TextMap settings;               ///< "xml/system.xml" plus "sysDb", the settings-database path
 };
 
 class Application {
@@ -36,6 +37,9 @@ public:
     void Start();
 
     MainWindow &mainWindow() { return *main_; }
+    /// Six seconds after each layout of the main window: the check for configuration updates of
+    /// the data service. Until the program has its data-service client there is nothing to check.
+    void OnConfigurationCheckDue() {}
     /// The main window or an open pop-up, by the id of its bridge address; null when none.
     PageWindow *FindWindow(int id);
 

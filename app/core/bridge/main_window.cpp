@@ -21,6 +21,7 @@ using Row = MethodRow<MainWindow>;
 
 constexpr int kMaxWidth = 1366;
 constexpr int kMaxHeight = 728;
+constexpr int kConfigurationCheckDelayMs = 6000;
 
 std::wstring NotAvailable(MainWindow &, const Json::Value &)
 {
@@ -63,6 +64,12 @@ std::wstring Settings(MainWindow &w, const Json::Value &r)
 {
     SettingsContext context = w.services().Settings();
     return Handler(context, r);
+}
+
+// One of the program's own pages (about, lucky numbers).
+std::string ResourcePage(MainWindow &w, const std::string &name)
+{
+    return basekit::CStrW2CStrA(w.app().startup().resourceUrl) + "/" + name;
 }
 
 template <int Width, int Height> std::wstring BaseWindow(MainWindow &w, const std::string &path)
@@ -167,8 +174,8 @@ const std::array<Row, 62> kMethods = {{
     {"getAdvertisementByLotteryCategory", [](MainWindow &w, const Json::Value &) { return OnGetAdvertisementByLotteryCategory(w.services().dao(), w.app().runtimeConfig()); }},
     {"getAdById", NotAvailable},
     {"showQelInfoWin", [](MainWindow &w, const Json::Value &) { return w.OpenNoticeOnce(); }},
-    {"aboutQel", [](MainWindow &w, const Json::Value &) { return w.OpenModal("qel://res/about.html", 550, 320); }},
-    {"showLuckyWin", [](MainWindow &w, const Json::Value &) { return w.OpenModal("qel://res/lucky.html", 550, 320); }},
+    {"aboutQel", [](MainWindow &w, const Json::Value &) { return w.OpenModal(ResourcePage(w, "about.html"), 550, 320); }},
+    {"showLuckyWin", [](MainWindow &w, const Json::Value &) { return w.OpenModal(ResourcePage(w, "lucky.html"), 550, 320); }},
     {"showKnowledgeWin",
      [](MainWindow &w, const Json::Value &) {
          return w.OpenModal(BasePage(w, "/html/pageForKnowledge.html"), 1250, std::min(w.workArea().height, kMaxHeight));
@@ -239,6 +246,8 @@ void MainWindow::InitAppWindow(int /*flag*/)
     placement.cornerRadius = 16;
     placement_ = placement;
     windows.PlaceMainWindow(placement, L"Varnel");
+    // Every layout schedules one configuration check, six seconds later.
+    windows.StartTimer(kConfigurationCheckDelayMs, [this] { app_.OnConfigurationCheckDue(); });
 }
 
 std::wstring MainWindow::OpenModal(const std::string &url, int width, int height)

@@ -160,7 +160,13 @@ TEST(BridgeTest, MainWindowSizeFollowsTheWorkArea)
         EXPECT_TRUE(t.windows.mainPlacement.rounded);
         EXPECT_EQ(t.windows.mainPlacement.cornerRadius, 16);
         EXPECT_EQ(t.windows.title, L"Varnel");
+        ASSERT_EQ(t.windows.timers.size(), 1U);
+        EXPECT_EQ(t.windows.timers[0].first, 6000);
     }
+    TestApp t;
+    t.app->Start();
+    EXPECT_EQ(t.Main(L"{\"method\":\"initAppNormally\"}"), L"");
+    EXPECT_EQ(t.windows.timers.size(), 2U) << "every layout arms the six-second timer again";
 }
 
 TEST(BridgeTest, WindowOpeningRows)
