@@ -331,10 +331,7 @@ int AbstractFilter::DistinctDifferences(const int *row, int n, const RowShape &s
 
 int AbstractFilter::RunCodeOfAscending(const int *row, int n, const RowShape &s)
 {
-    bool ascending = true;
-    for (int i = 1; i < n && ascending; ++i) {
-        ascending = row[i] > row[i - 1];
-    }
+    const bool ascending = s.ascending;
     if (ascending && s.smallest >= 0 && s.largest < 64 && (s.mask & (s.mask >> 1)) == 0) {
         return 0; // no two consecutive numbers
     }
@@ -494,27 +491,26 @@ int AbstractFilter::firstLevelFilter(const int *row, int &wrongCount) const
     }
     RowShape s;
     s.smallest = s.largest = row[0];
-    auto add = [&s](int v, const NumberClass &c) {
+    const bool tails = needsTails_;
+    auto add = [&s, tails](int v, const NumberClass &c) {
         s.sum += v;
         s.smallest = std::min(s.smallest, v);
         s.largest = std::max(s.largest, v);
         s.mask |= NumberBit(v);
         s.counts += c.counts;
+        if (tails) {
+            s.tailMask |= 1U << c.tail;
+            s.tailCounts += std::uint64_t{1} << (4 * c.tail);
+            s.tailDigitSum += c.tail;
+        }
     };
     for (int i = 0; i < k; ++i) {
         const int v = row[i];
+        s.ascending = s.ascending && (i == 0 || v > row[i - 1]);
         if (static_cast<unsigned>(v) < classes_.size()) {
             add(v, classes_[static_cast<unsigned>(v)]);
         } else {
             add(v, ComputeClass(v));
-        }
-    }
-    if (needsTails_) {
-        for (int i = 0; i < k; ++i) {
-            const int tailDigit = ClassOf(row[i]).tail;
-            s.tailMask |= 1U << tailDigit;
-            s.tailCounts += std::uint64_t{1} << (4 * tailDigit);
-            s.tailDigitSum += tailDigit;
         }
     }
     if (needsClassSums_) {
