@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <climits>
 #include <cstdlib>
 
 #include "basekit/number_text.h"
@@ -170,8 +171,12 @@ AbstractFilter::NumberClass AbstractFilter::ComputeClass(int v) const
         static_cast<std::uint8_t>(IsPrimeBySeeds(v)),
         static_cast<std::uint8_t>(std::abs(v) % 10),
         static_cast<std::uint8_t>(util.GetWuXing(v, mode) < 0 ? kNoElement : util.GetWuXing(v, mode)),
+        0,
+        0,
         0};
     c.counts = PackCounts(c);
+    c.tailUnit = std::uint64_t{1} << (4 * c.tail);
+    c.tailBit = 1U << c.tail;
     return c;
 }
 
@@ -198,8 +203,12 @@ void AbstractFilter::PrepareClassTables()
             static_cast<std::uint8_t>(IsPrimeBySeeds(v)),
             static_cast<std::uint8_t>(v % 10),
             static_cast<std::uint8_t>(util.GetWuXing(v, mode) < 0 ? kNoElement : util.GetWuXing(v, mode)),
+            0,
+            0,
             0};
         classes_[v].counts = PackCounts(classes_[v]);
+        classes_[v].tailUnit = std::uint64_t{1} << (4 * classes_[v].tail);
+        classes_[v].tailBit = 1U << classes_[v].tail;
     }
 }
 
@@ -499,20 +508,24 @@ int AbstractFilter::firstLevelFilter(const int *row, int &wrongCount) const
         s.mask |= NumberBit(v);
         s.counts += c.counts;
         if (tails) {
-            s.tailMask |= 1U << c.tail;
-            s.tailCounts += std::uint64_t{1} << (4 * c.tail);
+            s.tailMask |= c.tailBit;
+            s.tailCounts += c.tailUnit;
             s.tailDigitSum += c.tail;
         }
     };
+    int previous = INT_MIN;
+    int descents = 0;
     for (int i = 0; i < k; ++i) {
         const int v = row[i];
-        s.ascending = s.ascending && (i == 0 || v > row[i - 1]);
+        descents += static_cast<int>(v <= previous);
+        previous = v;
         if (static_cast<unsigned>(v) < classes_.size()) {
             add(v, classes_[static_cast<unsigned>(v)]);
         } else {
             add(v, ComputeClass(v));
         }
     }
+    s.ascending = descents == 0;
     if (needsClassSums_) {
         for (int i = 0; i < k; ++i) {
             const int v = row[i];

@@ -116,6 +116,8 @@ private:
         // The class counts this number adds to a row, one 4-bit field each (a row has at most
         // ten numbers): odd, big, prime, routes 0-2, areas 0-2, five elements 0-4.
         std::uint64_t counts;
+        std::uint64_t tailUnit; ///< 1 in the 4-bit field of the number's last digit
+        std::uint32_t tailBit;  ///< the bit of the number's last digit
     };
     static std::uint64_t PackCounts(const NumberClass &c);
     struct RowShape;
