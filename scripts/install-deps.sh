@@ -4,8 +4,12 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
 missing=()
-while read -r pkg; do
+while read -r pkg condition; do
   [[ -z "$pkg" || "$pkg" == \#* ]] && continue
+  # "cmd:<name>": the package is only wanted where that command is missing.
+  if [[ "$condition" == cmd:* ]] && command -v "${condition#cmd:}" >/dev/null; then
+    continue
+  fi
   if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
     missing+=("$pkg")
   fi
@@ -26,3 +30,6 @@ if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   [[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
   "${sudo_cmd[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "warning: could not generate de_DE.UTF-8"
 fi
+
+# The page libraries and the e2e driver from the npm registry, as locked in package-lock.json.
+"$here/install-page-libs.sh"

@@ -177,8 +177,11 @@ PageHost::PageHost(PageHostOptions options) : impl_(std::make_unique<Impl>())
         impl_->exitStatus = status;
         impl_->server.stop();
     };
-    // The core is not thread-safe; one worker thread serves every request in turn.
-    impl_->server.new_task_queue = [] { return new httplib::ThreadPool(1); };
+    // The core is not thread-safe: the mutex lets one request at a time reach it. There are
+    // several workers all the same, because a worker stays with its connection while a browser
+    // keeps it open (keep-alive, pre-connected sockets); with a single one, a page's second
+    // connection would wait for the first to close.
+    impl_->server.new_task_queue = [] { return new httplib::ThreadPool(8); };
     impl_->Routes();
 }
 

@@ -19,7 +19,8 @@ using IconvHandle = std::unique_ptr<std::remove_pointer_t<iconv_t>, IconvCloser>
 IconvHandle OpenConverter(const std::string &to, const std::string &from)
 {
     iconv_t cd = iconv_open(to.c_str(), from.c_str());
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
+    if (cd ==
+        reinterpret_cast<iconv_t>(-1)) { // NOLINT(performance-no-int-to-ptr): iconv_open's failure value
         return nullptr;
     }
     return IconvHandle(cd);

@@ -574,7 +574,9 @@ inline bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row,
         passed = c.Has(s.tailDigitSum);
         break;
     case Test::Average:
-        passed = c.Has(static_cast<int>(static_cast<double>(s.sum) / k + 0.5));
+        // The average rounds half up by adding 0.5 and cutting, as the page defines it.
+        passed = c.Has(
+            static_cast<int>(static_cast<double>(s.sum) / k + 0.5)); // NOLINT(bugprone-incorrect-roundings)
         break;
     case Test::Killed:
         passed = (s.mask & c.mask()) == 0;

@@ -127,7 +127,9 @@ int CCalculationUtil::GetAverage(const int *row, int n) const
     if (n <= 0) {
         return 0;
     }
-    return static_cast<int>(static_cast<double>(GetSum(row, n)) / n + 0.5);
+    // Half rounds up: add 0.5 and cut, the rule the pages and the filter share.
+    return static_cast<int>(static_cast<double>(GetSum(row, n)) / n +
+                            0.5); // NOLINT(bugprone-incorrect-roundings)
 }
 
 int CCalculationUtil::GetBiggestLag(const int *row, int n) const

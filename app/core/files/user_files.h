@@ -18,6 +18,7 @@ std::string WithExtension(const std::string &path, FileKind kind);
 bool WriteUserFile(const std::string &path, const std::wstring &text);
 /// The text of the file (UTF-8, or GB18030 as the Windows build wrote it), or nothing when it
 /// cannot be read or is larger than maxBytes.
-std::optional<std::wstring> ReadUserFile(const std::string &path, std::size_t maxBytes = 64 * 1024 * 1024);
+std::optional<std::wstring> ReadUserFile(const std::string &path,
+                                         std::size_t maxBytes = std::size_t{64} << 20);
 
 } // namespace qel

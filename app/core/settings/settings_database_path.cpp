@@ -19,12 +19,12 @@ std::wstring ValueOf(const basekit::TextMap &map, const wchar_t *key)
 
 std::wstring ChooseSettingsDatabasePath(const basekit::TextMap &settings)
 {
-    const std::wstring name = ValueOf(settings, L"sysDbName");
+    std::wstring name = ValueOf(settings, L"sysDbName");
     if (ValueOf(settings, L"debug") != L"true" && ValueOf(settings, L"dataPath") != L"base") {
         const std::wstring folder =
             basekit::SystemInfoUtil::GetSHGetFolderPath(basekit::SystemInfoUtil::kCsidlLocalAppData);
         if (!folder.empty() && !name.empty()) {
-            const std::wstring local = folder + L"/Qel/" + name;
+            std::wstring local = folder + L"/Qel/" + name;
             std::error_code error;
             if (std::filesystem::is_regular_file(basekit::CStrW2CStrA(local), error)) {
                 return local;

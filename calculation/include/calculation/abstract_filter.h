@@ -53,7 +53,7 @@ public:
     const std::array<int, 2> &pairAt(int index) const { return pairs[index]; }
 
 protected:
-    void SetCommonProp(const DataMap &conditions, int positionCount, int bigStart, int areaWidth, int mode);
+    void SetCommonProp(const DataMap &conditions, int positions, int big, int width, int gameMode);
     void SetCommonIndexData(const DataMap &conditions);
     void SetBOZLData(const DataMap &conditions);
     void ReSetCommonIndexData();

@@ -20,6 +20,7 @@ typedef void (*ReleaseFilterChainFn)(calculation::AbstractFilterChain *chain);
 }
 
 /// Defines the two exports of a plug-in whose chain class is ChainClass.
+// NOLINTBEGIN(bugprone-macro-parentheses): the parameter is a type name
 #define QEL_DEFINE_GAME_PLUGIN(ChainClass)                                                                   \
     extern "C" __attribute__((visibility("default"))) calculation::AbstractFilterChain *GetFilterChain()     \
     {                                                                                                        \
@@ -34,3 +35,4 @@ typedef void (*ReleaseFilterChainFn)(calculation::AbstractFilterChain *chain);
     {                                                                                                        \
         delete chain;                                                                                        \
     }
+// NOLINTEND(bugprone-macro-parentheses)

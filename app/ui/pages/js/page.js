@@ -1,37 +1,31 @@
-// Page helpers shared by the program's own pages until the full page script lands.
-var qelPage = (function () {
+// The page side of the bridge, shared by the program's own pages: requests are objects written
+// with JSON.stringify (so no value can break the request text), replies are read as data by
+// parseReply (reply_parser.js, loaded before this script) and never run.
+
+// Writes a request object as the request text.
+function toJson(value) {
     "use strict";
+    return JSON.stringify(value);
+}
 
-    // Reply texts are object literals ({flag:"ok",msg:"..."}) or JSON. They are read as data,
-    // never evaluated: bare member names are quoted, then the text goes through JSON.parse.
-    function readReply(text) {
-        if (typeof text !== "string" || text === "") {
-            return undefined;
-        }
-        try {
-            return JSON.parse(text);
-        } catch (e) {
-            // not plain JSON: try the object-literal form
-        }
-        try {
-            return JSON.parse(text.replace(/([{,]\s*)([A-Za-z_$][\w$]*)\s*:/g, '$1"$2":'));
-        } catch (e) {
-            return undefined;
-        }
+// Sends one request (a request object, or a request text already written) through
+// window.external.execute and gives the reply as a value; a reply that cannot be read, an empty
+// reply or a failed call give undefined, which every caller treats as an error reply.
+function callCpp(request) {
+    "use strict";
+    try {
+        var text = typeof request === "string" ? request : toJson(request);
+        return parseReply(window.external.execute(text));
+    } catch (e) {
+        return undefined;
     }
+}
 
-    function callCpp(request) {
-        var text = typeof request === "string" ? request : JSON.stringify(request);
-        var reply = window.external && window.external.execute ? window.external.execute(text) : "";
-        return { text: reply, value: readReply(reply) };
+// Shows a text in the element of that id (as text, never as markup).
+function showText(id, text) {
+    "use strict";
+    var element = document.getElementById(id);
+    if (element) {
+        element.textContent = text;
     }
-
-    function show(id, text) {
-        var element = document.getElementById(id);
-        if (element) {
-            element.textContent = text;
-        }
-    }
-
-    return { readReply: readReply, callCpp: callCpp, show: show };
-})();
+}

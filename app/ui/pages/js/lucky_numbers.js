@@ -1,0 +1,100 @@
+// Random bets of the lucky-number page, by game key. No page dependency, so node can test it.
+var luckyNumbers = (function () {
+    "use strict";
+
+    var DIGIT_GAMES = ["Magic3", "Array5", "Quick3", "Fc4Of10", "Fc6Of10", "Tc7Of10"];
+    var JOINED_WITHOUT_SEPARATOR = ["Magic3", "Quick3", "Array5", "Fc4Of10"];
+    var ZODIAC = ["鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪"];
+
+    function numberAfterOf(game) {
+        var at = game.indexOf("Of");
+        var value = at < 0 ? NaN : parseInt(game.substr(at + 2, 2), 10);
+        return isNaN(value) ? null : value;
+    }
+
+    function numberBeforeOf(game) {
+        var at = game.indexOf("Of");
+        var value = at < 1 ? NaN : parseInt(game.charAt(at - 1), 10);
+        return isNaN(value) ? null : value;
+    }
+
+    function parameters(game) {
+        var frontPool = game === "Quick3" ? 6 : numberAfterOf(game) || 10;
+        var frontCount = { Fc4Of10: 4, Magic3: 3, Quick3: 3, L5Of11: 5 }[game] || numberBeforeOf(game) || 5;
+        return {
+            frontPool: frontPool,
+            backPool: game === "Tc5Of35" || game === "Fc6Of10" ? 12 : 16,
+            frontCount: frontCount,
+            backCount: { Fc6Of33: 1, Tc5Of35: 2, Fc6Of10: 1 }[game] || 0,
+            digit: DIGIT_GAMES.indexOf(game) >= 0
+        };
+    }
+
+    // A whole number from 0 to limit - 1; random() gives a value in [0, 1).
+    function below(limit, random) {
+        return Math.min(limit - 1, Math.floor(random() * limit));
+    }
+
+    function distinctSorted(count, pool, random) {
+        var left = [];
+        for (var i = 0; i < pool; i += 1) {
+            left.push(i);
+        }
+        var chosen = [];
+        for (var n = 0; n < count && left.length > 0; n += 1) {
+            chosen.push(left.splice(below(left.length, random), 1)[0]);
+        }
+        return chosen.sort(function (a, b) {
+            return a - b;
+        });
+    }
+
+    function twoDigits(value) {
+        return (value < 10 ? "0" : "") + value;
+    }
+
+    // One bet: { front: [texts], back: [texts] } in the order they are shown and saved.
+    function drawBet(game, random) {
+        random = random || Math.random;
+        var p = parameters(game);
+        var front = [];
+        var back = [];
+        if (p.digit) {
+            for (var i = 0; i < p.frontCount; i += 1) {
+                front.push(String(game === "Quick3" ? below(6, random) + 1 : below(p.frontPool, random)));
+            }
+            for (var j = 0; j < p.backCount; j += 1) {
+                back.push(String(below(12, random) + 1));
+            }
+        } else {
+            front = distinctSorted(p.frontCount, p.frontPool, random).map(function (v) {
+                return twoDigits(v + 1);
+            });
+            back = distinctSorted(p.backCount, p.backPool, random).map(function (v) {
+                return twoDigits(v + 1);
+            });
+        }
+        return { front: front, back: back };
+    }
+
+    // The label a back ball shows: the zodiac sign for that game, otherwise the value.
+    function backLabel(game, value) {
+        return game === "Fc6Of10" ? ZODIAC[Number(value) - 1] || value : value;
+    }
+
+    // The saved text: one line per bet, values joined by "," (some digit games without one).
+    function saveText(game, bets) {
+        var separator = JOINED_WITHOUT_SEPARATOR.indexOf(game) >= 0 ? "" : ",";
+        return bets
+            .map(function (bet) {
+                return bet.front.concat(bet.back).join(separator) + "\r\n";
+            })
+            .join("");
+    }
+
+    return { parameters: parameters, drawBet: drawBet, backLabel: backLabel, saveText: saveText };
+})();
+
+if (typeof module !== "undefined" && module.exports) {
+    module.exports = luckyNumbers;
+}

@@ -1,0 +1,176 @@
+// What every e2e test of the pages needs: the test page host over a staged tree, headless
+// Chromium with the bridge script installed in every page, the page's bridge calls and its
+// console errors recorded, a screenshot kept, and a deadline after which everything stops.
+"use strict";
+
+const { spawn } = require("node:child_process");
+const fs = require("node:fs");
+const path = require("node:path");
+const { chromium } = require("playwright-core");
+
+const CHROMIUM = "/usr/bin/chromium";
+const CHROMIUM_FLAGS = [
+    "--headless",
+    "--no-sandbox",
+    "--disable-gpu",
+    "--disable-background-networking",
+    "--disable-component-update",
+    "--disable-sync",
+    "--no-first-run",
+];
+const STEP_TIMEOUT_MS = 30000;
+
+// Reads "--name value" pairs.
+function parseArguments(argv) {
+    const options = {};
+    for (let i = 0; i + 1 < argv.length; i += 2) {
+        if (!argv[i].startsWith("--")) {
+            throw new Error(`unexpected argument ${argv[i]}`);
+        }
+        options[argv[i].slice(2)] = argv[i + 1];
+    }
+    for (const needed of ["host", "stage", "artifacts"]) {
+        if (!options[needed]) {
+            throw new Error(`missing --${needed}`);
+        }
+    }
+    return options;
+}
+
+// Starts qel-page-host on a free port and waits for the two lines it prints once it listens.
+function startPageHost(hostBinary, stage) {
+    return new Promise((resolve, reject) => {
+        const child = spawn(hostBinary, ["--base", stage, "--port", "0"], {
+            stdio: ["ignore", "pipe", "inherit"],
+        });
+        let output = "";
+        const timer = setTimeout(() => {
+            child.kill("SIGKILL");
+            reject(new Error(`qel-page-host printed no address in time: ${output}`));
+        }, STEP_TIMEOUT_MS);
+        child.on("error", (error) => {
+            clearTimeout(timer);
+            reject(error);
+        });
+        child.on("exit", (code, signal) => {
+            clearTimeout(timer);
+            reject(new Error(`qel-page-host ended early (${code ?? signal}): ${output}`));
+        });
+        child.stdout.setEncoding("utf8");
+        child.stdout.on("data", (chunk) => {
+            output += chunk;
+            const address = /listening on (http:\/\/127\.0\.0\.1:\d+)/.exec(output);
+            const bridge = /main window bridge: \S+\/bridge\/(\d+)/.exec(output);
+            if (address && bridge) {
+                clearTimeout(timer);
+                child.removeAllListeners("exit");
+                resolve({ process: child, address: address[1], mainWindowId: Number(bridge[1]) });
+            }
+        });
+    });
+}
+
+// Wraps window.external.execute (installed by the bridge script just before) so the test can
+// see every request text and reply text of the page.
+const RECORDER_SCRIPT = `(() => {
+    const calls = [];
+    const send = window.external && window.external.execute;
+    if (typeof send !== "function") { return; }
+    Object.defineProperty(window, "__qelCalls", { value: calls });
+    window.external.execute = function (text) {
+        const reply = send(text);
+        calls.push({ request: String(text), reply: reply });
+        return reply;
+    };
+})();`;
+
+async function fetchText(url) {
+    const response = await fetch(url, { signal: AbortSignal.timeout(STEP_TIMEOUT_MS) });
+    if (!response.ok) {
+        throw new Error(`GET ${url}: ${response.status}`);
+    }
+    return response.text();
+}
+
+// Runs body(session) with the host and browser up, then always takes both down. The deadline
+// ends the process whatever hangs. extraInitScripts run after the bridge script and before the
+// recorder, so the recorder also sees the calls they answer themselves.
+async function runSession(name, deadlineMs, body, extraInitScripts = []) {
+    const options = parseArguments(process.argv.slice(2));
+    const deadline = setTimeout(() => {
+        console.error(`${name}: deadline of ${deadlineMs} ms passed`);
+        process.exit(1);
+    }, deadlineMs);
+    deadline.unref();
+
+    let host;
+    let browser;
+    let failed = false;
+    try {
+        host = await startPageHost(options.host, options.stage);
+        browser = await chromium.launch({
+            executablePath: CHROMIUM,
+            headless: true,
+            args: CHROMIUM_FLAGS,
+            timeout: STEP_TIMEOUT_MS,
+        });
+        const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+        context.setDefaultTimeout(STEP_TIMEOUT_MS);
+        const bridgeScript = await fetchText(`${host.address}/bridge-script/${host.mainWindowId}`);
+        await context.addInitScript({ content: bridgeScript });
+        for (const script of extraInitScripts) {
+            await context.addInitScript({ content: script });
+        }
+        await context.addInitScript({ content: RECORDER_SCRIPT });
+
+        const page = await context.newPage();
+        const problems = [];
+        page.on("console", (message) => {
+            if (message.type() === "error") {
+                problems.push(`console error: ${message.text()}`);
+            }
+        });
+        page.on("pageerror", (error) => problems.push(`page error: ${error.message}`));
+        page.on("requestfailed", (request) => problems.push(`request failed: ${request.url()}`));
+        page.on("response", (response) => {
+            if (response.status() >= 400) {
+                problems.push(`HTTP ${response.status()}: ${response.url()}`);
+            }
+        });
+
+        fs.mkdirSync(options.artifacts, { recursive: true });
+        const session = {
+            host,
+            page,
+            problems,
+            calls: () => page.evaluate(() => window.__qelCalls || []),
+            screenshot: (file) => page.screenshot({ path: path.join(options.artifacts, file), fullPage: true }),
+        };
+        await body(session);
+        if (problems.length > 0) {
+            throw new Error(`the page reported problems:\n  ${problems.join("\n  ")}`);
+        }
+        console.log(`${name}: passed`);
+    } catch (error) {
+        failed = true;
+        console.error(`${name}: FAILED: ${error && error.stack ? error.stack : error}`);
+    } finally {
+        if (browser) {
+            await browser.close().catch(() => {});
+        }
+        if (host) {
+            host.process.kill("SIGTERM");
+        }
+        clearTimeout(deadline);
+    }
+    process.exit(failed ? 1 : 0);
+}
+
+// A failed expectation with what was seen.
+function check(condition, message, seen) {
+    if (!condition) {
+        throw new Error(seen === undefined ? message : `${message} (seen: ${JSON.stringify(seen)})`);
+    }
+}
+
+module.exports = { runSession, check, STEP_TIMEOUT_MS };

@@ -1,0 +1,80 @@
+// The lucky-number page in headless Chromium: bets of the right form for a digit game and a
+// lotto game, shown as balls, and saved as one line per bet.
+//   node lucky_page.e2e.js --host <qel-page-host> --stage <stage dir> --artifacts <dir>
+"use strict";
+
+const { runSession, check } = require("./harness.js");
+
+// The page runs in a pop-up, whose own table answers "getConfig" and "SaveLuckyNum"; the page
+// host serves the main window only, so this stand-in answers those two: the main window's real
+// configuration with the game of the page address, and a plain success for the save.
+const POPUP_STANDIN = `(() => {
+    const send = window.external.execute;
+    const game = new URLSearchParams(location.search).get("game") || "Magic3";
+    window.external.execute = function (text) {
+        let request = {};
+        try { request = JSON.parse(text); } catch (e) {}
+        if (request.method === "getConfig") {
+            return send(JSON.stringify({ method: "GetSystemConfig" }))
+                .replace(/productName:"[^"]*"/, 'productName:"' + game + '"');
+        }
+        if (request.method === "SaveLuckyNum") {
+            return '{flag:"ok",msg:"保存成功！"}';
+        }
+        return send(text);
+    };
+})();`;
+
+async function betsOf(page, expectedCount) {
+    await page.waitForFunction((n) => document.querySelectorAll(".lucky-bet[data-complete]").length === n,
+        expectedCount);
+    return page.evaluate(() => Array.from(document.querySelectorAll(".lucky-bet"), (row) => ({
+        red: Array.from(row.querySelectorAll(".lucky-ball.red"), (b) => b.textContent),
+        blue: Array.from(row.querySelectorAll(".lucky-ball.blue"), (b) => b.textContent),
+    })));
+}
+
+async function savedText(page, calls) {
+    await page.click("#save");
+    await page.waitForFunction(() => document.getElementById("saveMessage").textContent !== "");
+    const saves = (await calls()).map((c) => JSON.parse(c.request)).filter((r) => r.method === "SaveLuckyNum");
+    return saves[saves.length - 1];
+}
+
+function checkDistinctSorted(values, top, what) {
+    check(values.every((v) => /^\d\d$/.test(v) && Number(v) >= 1 && Number(v) <= top), `${what} out of range`, values);
+    check(new Set(values).size === values.length, `${what} repeat`, values);
+    check(JSON.stringify([...values].sort()) === JSON.stringify(values), `${what} not ascending`, values);
+}
+
+runSession("lucky page e2e", 75000, async ({ host, page, calls, screenshot }) => {
+    // A digit game: three digits, repeats allowed, saved without separators.
+    await page.goto(`${host.address}/res/lucky.html?game=Magic3`, { waitUntil: "load" });
+    await page.click("#luckyOne");
+    const first = await betsOf(page, 1);
+    await page.click("#luckyOne");
+    const second = await betsOf(page, 1);
+    for (const bet of [first[0], second[0]]) {
+        check(bet.red.length === 3 && bet.red.every((v) => /^[0-9]$/.test(v)) && bet.blue.length === 0,
+            "a Magic3 bet is not three digits", bet);
+    }
+    let save = await savedText(page, calls);
+    check(save.productName === "Magic3", "the save names another game", save);
+    check(save.luckyNum === `${first[0].red.join("")}\r\n${second[0].red.join("")}\r\n`,
+        "the Magic3 save is not one line per bet", save);
+
+    // A lotto game: five fronts from 01 to 35 and two backs from 01 to 12, each area distinct and sorted.
+    await page.goto(`${host.address}/res/lucky.html?game=Tc5Of35`, { waitUntil: "load" });
+    await page.click("#luckyFive");
+    const five = await betsOf(page, 5);
+    for (const bet of five) {
+        check(bet.red.length === 5 && bet.blue.length === 2, "a Tc5Of35 bet has the wrong size", bet);
+        checkDistinctSorted(bet.red, 35, "Tc5Of35 front numbers");
+        checkDistinctSorted(bet.blue, 12, "Tc5Of35 back numbers");
+    }
+    await screenshot("lucky-page-e2e.png");
+    save = await savedText(page, calls);
+    const expected = five.map((bet) => bet.red.concat(bet.blue).join(",") + "\r\n").join("");
+    check(save.luckyNum === expected, "the Tc5Of35 save is not one line per bet", save);
+    check((await page.textContent("#saveMessage")) === "保存成功！", "the reply's message is not shown");
+}, [POPUP_STANDIN]);
