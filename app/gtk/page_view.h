@@ -42,7 +42,7 @@ public:
 private:
     static gboolean OnButtonPress(GtkWidget *widget, GdkEventButton *event, gpointer self);
     static gboolean OnDelete(GtkWidget *widget, GdkEvent *event, gpointer self);
-    static void OnTitle(GObject *object, GParamSpec *spec, gpointer self);
+    static void OnTitle(GObject *object, GParamSpec *pspec, gpointer self);
     static void OnLoadChanged(WebKitWebView *view, WebKitLoadEvent event, gpointer self);
     static gboolean OnLoadFailed(WebKitWebView *view, WebKitLoadEvent event, gchar *uri, GError *error,
                                  gpointer self);

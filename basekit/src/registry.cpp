@@ -50,7 +50,7 @@ std::filesystem::path HomeFolder()
 
 std::filesystem::path ConfigFolder()
 {
-    // The base directory specification ignores a relative XDG_CONFIG_HOME.
+    // The XDG base-directory rules ignore a relative XDG_CONFIG_HOME.
     const char *config = std::getenv("XDG_CONFIG_HOME");
     if (config != nullptr && config[0] == '/') {
         return config;
