@@ -15,10 +15,16 @@
         timers.push(setTimeout(action, delay));
     }
 
+    // The ball pictures of the installation; the style sheet's colours stand in without them.
+    var images = typeof baseConfig.baseDir === "string" ? baseConfig.baseDir + "/images/" : null;
+
     function ball(kind, label) {
         var element = document.createElement("span");
         element.className = "lucky-ball " + kind;
         element.textContent = label;
+        if (images) {
+            element.style.backgroundImage = "url(\"" + images + (kind === "red" ? "redBall22.png" : "blueBall22.png") + "\")";
+        }
         return element;
     }
 
