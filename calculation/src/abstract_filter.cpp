@@ -6,6 +6,8 @@
 #include <cstdlib>
 
 #include "basekit/number_text.h"
+#include "calculation/class_text.h"
+#include "row_classes.h"
 
 namespace calculation {
 namespace {
@@ -33,75 +35,6 @@ int GroupCode(const int *groupsOfSize, int largestSize)
         }
     }
     return code;
-}
-
-bool IsPrimeBySet(int v)
-{
-    switch (v) {
-    case 1:
-    case 2:
-    case 3:
-    case 5:
-    case 7:
-    case 11:
-    case 13:
-    case 17:
-    case 19:
-    case 23:
-    case 29:
-    case 31:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool IsPrimeBySeeds(int v)
-{
-    if (v == 1 || v == 2 || v == 3 || v == 5 || v == 7) {
-        return true;
-    }
-    return v != 0 && v % 2 != 0 && v % 3 != 0 && v % 5 != 0 && v % 7 != 0;
-}
-
-// Area index of a number: 0, 1 or 2. Numbers above three widths belong to the third area
-// (the 5-of-22 game has 22 numbers in areas of 7).
-int AreaOf(int v, int width)
-{
-    if (v <= 0 || width <= 0) {
-        return 0;
-    }
-    return std::min((v - 1) / width, 2);
-}
-
-// Entry i of a per-position pattern: true when the position is free or value is allowed.
-bool PositionAllows(const Data &d, int i, int value)
-{
-    if (i >= static_cast<int>(d.rows.size()) || d.rows[i].empty()) {
-        return true;
-    }
-    const std::vector<int> &allowed = d.rows[i];
-    return std::find(allowed.begin(), allowed.end(), value) != allowed.end();
-}
-
-// Writes the decimal text of v at out, returning the new end.
-wchar_t *AppendDecimal(wchar_t *out, int v)
-{
-    wchar_t digits[12];
-    int n = 0;
-    bool negative = v < 0;
-    unsigned magnitude = negative ? 0U - static_cast<unsigned>(v) : static_cast<unsigned>(v);
-    do {
-        digits[n++] = static_cast<wchar_t>(L'0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
-    if (negative) {
-        *out++ = L'-';
-    }
-    while (n > 0) {
-        *out++ = digits[--n];
-    }
-    return out;
 }
 
 } // namespace
@@ -162,13 +95,13 @@ AbstractFilter::NumberClass AbstractFilter::ComputeClass(int v) const
     NumberClass c{
         static_cast<std::uint8_t>(std::abs(v) % 2),
         static_cast<std::uint8_t>(v >= bigStart),
-        static_cast<std::uint8_t>(IsPrimeBySet(v)),
+        static_cast<std::uint8_t>(detail::IsSetPrime(v)),
         static_cast<std::uint8_t>(((v % 3) + 3) % 3),
         static_cast<std::uint8_t>(v <= areaWidth       ? 0
                                   : v <= 2 * areaWidth ? 1
                                                        : 2),
         static_cast<std::uint8_t>(quotient == 0 || quotient == 1 ? quotient : 2),
-        static_cast<std::uint8_t>(IsPrimeBySeeds(v)),
+        static_cast<std::uint8_t>(detail::IsSeedPrime(v)),
         static_cast<std::uint8_t>(std::abs(v) % 10),
         static_cast<std::uint8_t>(util.GetWuXing(v, mode) < 0 ? kNoElement : util.GetWuXing(v, mode)),
         0,
@@ -194,13 +127,13 @@ void AbstractFilter::PrepareClassTables()
         classes_[v] = NumberClass{
             static_cast<std::uint8_t>(v % 2),
             static_cast<std::uint8_t>(v >= bigStart),
-            static_cast<std::uint8_t>(IsPrimeBySet(v)),
+            static_cast<std::uint8_t>(detail::IsSetPrime(v)),
             static_cast<std::uint8_t>(v % 3),
             static_cast<std::uint8_t>(v <= areaWidth       ? 0
                                       : v <= 2 * areaWidth ? 1
                                                            : 2),
             static_cast<std::uint8_t>(quotient == 0 || quotient == 1 ? quotient : 2),
-            static_cast<std::uint8_t>(IsPrimeBySeeds(v)),
+            static_cast<std::uint8_t>(detail::IsSeedPrime(v)),
             static_cast<std::uint8_t>(v % 10),
             static_cast<std::uint8_t>(util.GetWuXing(v, mode) < 0 ? kNoElement : util.GetWuXing(v, mode)),
             0,
@@ -338,37 +271,21 @@ int AbstractFilter::DistinctDifferences(const int *row, int n, const RowShape &s
     return static_cast<int>(seen.size());
 }
 
-int AbstractFilter::RunCodeOfAscending(const int *row, int n, const RowShape &s)
+int AbstractFilter::RunCodeOfAscending(int n, const RowShape &s)
 {
-    const bool ascending = s.ascending;
-    if (ascending && s.smallest >= 0 && s.largest < 64 && (s.mask & (s.mask >> 1)) == 0) {
-        return 0; // no two consecutive numbers
+    // In the number mask a run of L consecutive numbers is a run of L bits; and-ing the mask with
+    // itself shifted by one leaves a run of L - 1 bits for every run of two or more.
+    std::uint64_t pairs = s.mask & (s.mask >> 1);
+    if (pairs == 0) {
+        return 0;
     }
     int runsOfSize[kMaxPositions + 2] = {};
-    if (ascending && s.smallest >= 0 && s.largest < 64) {
-        // In the number mask a run of L consecutive numbers is a run of L bits; and-ing the mask
-        // with itself shifted by one leaves a run of L - 1 bits for every run of two or more.
-        std::uint64_t pairs = s.mask & (s.mask >> 1);
-        while (pairs != 0) {
-            int start = __builtin_ctzll(pairs);
-            std::uint64_t rest = ~(pairs >> start);
-            int length = rest == 0 ? 64 - start : __builtin_ctzll(rest);
-            ++runsOfSize[std::min(length + 1, kMaxPositions + 1)];
-            pairs &= ~(((length >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << length) - 1)) << start);
-        }
-    } else {
-        // Runs of numbers differing by 1 in the order held.
-        int length = 1;
-        for (int i = 1; i <= n; ++i) {
-            if (i < n && row[i] - row[i - 1] == 1) {
-                ++length;
-                continue;
-            }
-            if (length >= 2) {
-                ++runsOfSize[std::min(length, kMaxPositions + 1)];
-            }
-            length = 1;
-        }
+    while (pairs != 0) {
+        int start = __builtin_ctzll(pairs);
+        std::uint64_t rest = ~(pairs >> start);
+        int length = rest == 0 ? 64 - start : __builtin_ctzll(rest);
+        ++runsOfSize[std::min(length + 1, kMaxPositions + 1)];
+        pairs &= ~(((length >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << length) - 1)) << start);
     }
     return GroupCode(runsOfSize, n);
 }
@@ -609,10 +526,11 @@ inline bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row,
         passed = (s.mask & ~c.mask()) != 0;
         break;
     case Test::LianMa:
-        // Lotto rows are held ascending: their run code takes one pass. Digit rows (and short
-        // rows, which count neighbour pairs instead) take the general path.
-        passed = c.Has(mode != 0 && k >= 4 && k <= 7 ? RunCodeOfAscending(row, k, s)
-                                                     : util.GetLianMa(row, k, mode));
+        // Lotto rows held ascending (their numbers are the bits of the row's mask) take one pass;
+        // digit rows, short rows and rows in another order take the general path.
+        passed = c.Has(mode != 0 && k >= 4 && k <= 7 && s.ascending && s.smallest >= 0 && s.largest < 64
+                           ? RunCodeOfAscending(k, s)
+                           : util.GetLianMa(row, k, mode));
         break;
     case Test::ShapeSum: {
         const int sums[9] = {s.quotientSum[0], s.quotientSum[1],  s.paritySum[1],
@@ -672,44 +590,36 @@ inline bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row,
 int AbstractFilter::BOZLFilter(const int *row, int &wrongCount) const
 {
     const int k = positionCount;
-    // Per-position patterns look at no more entries than the row has positions, whatever the
+    // The per-position checks read no more entries than the row has positions, whatever the
     // page sent.
-    auto positions = [k](const Condition &c) { return std::min(c.data().count(), k); };
-    auto everyPosition = [&](const Condition &c, auto &&classOf) {
-        if (!c.enabled()) {
-            return true;
-        }
-        bool ok = true;
-        for (int i = 0, n = positions(c); i < n && ok; ++i) {
-            ok = PositionAllows(c.data(), i, classOf(row[i]));
-        }
-        return Check(c, ok, wrongCount);
+    auto everyPosition = [&](const Condition &c, auto &&check) {
+        return !c.enabled() || Check(c, check(c.data().rows) != 0, wrongCount);
     };
-    const int big = bigStart != 0 ? bigStart : 1;
-    if (!everyPosition(bigSmallDingWei, [&](int v) { return v / big; }) ||
-        !everyPosition(oddEvenDingWei, [](int v) { return v % 2; }) ||
-        !everyPosition(zhiHeDingWei, [](int v) { return IsPrimeBySet(v) ? 1 : 0; }) ||
-        !everyPosition(luShu012DingWei, [](int v) { return v % 3; }) ||
-        !everyPosition(threeAreaDingWei, [&](int v) { return AreaOf(v, areaWidth); }) ||
-        !everyPosition(wuXingDingWei, [&](int v) { return util.GetWuXing(v, mode); })) {
+    if (!everyPosition(bigSmallDingWei,
+                       [&](const auto &a) { return util.CheckEveryPosBigSmall(row, k, a, bigStart); }) ||
+        !everyPosition(oddEvenDingWei, [&](const auto &a) { return util.CheckEveryPos(row, k, a, 2); }) ||
+        !everyPosition(zhiHeDingWei, [&](const auto &a) { return util.CheckEveryPosZhiHe(row, k, a); }) ||
+        !everyPosition(luShu012DingWei, [&](const auto &a) { return util.CheckEveryPos(row, k, a, 3); }) ||
+        !everyPosition(threeAreaDingWei,
+                       [&](const auto &a) { return util.CheckEveryPosArea(row, k, a, areaWidth); }) ||
+        !everyPosition(wuXingDingWei,
+                       [&](const auto &a) { return util.CheckEveryPosWuXing(row, k, a, mode); })) {
         return 0;
     }
-    auto pattern = [&](const Condition &c, auto &&classOf) {
+    // The class strings are written into a stack buffer and compared with the chosen texts.
+    auto pattern = [&](const Condition &c, auto &&write) {
         if (!c.enabled()) {
             return true;
         }
-        wchar_t text[kMaxPositions * 12];
-        wchar_t *end = text;
-        for (int i = 0; i < k; ++i) {
-            end = AppendDecimal(end, classOf(row[i]));
-        }
-        return Check(c, c.HasText(std::wstring_view(text, end - text)), wrongCount);
+        ClassText text;
+        write(text);
+        return Check(c, text.complete() && c.HasText(text.view()), wrongCount);
     };
-    return pattern(bigSmall, [&](int v) { return v / big; }) &&
-                   pattern(oddEven, [](int v) { return v % 2; }) &&
-                   pattern(zhiHe, [](int v) { return IsPrimeBySet(v) ? 1 : 0; }) &&
-                   pattern(luShu012, [](int v) { return v % 3; }) &&
-                   pattern(threeArea, [&](int v) { return AreaOf(v, areaWidth); })
+    return pattern(bigSmall, [&](ClassText &t) { util.GetBigSmall(row, k, bigStart, t); }) &&
+                   pattern(oddEven, [&](ClassText &t) { util.GetOddEven(row, k, t); }) &&
+                   pattern(zhiHe, [&](ClassText &t) { util.GetZhiHe(row, k, t); }) &&
+                   pattern(luShu012, [&](ClassText &t) { util.GetLuShuText(row, k, t); }) &&
+                   pattern(threeArea, [&](ClassText &t) { util.GetThreeArea(row, k, areaWidth, t); })
                ? 1
                : 0;
 }
@@ -725,8 +635,8 @@ int AbstractFilter::numFilter(const int *row, int &wrongCount) const
         counts[1] += v / big == 0;
         counts[2] += v % 2 == 1;
         counts[3] += v % 2 == 0;
-        counts[4] += IsPrimeBySeeds(v);
-        counts[5] += !IsPrimeBySeeds(v);
+        counts[4] += detail::IsSeedPrime(v);
+        counts[5] += !detail::IsSeedPrime(v);
         counts[6 + v % 3] += 1;
         counts[9] += v <= areaWidth;
         counts[10] += v > areaWidth && v <= 2 * areaWidth;

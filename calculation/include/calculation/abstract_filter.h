@@ -131,7 +131,7 @@ private:
     /// How many different absolute differences the pairs of the row's numbers have.
     static int DistinctDifferences(const int *row, int n, const RowShape &s);
     /// The consecutive-number class of a row held ascending (lotto rows), in one pass.
-    static int RunCodeOfAscending(const int *row, int n, const RowShape &s);
+    static int RunCodeOfAscending(int n, const RowShape &s);
     std::array<NumberClass, 64> classes_{};
 
     // The enabled tests of firstLevelFilter in their fixed order, planned once per load so that a
