@@ -7,33 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/saved_variable.h"
+
 namespace basekit {
 namespace {
 
-// Remembers an environment variable and puts it back.
-class SavedVariable {
-public:
-    explicit SavedVariable(const char *name) : name_(name)
-    {
-        if (const char *value = std::getenv(name)) {
-            value_ = value;
-        }
-    }
-    ~SavedVariable()
-    {
-        if (value_) {
-            setenv(name_, value_->c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
-    SavedVariable(const SavedVariable &) = delete;
-    SavedVariable &operator=(const SavedVariable &) = delete;
-
-private:
-    const char *name_;
-    std::optional<std::string> value_;
-};
+using basekit::test_support::SavedVariable;
 
 TEST(SystemInfoUtilTest, SystemNameFromOsRelease)
 {
