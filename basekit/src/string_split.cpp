@@ -72,4 +72,15 @@ std::vector<int> StrArrayToIntArray(const std::wstring *items, int count)
     return StrArrayToIntArray(std::span<const std::wstring>(items, static_cast<size_t>(count)));
 }
 
+void ReplaceAll(std::wstring &text, std::wstring_view from, std::wstring_view to)
+{
+    if (from.empty()) {
+        return;
+    }
+    for (std::size_t pos = text.find(from); pos != std::wstring::npos;
+         pos = text.find(from, pos + to.size())) {
+        text.replace(pos, from.size(), to);
+    }
+}
+
 } // namespace basekit

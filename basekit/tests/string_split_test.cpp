@@ -80,3 +80,25 @@ TEST(StrArrayToIntArrayTest, ReadsTheSplitPiecesOfANumberList)
 
 } // namespace
 } // namespace basekit
+
+namespace basekit {
+namespace {
+
+TEST(ReplaceAllTest, OnePassLeftToRight)
+{
+    struct Case {
+        const wchar_t *text, *from, *to, *result;
+    };
+    const Case cases[] = {
+        {L"a||||b", L"||", L"|", L"a||b"}, {L"|||", L"||", L"|", L"||"}, {L"1 2 3", L" ", L",", L"1,2,3"},
+        {L"aaa", L"a", L"aa", L"aaaaaa"},  {L"abc", L"", L"x", L"abc"},
+    };
+    for (const Case &c : cases) {
+        std::wstring text = c.text;
+        ReplaceAll(text, c.from, c.to);
+        EXPECT_EQ(text, c.result);
+    }
+}
+
+} // namespace
+} // namespace basekit

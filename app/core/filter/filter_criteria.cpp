@@ -12,13 +12,7 @@ std::wstring Member(const basekit::TextMap &item, const wchar_t *key)
     return it == item.end() ? std::wstring() : it->second;
 }
 
-void ReplaceAll(std::wstring &text, std::wstring_view from, std::wstring_view to)
-{
-    for (std::size_t pos = text.find(from); pos != std::wstring::npos;
-         pos = text.find(from, pos + to.size())) {
-        text.replace(pos, from.size(), to);
-    }
-}
+using basekit::ReplaceAll;
 
 std::vector<int> Numbers(const std::vector<std::wstring> &texts)
 {

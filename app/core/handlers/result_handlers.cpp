@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "basekit/json_util.h"
+#include "basekit/string_split.h"
 #include "basekit/text_convert.h"
 #include "files/user_files.h"
 
@@ -30,13 +31,7 @@ std::wstring Page(CFilterContext &filter, const std::wstring &listFlag, int page
     return chain ? chain->GetDataByPage(listFlag, pageSize, pageNum, 1) : EmptyPage(listFlag);
 }
 
-void ReplaceAll(std::wstring &text, std::wstring_view from, std::wstring_view to)
-{
-    for (std::size_t pos = text.find(from); pos != std::wstring::npos;
-         pos = text.find(from, pos + to.size())) {
-        text.replace(pos, from.size(), to);
-    }
-}
+using basekit::ReplaceAll;
 
 std::wstring SaveText(WindowSystem &windows, FileKind kind, const std::wstring &text,
                       const std::wstring &cancelFlag)

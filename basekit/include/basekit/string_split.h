@@ -29,4 +29,8 @@ BASEKIT_EXPORT std::vector<int> StrToVectorInt(std::wstring_view text);
 BASEKIT_EXPORT std::vector<int> StrArrayToIntArray(std::span<const std::wstring> items);
 BASEKIT_EXPORT std::vector<int> StrArrayToIntArray(const std::wstring *items, int count);
 
+/// Replaces every non-overlapping occurrence of from, left to right in one pass, by to ("|||"
+/// with "||" to "|" gives "||"). An empty from changes nothing.
+BASEKIT_EXPORT void ReplaceAll(std::wstring &text, std::wstring_view from, std::wstring_view to);
+
 } // namespace basekit
