@@ -1,5 +1,7 @@
 #include "page_view.h"
 
+#include <memory>
+
 #include "log.h"
 #include "qel_resources/bridge_script.h"
 
@@ -31,11 +33,45 @@ GObjectRef<WebKitSettings> PageSettings(bool consoleToStdout)
     return settings;
 }
 
+// The script's value crosses as one string: JSON.stringify in the page, so that no JSCValue
+// conversion decides what arrays and objects look like.
+std::string JsonResultBody(const std::string &script)
+{
+    // The script gets lines of its own: a trailing // comment cannot swallow the closing brackets.
+    return "return JSON.stringify(await (async () => {\n" + script + "\n})());";
+}
+
+void OnScriptDone(GObject *source, GAsyncResult *result, gpointer data)
+{
+    // Only the call's own data is used: the PageView may be gone. The web view object itself is
+    // kept alive by the call until here.
+    std::unique_ptr<PageView::ScriptDone> done(static_cast<PageView::ScriptDone *>(data));
+    try {
+        GError *error = nullptr;
+        JSCValue *value =
+            webkit_web_view_call_async_javascript_function_finish(WEBKIT_WEB_VIEW(source), result, &error);
+        if (!value) {
+            std::string message = error ? error->message : "no value";
+            g_clear_error(&error);
+            (*done)(false, message);
+            return;
+        }
+        // A value JSON has no text for (undefined, a function) arrives as undefined.
+        gchar *text = jsc_value_to_string(value);
+        std::string json = text ? text : "";
+        g_free(text);
+        g_object_unref(value);
+        (*done)(true, json);
+    } catch (...) {
+        LogCurrentException("page script");
+    }
+}
+
 } // namespace
 
 PageView::PageView(WebKitWebContext *context, int windowId, const std::string &bridgeAddress,
                    bool consoleToStdout)
-    : windowId_(windowId)
+    : windowId_(windowId), calls_(GObjectRef<GCancellable>::Adopt(g_cancellable_new()))
 {
     window_ = GObjectRef<GtkWidget>::Ref(gtk_window_new(GTK_WINDOW_TOPLEVEL));
     gtk_window_set_decorated(window(), FALSE);
@@ -57,6 +93,7 @@ PageView::PageView(WebKitWebContext *context, int windowId, const std::string &b
 
 PageView::~PageView()
 {
+    g_cancellable_cancel(calls_.get());
     g_signal_handlers_disconnect_by_data(webView_.get(), this);
     g_signal_handlers_disconnect_by_data(window_.get(), this);
     gtk_widget_destroy(window_.get());
@@ -75,6 +112,15 @@ void PageView::CallFunction(const std::string &body, const char *argument, const
     webkit_web_view_call_async_javascript_function(webView(), body.c_str(), static_cast<gssize>(body.size()),
                                                    g_variant_builder_end(&arguments), nullptr, nullptr,
                                                    nullptr, nullptr, nullptr);
+}
+
+void PageView::RunScript(const std::string &body, ScriptDone done)
+{
+    std::string wrapped = JsonResultBody(body);
+    // No timeout: a page may well compute for minutes inside the script.
+    webkit_web_view_call_async_javascript_function(
+        webView(), wrapped.c_str(), static_cast<gssize>(wrapped.size()), nullptr, nullptr, nullptr,
+        calls_.get(), OnScriptDone, new ScriptDone(std::move(done)));
 }
 
 gboolean PageView::OnButtonPress(GtkWidget *, GdkEventButton *event, gpointer self)

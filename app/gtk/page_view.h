@@ -29,6 +29,14 @@ public:
     void Load(const std::string &uri);
     /// Calls the script body as a function with one string argument named argument.
     void CallFunction(const std::string &body, const char *argument, const std::string &value);
+    /// Gets the outcome of RunScript: true and the JSON text of the value, or false and the
+    /// error's message.
+    using ScriptDone = std::function<void(bool ok, const std::string &text)>;
+    /// Runs the script as the body of an async function in the page's main world and awaits
+    /// its value, however long that takes. done is called once, from the main loop; it may
+    /// outlive this view (a call still out when the view goes ends as an error) and must not
+    /// refer to it.
+    void RunScript(const std::string &body, ScriptDone done);
 
     /// A left-button press at window coordinates; true swallows it.
     std::function<bool(const GdkEventButton &press)> onPress;
@@ -50,6 +58,8 @@ private:
     int windowId_;
     GObjectRef<GtkWidget> window_;
     GObjectRef<GtkWidget> webView_;
+    /// Cancelled when the view goes, so that calls still out end at once.
+    GObjectRef<GCancellable> calls_;
 };
 
 } // namespace qel::gtk

@@ -14,15 +14,22 @@
 namespace qel::gtk {
 namespace {
 
-std::string OneLine(std::string_view text)
+/// The whole text on one line.
+std::string Unbroken(std::string_view text)
 {
-    std::string line(text.substr(0, 120));
+    std::string line(text);
     for (char &c : line) {
         if (c == '\n' || c == '\r') {
             c = ' ';
         }
     }
     return line;
+}
+
+/// The start of the text on one line, for events that only need to be recognised.
+std::string OneLine(std::string_view text)
+{
+    return Unbroken(text.substr(0, 120));
 }
 
 std::string WindowXid(PageView *view)
@@ -44,7 +51,7 @@ bool TestMode::Requested()
 
 TestMode::TestMode(GtkWindowSystem &windows) : windows_(windows)
 {
-    windows_.onBridgeAnswered = [this](int id, const std::string &request, const std::string &reply) {
+    windows_.onBridgeAnswered = [](int id, const std::string &request, const std::string &reply) {
         Report("bridge window=" + std::to_string(id) + " request=" + OneLine(request) +
                " reply-bytes=" + std::to_string(reply.size()));
     };
@@ -56,9 +63,9 @@ TestMode::TestMode(GtkWindowSystem &windows) : windows_(windows)
         Report("page loaded window=" + std::to_string(id) + " xid=" + WindowXid(windows_.FindView(id)) +
                " uri=" + uri);
     };
-    windows_.onMessageShown = [this](const std::string &text) { Report("message " + OneLine(text)); };
+    windows_.onMessageShown = [](const std::string &text) { Report("message " + OneLine(text)); };
     if (PageView *main = windows_.mainView()) {
-        main->onTitleChanged = [this](const std::string &title) { Report("page title " + title); };
+        main->onTitleChanged = [](const std::string &title) { Report("page title " + title); };
     }
     input_ = g_io_channel_unix_new(0);
     watch_ = g_io_add_watch(input_, static_cast<GIOCondition>(G_IO_IN | G_IO_HUP), OnInput, this);
@@ -87,21 +94,30 @@ void TestMode::Report(const std::string &event)
 
 void TestMode::Command(const std::string &line)
 {
-    constexpr std::string_view kExecute = "execute ";
-    if (line.rfind(kExecute, 0) != 0) {
+    std::size_t space = line.find(' ');
+    std::string name = line.substr(0, space);
+    if (name != "execute" && name != "run") {
         Report("unknown command " + OneLine(line));
         return;
     }
-    std::string rest = line.substr(kExecute.size());
-    std::size_t space = rest.find(' ');
-    auto id = resources::ParseWindowId(rest.substr(0, space));
+    std::string rest = space == std::string::npos ? std::string() : line.substr(space + 1);
+    std::size_t gap = rest.find(' ');
+    auto id = resources::ParseWindowId(rest.substr(0, gap));
     PageView *view = id ? windows_.FindView(*id) : nullptr;
-    if (!view || space == std::string::npos) {
+    if (!view || gap == std::string::npos) {
         Report("no such window " + OneLine(rest));
         return;
     }
-    auto body = resources::FindEmbedded("js/selftest.js");
-    view->CallFunction(std::string(body.value_or("")), "text", rest.substr(space + 1));
+    std::string text = rest.substr(gap + 1);
+    if (name == "execute") {
+        auto body = resources::FindEmbedded("js/selftest.js");
+        view->CallFunction(std::string(body.value_or("")), "text", text);
+        return;
+    }
+    // The answer may come after this object and the view are gone: it holds neither.
+    view->RunScript(text, [window = std::to_string(*id)](bool ok, const std::string &value) {
+        Report("result window=" + window + (ok ? " " : " error ") + Unbroken(value));
+    });
 }
 
 gboolean TestMode::OnInput(GIOChannel *channel, GIOCondition, gpointer self)

@@ -8,9 +8,20 @@
 ///   qel-test: page title <title>                    (the main page's document title)
 ///   qel-test: bridge window=<id> request=<text> reply-bytes=<n>
 ///   qel-test: message <text>                        (a message box is up)
-/// and reads commands from standard input, one a line:
+///   qel-test: result window=<id> <JSON text>        (a run command's value, never cut short)
+///   qel-test: result window=<id> error <message>    (the script threw, or its window closed)
+///   qel-test: no such window <text>                 (a command named no open window)
+///   qel-test: unknown command <text>
+/// Requests, messages and commands shown are cut to 120 characters, results are not; line
+/// breaks become spaces.
+/// It reads commands from standard input, one a line:
 ///   execute <window id> <request text>   that window's page sends the request through the
 ///                                        bridge, as its own script would
+///   run <window id> <script>             runs the script (one line) as the body of an async
+///                                        function in that window's page; its awaited return
+///                                        value comes back as JSON in a result line. Commands
+///                                        that follow run meanwhile; no result is awaited
+///                                        with a timeout.
 #pragma once
 
 #include <string>
@@ -31,7 +42,7 @@ public:
     TestMode(const TestMode &) = delete;
     TestMode &operator=(const TestMode &) = delete;
 
-    void Report(const std::string &event);
+    static void Report(const std::string &event);
 
 private:
     static gboolean OnInput(GIOChannel *channel, GIOCondition condition, gpointer self);

@@ -1,4 +1,5 @@
 // The statements of the two access objects, each on the delivered database: rows and keys.
+#include <filesystem>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -89,9 +90,27 @@ TEST_F(FilterContextDaoTest, UpdateCalTypeChangesOneRow)
     }
 }
 
+TEST_F(FilterContextDaoTest, DeliveredFooterButtonsForEveryGameWithTheirStagedPictures)
+{
+    for (const wchar_t *category : {L"Magic3_Fc", L"Fc6Of33_Fc"}) {
+        const MapList buttons = dao_.QueryAdvertisements(category);
+        EXPECT_EQ(Column(buttons, L"name"),
+                  L"newLottery,dataAnalysis,autoDan,luckLottery,zhuiHaoPlan,check,calc,userCenter");
+        EXPECT_EQ(Column(buttons, L"advertisement"),
+                  L"开奖公告,走势图表,智能荐胆,幸运选号,倍投计划,中奖查询,奖金计算,用户中心");
+        EXPECT_TRUE(dao_.QueryAdvertisementChildren(category).empty());
+    }
+    // The page shows "images/footerBtn/" + logo: every picture a button names is in the stage.
+    for (const auto &button : dao_.QueryAdvertisements(L"Magic3_Fc")) {
+        const std::filesystem::path picture = std::filesystem::path(QEL_STAGE_DIR) / "images" / "footerBtn" /
+                                              basekit::CStrW2CStrA(button.at(L"logo").text);
+        EXPECT_TRUE(std::filesystem::is_regular_file(picture)) << picture;
+    }
+}
+
 TEST_F(FilterContextDaoTest, AdvertisementsOfACategoryAndOfAll)
 {
-    EXPECT_TRUE(dao_.QueryAdvertisements(L"Magic3_Fc").empty()); // delivered empty
+    Exec("delete from advertisement"); // rows of its own instead of the delivered ones
     Exec("insert into advertisement (id, parentId, name, advertisement, webUrl, adUrl, flag, logo, "
          "realProductName, "
          "sort) values (1, NULL, 'newLottery', '最新开奖', 'http://a', 'http://b', '1', 'new.png', NULL, 2),"
@@ -312,9 +331,9 @@ TEST_F(SystemDaoTest, ProductStateAndAdvertisementUpdates)
     EXPECT_EQ(dao().UpdateProductState(13, 1), 1);
     EXPECT_EQ(dao().UpdateProductState(99, 1), 0);
     EXPECT_EQ(dao().QueryEnabledProducts().size(), 13u);
-    Exec("insert into advertisement (id, name) values (7, 'a')");
-    EXPECT_EQ(dao().UpdateAdvertisement(7, L"b", L"广告", L"u", L"w", L"1", 3), 1);
-    EXPECT_EQ(dao().UpdateAdvertisement(8, L"b", L"广告", L"u", L"w", L"1", 3), 0);
+    Exec("insert into advertisement (id, name) values (70, 'a')");
+    EXPECT_EQ(dao().UpdateAdvertisement(70, L"b", L"广告", L"u", L"w", L"1", 3), 1);
+    EXPECT_EQ(dao().UpdateAdvertisement(71, L"b", L"广告", L"u", L"w", L"1", 3), 0);
 }
 
 } // namespace

@@ -1,13 +1,22 @@
 # Writes a C++ source holding the given files as byte arrays, so the program carries its own pages
 # without a resource compiler. Run as: cmake -DROOT=<dir> -DOUTPUT=<file.cpp> -DFILES=<a|b|...> -P
+# A file is named by its path below ROOT, or as <name>=<path> when it is made elsewhere (a
+# generated script).
 cmake_minimum_required(VERSION 3.25)
 
 set(body "")
 set(table "")
 set(index 0)
 string(REPLACE "|" ";" FILES "${FILES}")
-foreach(name IN LISTS FILES)
-  file(READ "${ROOT}/${name}" hex HEX)
+foreach(entry IN LISTS FILES)
+  if(entry MATCHES "^([^=]+)=(.+)$")
+    set(name "${CMAKE_MATCH_1}")
+    set(path "${CMAKE_MATCH_2}")
+  else()
+    set(name "${entry}")
+    set(path "${ROOT}/${entry}")
+  endif()
+  file(READ "${path}" hex HEX)
   string(LENGTH "${hex}" hex_length)
   math(EXPR size "${hex_length} / 2")
   string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")

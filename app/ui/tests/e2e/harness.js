@@ -5,6 +5,7 @@
 
 const { spawn } = require("node:child_process");
 const fs = require("node:fs");
+const os = require("node:os");
 const path = require("node:path");
 const { chromium } = require("playwright-core");
 
@@ -37,10 +38,19 @@ function parseArguments(argv) {
     return options;
 }
 
+// A copy of the stage's settings database for one session: the pages save settings, and a test
+// must neither change the stage nor depend on what an earlier test saved.
+function scratchDatabase(stage) {
+    const folder = fs.mkdtempSync(path.join(os.tmpdir(), "qel-e2e-"));
+    const copy = path.join(folder, "sys.db");
+    fs.copyFileSync(path.join(stage, "sys.db"), copy);
+    return { file: copy, remove: () => fs.rmSync(folder, { recursive: true, force: true }) };
+}
+
 // Starts qel-page-host on a free port and waits for the two lines it prints once it listens.
-function startPageHost(hostBinary, stage) {
+function startPageHost(hostBinary, stage, database) {
     return new Promise((resolve, reject) => {
-        const child = spawn(hostBinary, ["--base", stage, "--port", "0"], {
+        const child = spawn(hostBinary, ["--base", stage, "--port", "0", "--sys-db", database], {
             stdio: ["ignore", "pipe", "inherit"],
         });
         let output = "";
@@ -105,9 +115,11 @@ async function runSession(name, deadlineMs, body, extraInitScripts = []) {
 
     let host;
     let browser;
+    let session;
     let failed = false;
+    const database = scratchDatabase(options.stage);
     try {
-        host = await startPageHost(options.host, options.stage);
+        host = await startPageHost(options.host, options.stage, database.file);
         browser = await chromium.launch({
             executablePath: CHROMIUM,
             headless: true,
@@ -139,7 +151,7 @@ async function runSession(name, deadlineMs, body, extraInitScripts = []) {
         });
 
         fs.mkdirSync(options.artifacts, { recursive: true });
-        const session = {
+        session = {
             host,
             page,
             problems,
@@ -154,6 +166,12 @@ async function runSession(name, deadlineMs, body, extraInitScripts = []) {
     } catch (error) {
         failed = true;
         console.error(`${name}: FAILED: ${error && error.stack ? error.stack : error}`);
+        if (session) {
+            // What the page showed when it failed, and what it asked last.
+            await session.screenshot(`${name.replace(/\W+/g, "-")}-failure.png`).catch(() => {});
+            const calls = await session.calls().catch(() => []);
+            console.error(`last bridge calls:\n  ${calls.slice(-3).map((c) => c.request).join("\n  ")}`);
+        }
     } finally {
         if (browser) {
             await browser.close().catch(() => {});
@@ -161,6 +179,7 @@ async function runSession(name, deadlineMs, body, extraInitScripts = []) {
         if (host) {
             host.process.kill("SIGTERM");
         }
+        database.remove();
         clearTimeout(deadline);
     }
     process.exit(failed ? 1 : 0);

@@ -1,0 +1,373 @@
+// What the main page knows of each game: the shape of a bet, the least base numbers a run needs,
+// the form of old-number lists and typed rows, the search entries of the result grid and the grid's
+// table. Games differ only in these data; the page's models read them from here. No page
+// dependency, so node can test it.
+var gameRules = (function () {
+    "use strict";
+
+    // The result grid's table per game, as the settings database numbers them.
+    var TABLE_IDS = {
+        Magic3: 1, Quick3: 1, Array5: 6, Hd5Of15: 6, Tc5Of20: 6, Ttl5Of22: 6, Fc5Of23: 6, L5Of11: 7,
+        Fc4Of10: 9, Fc6Of33: 11, Fc6Of10: 11, Fc7Of30: 12, Tc7Of33: 12, Tc7Of10: 12, Tc5Of35: 13
+    };
+
+    // Least base numbers of one area: the count and the message shown below it.
+    function atLeast(count, message) {
+        return { count: count, message: message || "请至少选择" + count + "个基础号码！" };
+    }
+
+    // The three-digit family: the play type decides how many base numbers a run needs.
+    function threeDigitMinimum(castType) {
+        if (castType === "zhiXuan") {
+            return atLeast(1);
+        }
+        return castType === "zuLiu" ? atLeast(3) : atLeast(2);
+    }
+
+    function fixed(minimum) {
+        return function () {
+            return minimum;
+        };
+    }
+
+    // kind: "digit" (a digit or die per position, repeats allowed) or "lotto" (distinct numbers
+    // from a pool). front/back: numbers per bet in each area; low/high: a front number's range;
+    // backHigh: a back number's largest value (back numbers start at 1). baseAreas: the base-number
+    // components and their minimums; a two-area game has one per area.
+    function digit(length, extra) {
+        var game = { kind: "digit", front: length, back: 0, low: 0, high: 9, backHigh: 0 };
+        Object.keys(extra).forEach(function (key) {
+            game[key] = extra[key];
+        });
+        return game;
+    }
+
+    function lotto(front, pool, extra) {
+        var game = { kind: "lotto", front: front, back: 0, low: 1, high: pool, backHigh: 0 };
+        Object.keys(extra || {}).forEach(function (key) {
+            game[key] = extra[key];
+        });
+        return game;
+    }
+
+    function singleArea(minimum) {
+        return [{ key: "baseNums", minimum: minimum }];
+    }
+
+    function twoAreas(front, back) {
+        return [
+            { key: "baseNums_red", minimum: fixed(front) },
+            { key: "baseNums_blue", minimum: fixed(back) }
+        ];
+    }
+
+    var GAMES = {
+        Magic3: digit(3, { baseAreas: singleArea(threeDigitMinimum), oldNumPipes: true }),
+        Quick3: digit(3, { low: 1, high: 6, baseAreas: singleArea(threeDigitMinimum), highFrequency: true }),
+        Fc4Of10: digit(4, { baseAreas: singleArea(threeDigitMinimum) }),
+        Array5: digit(5, { baseAreas: singleArea(fixed(atLeast(1))), oldNumPipes: true }),
+        Tc7Of10: digit(7, { baseAreas: singleArea(fixed(atLeast(1))) }),
+        Fc6Of10: digit(6, {
+            back: 1,
+            backHigh: 12,
+            baseAreas: twoAreas(atLeast(1, "请至少选择1个前区基础号码！"), atLeast(1, "请至少选择1个生肖号码！"))
+        }),
+        Hd5Of15: lotto(5, 15, { baseAreas: singleArea(fixed(atLeast(5))) }),
+        L5Of11: lotto(5, 11, { baseAreas: singleArea(fixed(atLeast(5))), highFrequency: true }),
+        Ttl5Of22: lotto(5, 22, { baseAreas: singleArea(fixed(atLeast(5))) }),
+        Tc5Of20: lotto(5, 20, { baseAreas: singleArea(fixed(atLeast(5))) }),
+        Fc5Of23: lotto(5, 23, { baseAreas: singleArea(fixed(atLeast(5))) }),
+        Fc7Of30: lotto(7, 30, { baseAreas: singleArea(fixed(atLeast(7))) }),
+        Tc7Of33: lotto(7, 33, { baseAreas: singleArea(fixed(atLeast(7))) }),
+        Fc6Of33: lotto(6, 33, {
+            back: 1,
+            backHigh: 16,
+            baseAreas: twoAreas(atLeast(6, "请至少选择6个红球！"), atLeast(1, "请至少选择1个篮球！"))
+        }),
+        Tc5Of35: lotto(5, 35, {
+            back: 2,
+            backHigh: 12,
+            baseAreas: twoAreas(atLeast(5, "请至少选择5个红球！"), atLeast(2, "请至少选择2个篮球！"))
+        })
+    };
+
+    var GAME_KEYS = Object.keys(GAMES);
+
+    function game(key) {
+        return GAMES[key] || null;
+    }
+
+    function entry(name, label) {
+        return { name: name, label: label };
+    }
+
+    var TO_STRAIGHT = "转为直选";
+    var RUNS_AND_REPEATS = [entry("lianHao", "连号"), entry("notLianHao", "不连号"), entry("chongMa", "同号"),
+        entry("notChongMa", "不同号")];
+    var LOTTO_ENTRIES = [entry("lianHao", "连号"), entry("notLianHao", "不连号"), entry("sameTail", "重尾"),
+        entry("notSameTail", "不重尾")];
+
+    // The search entries of the result grid, by game and play type (the page puts "全部" first).
+    var SEARCH_ENTRIES = {
+        Magic3: function (castType) {
+            if (castType === "zhiXuan") {
+                return [entry("zuLiu", "组六"), entry("zuLiuZhiXuan", "组六直选"), entry("zuSan", "组三"),
+                    entry("zuSanZhiXuan", "组三直选"), entry("baoZi", "豹子"), entry("zhiXuanToZuXuan", "转为组选")];
+            }
+            return castType === "zuLiu" || castType === "zuSan" ? [entry(castType + "ToZhiXuan", TO_STRAIGHT)] : [];
+        },
+        Quick3: function (castType) {
+            if (castType === "zhiXuan") {
+                return [entry("baoZi", "三同号"), entry("zuSan", "二同号（无序）"), entry("zuSanOrder", "二同号（有序）"),
+                    entry("zuLiu", "三不同号（无序）"), entry("zuLiuOrder", "三不同号（有序）"), entry("lianHao", "连号"),
+                    entry("notLianHao", "不连号")];
+            }
+            return [entry("baoZi", "三同号"), entry("zuSan", "二同号"), entry("zuLiu", "三不同号"), entry("lianHao", "连号"),
+                entry("notLianHao", "不连号")];
+        },
+        Fc4Of10: function (castType) {
+            if (castType === "zhiXuan") {
+                var entries = [];
+                ["24", "12", "6", "4"].forEach(function (n) {
+                    entries.push(entry("zu" + n, "组" + n), entry("zu" + n + "ZhiXuan", "组" + n + "直选"));
+                });
+                return entries.concat([entry("baoZi", "豹子"), entry("zhiXuanToZuXuan", "转为组选")]);
+            }
+            return /^zu(24|12|6|4)$/.test(castType) ? [entry(castType + "ToZhiXuan", TO_STRAIGHT)] : [];
+        },
+        Array5: fixed(RUNS_AND_REPEATS),
+        Fc6Of10: fixed(RUNS_AND_REPEATS),
+        Tc7Of10: fixed(RUNS_AND_REPEATS)
+    };
+
+    function searchEntries(key, castType) {
+        var forGame = SEARCH_ENTRIES[key];
+        if (forGame) {
+            return forGame(castType).slice();
+        }
+        return game(key) && game(key).kind === "lotto" ? LOTTO_ENTRIES.slice() : [];
+    }
+
+    function tableId(key) {
+        return TABLE_IDS[key] || 0;
+    }
+
+    // The base-number areas of a game with the least count each needs under that play type.
+    function baseAreas(key, castType) {
+        var g = game(key);
+        return g ? g.baseAreas.map(function (area) {
+            return { key: area.key, minimum: area.minimum(castType) };
+        }) : [];
+    }
+
+    // The message of the first base-number area with too few numbers chosen, or null.
+    // chosenCount(key) gives how many numbers the component of that key holds.
+    function checkBaseNums(key, castType, chosenCount) {
+        var areas = baseAreas(key, castType);
+        for (var i = 0; i < areas.length; i += 1) {
+            if (chosenCount(areas[i].key) < areas[i].minimum.count) {
+                return areas[i].minimum.message;
+            }
+        }
+        return null;
+    }
+
+    // The numbers of one area's text: separated by commas or white space, or, without separators,
+    // one digit each (digit games) or two digits each (lotto games). Null when not numbers.
+    function numbersOf(text, perNumber) {
+        var trimmed = text.replace(/^[\s,]+|[\s,]+$/g, "");
+        if (trimmed === "") {
+            return [];
+        }
+        var pieces = /[\s,]/.test(trimmed) ? trimmed.split(/[\s,]+/) : trimmed.match(perNumber);
+        if (!pieces || pieces.join("") !== trimmed.replace(/[\s,]+/g, "")) {
+            return null;
+        }
+        var numbers = [];
+        for (var i = 0; i < pieces.length; i += 1) {
+            if (!/^\d{1,2}$/.test(pieces[i])) {
+                return null;
+            }
+            numbers.push(parseInt(pieces[i], 10));
+        }
+        return numbers;
+    }
+
+    function inRange(numbers, low, high) {
+        return numbers.every(function (n) {
+            return n >= low && n <= high;
+        });
+    }
+
+    function distinct(numbers) {
+        return numbers.every(function (n, i) {
+            return numbers.indexOf(n) === i;
+        });
+    }
+
+    // An area of a row is good when it has the game's count of numbers in range; lotto numbers
+    // and back numbers may not repeat within their area.
+    function goodArea(numbers, count, low, high, mustDiffer) {
+        return numbers !== null && numbers.length === count && inRange(numbers, low, high) &&
+            (!mustDiffer || distinct(numbers));
+    }
+
+    // Reads one bet as typed ("123", "1,2,3", "01 02 03 04 05 06+07", "01,02,03,04,05:06,07") and
+    // gives its numbers in order, front then back, or null when it is not a bet of the game.
+    function parseRow(key, text) {
+        var g = game(key);
+        if (!g || typeof text !== "string") {
+            return null;
+        }
+        var perNumber = g.kind === "digit" ? /\d/g : /\d\d/g;
+        var front;
+        var back = [];
+        var areas = text.split(/[+:]/);
+        if (areas.length > 2 || (areas.length === 2 && g.back === 0)) {
+            return null;
+        }
+        if (areas.length === 2) {
+            front = numbersOf(areas[0], perNumber);
+            back = numbersOf(areas[1], /\d{1,2}/g);
+        } else {
+            var all = numbersOf(text, perNumber);
+            if (all === null) {
+                return null;
+            }
+            front = all.slice(0, g.front);
+            back = all.slice(g.front);
+        }
+        var lottoFront = g.kind === "lotto";
+        if (!goodArea(front, g.front, g.low, g.high, lottoFront) || !goodArea(back, g.back, 1, g.backHigh, true)) {
+            return null;
+        }
+        return front.concat(back);
+    }
+
+    // The row text "AddRow" sends: the numbers joined by ",", or null for a malformed row.
+    function rowForRequest(key, text) {
+        var numbers = parseRow(key, text);
+        return numbers ? numbers.join(",") : null;
+    }
+
+    // Digit games without a back area write old numbers as rows of exactly their length of digits
+    // separated by commas or white space; the other games one bet per line.
+    function wellFormedOldNums(key, text) {
+        var g = game(key);
+        if (!g) {
+            return false;
+        }
+        if (g.kind === "digit" && g.back === 0) {
+            var row = "[" + g.low + "-" + g.high + "]{" + g.front + "}";
+            return new RegExp("^[\\s,]*" + row + "(?:[\\s,]+" + row + ")*[\\s,]*$").test(text);
+        }
+        var lines = text.split(/\r\n|\r|\n/).filter(function (line) {
+            return line.trim() !== "";
+        });
+        return lines.length > 0 && lines.every(function (line) {
+            return parseRow(key, line) !== null;
+        });
+    }
+
+    // The message for an unusable old-number text, or null.
+    function checkOldNums(key, text) {
+        if (typeof text !== "string" || text.trim() === "") {
+            return "请导入、粘贴或输入大底号码！";
+        }
+        return wellFormedOldNums(key, text) ? null : "大底号码格式不正确！";
+    }
+
+    // The old-number text as "Filter" sends it: for the games whose old numbers may be separated
+    // by commas, every comma becomes a row separator.
+    function oldNumForRequest(key, text) {
+        var g = game(key);
+        return g && g.oldNumPipes ? text.replace(/,/g, "|") : text;
+    }
+
+    // The last draw as "Filter" sends it: the same games send its digits joined by ",".
+    function lastLotteryForRequest(key, text) {
+        var g = game(key);
+        var value = typeof text === "string" ? text.trim() : "";
+        if (g && g.oldNumPipes) {
+            return (value.match(/\d/g) || []).join(",");
+        }
+        return value;
+    }
+
+    // The games whose result files name a number format ("格式选择").
+    var SAVE_FORMAT_GAMES = ["Fc6Of33", "Tc5Of35", "Fc6Of10"];
+
+    function needsSaveFormat(key) {
+        return SAVE_FORMAT_GAMES.indexOf(key) >= 0;
+    }
+
+    var SAVE_FORMATS = [
+        { value: "format0", label: "格式一", front: ",", between: "+" },
+        { value: "format1", label: "格式二", front: " ", between: ":" },
+        { value: "format2", label: "格式三", front: ",", between: ":" }
+    ];
+
+    function twoDigits(n) {
+        return (n < 10 ? "0" : "") + n;
+    }
+
+    // The save formats with an example bet of the game (01,02,... in order) written in each.
+    function saveFormats(key) {
+        var g = game(key);
+        var front = g ? g.front : 0;
+        var back = g ? g.back : 0;
+        return SAVE_FORMATS.map(function (format) {
+            var numbers = [];
+            for (var i = 1; i <= front + back; i += 1) {
+                numbers.push(twoDigits(i));
+            }
+            var frontText = numbers.slice(0, front).join(format.front);
+            var backText = numbers.slice(front).join(format.front);
+            return { value: format.value, label: format.label,
+                     example: backText ? frontText + format.between + backText : frontText };
+        });
+    }
+
+    // The condition tabs of a game: flag and title, in order.
+    function conditionTabs(key) {
+        var g = game(key);
+        var tabs = [
+            { flag: "tabBase", title: "基本指标" },
+            { flag: "tabShape", title: "形态指标" },
+            { flag: "tabErWei", title: g && g.kind === "lotto" ? "区间、二位、号码组" : "二位指标、号码组" },
+            { flag: "tabMore", title: "更多指标" }
+        ];
+        if (g && g.back > 0) {
+            tabs.push({ flag: "tabBack", title: "后区指标" });
+        }
+        return tabs;
+    }
+
+    // High-frequency games have no banker suggestion and show trends on the service's site.
+    function isHighFrequency(key) {
+        var g = game(key);
+        return Boolean(g && g.highFrequency);
+    }
+
+    return {
+        GAME_KEYS: GAME_KEYS,
+        game: game,
+        tableId: tableId,
+        searchEntries: searchEntries,
+        baseAreas: baseAreas,
+        checkBaseNums: checkBaseNums,
+        parseRow: parseRow,
+        rowForRequest: rowForRequest,
+        checkOldNums: checkOldNums,
+        oldNumForRequest: oldNumForRequest,
+        lastLotteryForRequest: lastLotteryForRequest,
+        needsSaveFormat: needsSaveFormat,
+        saveFormats: saveFormats,
+        conditionTabs: conditionTabs,
+        isHighFrequency: isHighFrequency
+    };
+})();
+
+if (typeof module !== "undefined" && module.exports) {
+    module.exports = gameRules;
+}

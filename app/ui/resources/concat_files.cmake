@@ -1,0 +1,18 @@
+# Joins script files into one, in the given order, each introduced by a comment naming it. Run as:
+# cmake -DROOT=<dir> -DOUTPUT=<file> -DFILES=<a|b|...> -P concat_files.cmake
+cmake_minimum_required(VERSION 3.25)
+
+set(content "// Generated from app/ui/pages/js/main by concat_files.cmake; do not edit.\n")
+string(REPLACE "|" ";" FILES "${FILES}")
+foreach(name IN LISTS FILES)
+  file(READ "${ROOT}/${name}" text)
+  string(APPEND content "\n// ---- ${name}\n${text}")
+endforeach()
+
+if(EXISTS "${OUTPUT}")
+  file(READ "${OUTPUT}" previous)
+  if(previous STREQUAL content)
+    return()
+  endif()
+endif()
+file(WRITE "${OUTPUT}" "${content}")
