@@ -3,6 +3,7 @@
 # A file is named by its path below ROOT, or as <name>=<path> when it is made elsewhere (a
 # generated script).
 cmake_minimum_required(VERSION 3.25)
+include("${CMAKE_CURRENT_LIST_DIR}/write_if_changed.cmake")
 
 set(body "")
 set(table "")
@@ -40,11 +41,4 @@ const std::size_t kEmbeddedFileCount = ${index};
 } // namespace qel::resources::detail
 ")
 
-# Rewriting an unchanged file would rebuild everything that depends on it.
-if(EXISTS "${OUTPUT}")
-  file(READ "${OUTPUT}" previous)
-  if(previous STREQUAL content)
-    return()
-  endif()
-endif()
-file(WRITE "${OUTPUT}" "${content}")
+write_if_changed("${OUTPUT}" "${content}")

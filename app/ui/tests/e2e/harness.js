@@ -3,7 +3,7 @@
 // console errors recorded, a screenshot kept, and a deadline after which everything stops.
 "use strict";
 
-const { spawn } = require("node:child_process");
+const { execFileSync, spawn } = require("node:child_process");
 const fs = require("node:fs");
 const os = require("node:os");
 const path = require("node:path");
@@ -39,18 +39,23 @@ function parseArguments(argv) {
 }
 
 // A copy of the stage's settings database for one session: the pages save settings, and a test
-// must neither change the stage nor depend on what an earlier test saved.
-function scratchDatabase(stage) {
+// must neither change the stage nor depend on what an earlier test saved. sql, when given, is
+// run on the copy before the program opens it (a stored login, a start count).
+function scratchDatabase(stage, sql) {
     const folder = fs.mkdtempSync(path.join(os.tmpdir(), "qel-e2e-"));
     const copy = path.join(folder, "sys.db");
     fs.copyFileSync(path.join(stage, "sys.db"), copy);
+    if (sql) {
+        execFileSync("sqlite3", [copy, sql]);
+    }
     return { file: copy, remove: () => fs.rmSync(folder, { recursive: true, force: true }) };
 }
 
 // Starts qel-page-host on a free port and waits for the two lines it prints once it listens.
-function startPageHost(hostBinary, stage, database) {
+function startPageHost(hostBinary, stage, database, extraArgs) {
     return new Promise((resolve, reject) => {
-        const child = spawn(hostBinary, ["--base", stage, "--port", "0", "--sys-db", database], {
+        const args = ["--base", stage, "--port", "0", "--sys-db", database].concat(extraArgs);
+        const child = spawn(hostBinary, args, {
             stdio: ["ignore", "pipe", "inherit"],
         });
         let output = "";
@@ -103,9 +108,12 @@ async function fetchText(url) {
 }
 
 // Runs body(session) with the host and browser up, then always takes both down. The deadline
-// ends the process whatever hangs. extraInitScripts run after the bridge script and before the
-// recorder, so the recorder also sees the calls they answer themselves.
-async function runSession(name, deadlineMs, body, extraInitScripts = []) {
+// ends the process whatever hangs. setup: { initScripts: run after the bridge script and before
+// the recorder, so the recorder also sees the calls they answer themselves; databaseSql: prepares
+// the session's settings database; hostArgs: more arguments of the page host (the files its
+// dialogs choose); cleanup: called at the end whatever happened }.
+async function runSession(name, deadlineMs, body, setup = {}) {
+    const extraInitScripts = setup.initScripts || [];
     const options = parseArguments(process.argv.slice(2));
     const deadline = setTimeout(() => {
         console.error(`${name}: deadline of ${deadlineMs} ms passed`);
@@ -117,9 +125,9 @@ async function runSession(name, deadlineMs, body, extraInitScripts = []) {
     let browser;
     let session;
     let failed = false;
-    const database = scratchDatabase(options.stage);
+    const database = scratchDatabase(options.stage, setup.databaseSql);
     try {
-        host = await startPageHost(options.host, options.stage, database.file);
+        host = await startPageHost(options.host, options.stage, database.file, setup.hostArgs || []);
         browser = await chromium.launch({
             executablePath: CHROMIUM,
             headless: true,
@@ -153,6 +161,8 @@ async function runSession(name, deadlineMs, body, extraInitScripts = []) {
         fs.mkdirSync(options.artifacts, { recursive: true });
         session = {
             host,
+            scratch: path.dirname(database.file),
+            status: async () => JSON.parse(await fetchText(`${host.address}/status`)),
             page,
             problems,
             calls: () => page.evaluate(() => window.__qelCalls || []),
@@ -180,6 +190,9 @@ async function runSession(name, deadlineMs, body, extraInitScripts = []) {
             host.process.kill("SIGTERM");
         }
         database.remove();
+        if (setup.cleanup) {
+            setup.cleanup();
+        }
         clearTimeout(deadline);
     }
     process.exit(failed ? 1 : 0);

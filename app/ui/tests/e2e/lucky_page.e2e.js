@@ -77,4 +77,4 @@ runSession("lucky page e2e", 75000, async ({ host, page, calls, screenshot }) =>
     const expected = five.map((bet) => bet.red.concat(bet.blue).join(",") + "\r\n").join("");
     check(save.luckyNum === expected, "the Tc5Of35 save is not one line per bet", save);
     check((await page.textContent("#saveMessage")) === "保存成功！", "the reply's message is not shown");
-}, [POPUP_STANDIN]);
+}, { initScripts: [POPUP_STANDIN] });

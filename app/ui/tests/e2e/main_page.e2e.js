@@ -6,6 +6,7 @@
 
 const path = require("node:path");
 const { runSession, check } = require("./harness.js");
+const { openMainPage, cancelLogin, requests, expectMessage, menuItem, sent } = require("./main_page_steps.js");
 const { parseReply } = require(path.join(__dirname, "..", "..", "pages", "js", "reply_parser.js"));
 const expectedRun = require(path.join(__dirname, "..", "fixtures", "magic3_sum_run.json"));
 
@@ -34,19 +35,6 @@ function groupsOfSix(rows) {
     });
 }
 
-async function requests(calls, method) {
-    return (await calls()).map((call) => ({ request: JSON.parse(call.request), reply: call.reply }))
-        .filter((call) => call.request.method === method);
-}
-
-// Waits for a notice with that text; notices already seen do not count again.
-async function expectMessage(page, text) {
-    await page.waitForFunction((t) => Array.from(document.querySelectorAll(".messager-body .message:not([data-seen])"))
-        .some((element) => element.textContent === t), text);
-    await page.evaluate(() => document.querySelectorAll(".messager-body .message").forEach((element) =>
-        element.setAttribute("data-seen", "true")));
-}
-
 async function gridRows(page) {
     return page.evaluate(() => Array.from(document.querySelectorAll("#eastRegion .datagrid-btable tr"), (row) => ({
         rowNumber: row.querySelector("td[field='rowNumber']").textContent,
@@ -67,14 +55,8 @@ async function choose(page, condition, values) {
     }
 }
 
-async function menuItem(page, menuButton, itemText) {
-    await page.click(menuButton);
-    await page.click(`.menu-item:visible >> text="${itemText}"`);
-}
-
-runSession("main page e2e", 100000, async ({ host, page, calls, screenshot }) => {
-    await page.goto(`${host.address}/res/main.html`, { waitUntil: "load" });
-    await page.waitForFunction(() => document.documentElement.getAttribute("data-ready") === "true");
+runSession("main page e2e", 110000, async ({ host, page, calls, screenshot, status }) => {
+    await openMainPage(page, host);
 
     // The configuration comes first, then the libraries in their order, then the game's panels.
     const recorded = await calls();
@@ -114,7 +96,7 @@ runSession("main page e2e", 100000, async ({ host, page, calls, screenshot }) =>
     check(panels.login, "without a stored login the login window does not open");
     check(panels.everyGameModel, "a game lacks its page models");
     await screenshot("main-page-before-filter.png");
-    await page.click("#loginWindow .my-window-buttons a:has-text('取消')");
+    await cancelLogin(page);
 
     // The checks before a run, each with its message, and no run.
     await page.click("#startFilter");
@@ -207,4 +189,53 @@ runSession("main page e2e", 100000, async ({ host, page, calls, screenshot }) =>
         parseReply("{flag:alert(1)}"), parseReply("(function(){ return 1; })()"), parseReply("")]
         .map((value) => value === undefined));
     check(unreadable.every(Boolean), "an unreadable reply gave a value", unreadable);
+
+    // "全部" goes back to the whole result; from 10000 rows on the editing buttons and the search
+    // menu go.
+    await menuItem(page, "#resultSearch", "全部");
+    await waitForGrid(page, allRows[0], 100);
+    const editing = await page.evaluate(() => {
+        const shown = () => ["#resultAdd", "#resultDelete", "#resultClear", "#resultSearch"]
+            .map((id) => window.jQuery(id).is(":visible"));
+        const result = window.qel.controller.result;
+        result.showCounts({ total: 10000 });
+        const many = shown();
+        result.showCounts({ total: 9999 });
+        return { many, fewer: shown() };
+    });
+    check(editing.many.every((v) => !v) && editing.fewer.every(Boolean), "the editing buttons do not follow the count",
+        editing);
+
+    // Switching to a game without its plug-in yet: the program keeps the choice and loads the page
+    // again, which then has that game's models.
+    await menuItem(page, "#switchGame", "全国彩票", "双色球");
+    await page.waitForFunction(() => document.querySelector("#waiting .waiting-text").textContent ===
+        "正在切换到双色球，请稍后...");
+    await sent(page, "Toggle");
+    const toggle = (await requests(calls, "Toggle")).pop().request;
+    check(toggle.productName === "Fc6Of33" && toggle.flag === "Fc" && toggle.area === "1", "the switch differs", toggle);
+    check((await status()).mainPage === "main.html", "the program did not load the main page again");
+    await openMainPage(page, host);
+    const tabs = await page.evaluate(() =>
+        Array.from(document.querySelectorAll("#conditionTabs .tabs-title"), (t) => t.textContent));
+    check(tabs.includes("后区指标") && tabs.includes("区间、二位、号码组"), "the two-area game's tabs differ", tabs);
+    await cancelLogin(page);
+    await page.click("#startFilter");
+    await expectMessage(page, "请至少选择6个红球！");
+
+    // Its results are saved in a format the user picks; the pick is kept at once.
+    await page.click("#resultSave");
+    const examples = await page.evaluate(() =>
+        Array.from(document.querySelectorAll("#saveFormatWindow .save-format-choice"), (c) => c.textContent));
+    check(JSON.stringify(examples) === JSON.stringify(["格式一：01,02,03,04,05,06+07", "格式二：01 02 03 04 05 06:07",
+        "格式三：01,02,03,04,05,06:07"]), "the save formats differ", examples);
+    await page.check("#saveFormatWindow input[value='format1']");
+    const format = (await requests(calls, "SaveConfig")).pop().request;
+    check(JSON.stringify(format.rows) === JSON.stringify([{ lotFormat: "format1" }]), "the format was not kept", format);
+    await page.click("#saveFormatWindow .my-window-buttons a:has-text('确定')");
+    await page.waitForFunction(() => document.querySelector("#saveFormatWindow") === null);
+    const saved = (await requests(calls, "SaveResult")).pop();
+    check(saved.request.flag === "0" && saved.request.lotFormat === "format1", "the save request differs", saved.request);
+    const answer = parseReply(saved.reply);
+    await expectMessage(page, answer.msg);
 });
