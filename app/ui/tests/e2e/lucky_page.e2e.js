@@ -4,26 +4,7 @@
 "use strict";
 
 const { runSession, check } = require("./harness.js");
-
-// The page runs in a pop-up, whose own table answers "getConfig" and "SaveLuckyNum"; the page
-// host serves the main window only, so this stand-in answers those two: the main window's real
-// configuration with the game of the page address, and a plain success for the save.
-const POPUP_STANDIN = `(() => {
-    const send = window.external.execute;
-    const game = new URLSearchParams(location.search).get("game") || "Magic3";
-    window.external.execute = function (text) {
-        let request = {};
-        try { request = JSON.parse(text); } catch (e) {}
-        if (request.method === "getConfig") {
-            return send(JSON.stringify({ method: "GetSystemConfig" }))
-                .replace(/productName:"[^"]*"/, 'productName:"' + game + '"');
-        }
-        if (request.method === "SaveLuckyNum") {
-            return '{flag:"ok",msg:"保存成功！"}';
-        }
-        return send(text);
-    };
-})();`;
+const { POPUP_STANDIN } = require("./popup_standin.js");
 
 async function betsOf(page, expectedCount) {
     await page.waitForFunction((n) => document.querySelectorAll(".lucky-bet[data-complete]").length === n,

@@ -37,7 +37,7 @@
         var config = this.config;
         var bar = $("<div class=\"north-bar\">").appendTo(region);
         var brand = $("<div class=\"brand\">").appendTo(bar);
-        $("<img class=\"brand-logo\" alt=\"\">").attr("src", imageAddress(config, "logo.png")).appendTo(brand);
+        $("<img class=\"brand-logo\" alt=\"\">").attr("src", imageAddress(config, "logo/logo.png")).appendTo(brand);
         $("<span class=\"brand-name\">").text("Varnel").appendTo(brand);
         $("<span class=\"brand-version\">").text("v" + (config.mainProVersion || "")).appendTo(brand);
         $("<span class=\"brand-slogan\">").text("---- 全民玩彩必备！").appendTo(brand);
