@@ -184,6 +184,14 @@ runSession("main page e2e", 110000, async ({ host, page, calls, screenshot, stat
         window.baseConfig.showResultMsg]);
     check(stored[0] === "false" && stored[1] === "false", "the setting was not kept", stored);
 
+    // The plug-in panel lists the plug-ins; a link switches one off.
+    await page.click("#settingsList li[data-name='plugin_setting']");
+    await page.waitForSelector("#plugin_setting td[field='pluginName'] >> text=Rules-Magic3");
+    await page.click("#plugin_setting td[field='isUse'] a:has-text('禁用')");
+    const change = (await requests(calls, "ChangeState")).pop().request;
+    check(change.id === 1 && change.isUse === 0, "the switch sent another plug-in or state", change);
+    await page.waitForSelector("#plugin_setting td[field='isUse'] >> text=已禁用");
+
     // Replies that are not data give undefined, never an exception.
     const unreadable = await page.evaluate(() => [callCpp({ method: "getLotDetailById" }),
         parseReply("{flag:alert(1)}"), parseReply("(function(){ return 1; })()"), parseReply("")]

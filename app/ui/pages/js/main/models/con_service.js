@@ -86,8 +86,8 @@
         getPluginList: function () {
             return call("GetPluginList");
         },
-        changeState: function (id, state) {
-            return call("ChangeState", { id: String(id), state: String(state) });
+        changeState: function (id, isUse) {
+            return call("ChangeState", { id: Number(id), isUse: Number(isUse) });
         },
         openShell: function (address) {
             return call("OpenShell", { toolName: address });
@@ -102,7 +102,7 @@
             return call("GetLastLottery", { productName: lotteryCategory });
         },
         installOldDataForRuleOut: function (lotteryCategory, rowNumber) {
-            return call("InstallOldDataForRuleOut", { type: "byQiShu", rowNumber: rowNumber,
+            return call("InstallOldDataForRuleOut", { type: "byQiShu", rowNumber: Number(rowNumber),
                                                       productName: lotteryCategory });
         },
         getSystemInfo: function () {
