@@ -96,6 +96,19 @@ runSession("main page e2e", 110000, async ({ host, page, calls, screenshot, stat
     check(panels.login, "without a stored login the login window does not open");
     check(panels.everyGameModel, "a game lacks its page models");
     await screenshot("main-page-before-filter.png");
+
+    // The login window asks for both fields and sends an e-mail address as such.
+    await page.click("#loginWindow .my-window-buttons a:has-text('登录')");
+    await expectMessage(page, "请输入用户名！");
+    await page.fill("#loginUser", "player@example.org");
+    await page.click("#loginWindow .my-window-buttons a:has-text('登录')");
+    await expectMessage(page, "请输入密码！");
+    await page.fill("#loginPassword", "secret");
+    await page.click("#loginWindow .my-window-buttons a:has-text('登录')");
+    const login = (await requests(calls, "logIn")).pop();
+    check(JSON.stringify(login.request) === JSON.stringify({ method: "logIn", phone: "", email: "player@example.org",
+        password: "secret" }), "the login request differs", login.request);
+    await expectMessage(page, parseReply(login.reply).msg);
     await cancelLogin(page);
 
     // The checks before a run, each with its message, and no run.
@@ -188,6 +201,7 @@ runSession("main page e2e", 110000, async ({ host, page, calls, screenshot, stat
     await page.click("#settingsList li[data-name='plugin_setting']");
     await page.waitForSelector("#plugin_setting td[field='pluginName'] >> text=Rules-Magic3");
     await page.click("#plugin_setting td[field='isUse'] a:has-text('禁用')");
+    await sent(page, "ChangeState"); // a javascript: link runs after the click
     const change = (await requests(calls, "ChangeState")).pop().request;
     check(change.id === 1 && change.isUse === 0, "the switch sent another plug-in or state", change);
     await page.waitForSelector("#plugin_setting td[field='isUse'] >> text=已禁用");

@@ -33,4 +33,15 @@ runSession("main page start e2e", 60000, async ({ host, page, calls, status, scr
     await page.click(".messager-window:visible .l-btn:has-text('确定')");
     await sent(page, "CheckNewClienVersion");
     await page.waitForSelector(".messager-body .message:has-text('服务器连接失败！')");
+
+    // Footer buttons open the program's windows; the minimise button asks the window system.
+    await page.click("#footerBar .footer-button[data-name='luckLottery']");
+    await sent(page, "showLuckyWin");
+    check((await status()).opened.some((w) => w.url.endsWith("lucky.html") && w.modal),
+        "the lucky-number window did not open");
+    await page.click("#footerBar .footer-button[data-name='autoDan']");
+    await sent(page, "GetDanMa");
+    await page.click(".system-minimize");
+    await sent(page, "SystemEvent");
+    check((await status()).minimized, "the minimise button did not minimise the window");
 }, { databaseSql: PREPARED });
