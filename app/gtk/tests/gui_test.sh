@@ -3,7 +3,8 @@
 # (QEL_TEST_MODE=1, see app/gtk/test_mode.h):
 #   the splash shows, then the main window with its page, which is answered through the bridge
 #   and shows the game's panels; a filter run chosen on the page fills the result grid with the
-#   first page that the run fixture holds (the e2e test checks the same run in Chromium);
+#   first page that the run fixture holds (the e2e test checks the same run in Chromium); switching
+#   the game loads the page again for the other game;
 #   a modal pop-up opened by the page runs its own page and closes by its own request, after
 #   which the main page's call returns; "Exit" sent by the page ends the program with status 0.
 # Screenshots of the main window (before and after the run) and of the pop-up are kept in the
@@ -113,6 +114,10 @@ node -e '
     process.exit(1);
   }' "$fixture" "$RESULT" || fail "the first page of the run is not the fixture's"
 screenshot "$main_xid" qel-main-window-after-filter.png
+
+# Switching the game: the program keeps the choice and loads the main page again for that game.
+run_script "$main" 'window.qel.controller.menu.switchTo({ productName: "Fc6Of33", productCnName: "双色球", flag: "Fc", area: "1" }); return true;'
+expect '^qel-test: page title Varnel - 双色球$'
 
 send "execute $main {\"method\":\"aboutQel\"}"
 expect '^qel-test: page loaded window=([0-9]+) xid=(0x[0-9a-f]+) uri=qel://res/about.html$'

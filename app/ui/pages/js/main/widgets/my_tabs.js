@@ -37,8 +37,17 @@
         }
     };
 
+    // Fits the tabs to their region again. A strip measured while the page had no size yet may
+    // stay scrolled although every tab fits now; once the library has laid it out again, it
+    // scrolls back.
     MyTabs.prototype.resize = function () {
-        this.element.tabs("resize");
+        var element = this.element;
+        element.tabs("resize");
+        window.setTimeout(function () {
+            if (element.find(".tabs-scroller-left").first().css("display") === "none") {
+                element.find(".tabs-wrap").first().scrollLeft(0);
+            }
+        }, 0);
     };
 
     qel.MyTabs = MyTabs;

@@ -28,13 +28,20 @@
             maximizable: false,
             resizable: false,
             onClose: function () {
+                $(window).off("resize", recentre);
                 if (options.onClose) {
                     options.onClose.call(self);
                 }
                 self.element.window("destroy");
             }
         });
-        this.element.window("center");
+        // The page may be laid out before its window has its size (a window not shown yet): the
+        // window keeps to the centre as the page's size changes.
+        var recentre = function () {
+            self.element.window("center");
+        };
+        $(window).on("resize", recentre);
+        recentre();
     }
 
     MyWindow.prototype.find = function (selector) {
