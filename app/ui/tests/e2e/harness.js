@@ -161,7 +161,6 @@ async function runSession(name, deadlineMs, body, setup = {}) {
         fs.mkdirSync(options.artifacts, { recursive: true });
         session = {
             host,
-            scratch: path.dirname(database.file),
             status: async () => JSON.parse(await fetchText(`${host.address}/status`)),
             page,
             problems,

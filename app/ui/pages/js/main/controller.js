@@ -53,7 +53,6 @@
         // The regions take their sizes once all of them are filled; the tabs measure again.
         layout.layout("resize");
         this.filterItems.tabs.resize();
-        this.filterItems.tabs.select(gameRules.conditionTabs(this.game)[0].title);
         var self = this;
         $(window).on("resize", function () {
             layout.layout("resize");

@@ -14,7 +14,6 @@ var footerActions = (function () {
         donar: "showDonarWin",
         phoneClient: "showPhoneClientWin"
     };
-    var WEB_PAGES = ["lotNews", "skills", "video", "useDoc"];
 
     function request(body) {
         return { kind: "request", request: body };
@@ -53,9 +52,7 @@ var footerActions = (function () {
         if (name === "userCenter") {
             return { kind: "userCenter" };
         }
-        if (WEB_PAGES.indexOf(name) >= 0) {
-            return open(entry.webUrl);
-        }
+        // The web pages ("lotNews", "skills", "video", "useDoc") and any other entry: its address.
         return open(entry.webUrl);
     }
 

@@ -109,8 +109,13 @@
         });
     };
 
-    // The quick-select entries of the current play type.
+    // The quick-select entries of the current play type (kept while the play type stays).
     ConditionControl.prototype.fillQuickSelect = function () {
+        var castType = this.context.castType();
+        if (this.quickSelectCastType === castType) {
+            return;
+        }
+        this.quickSelectCastType = castType;
         var select = this.quickSelectBox;
         select.empty();
         $("<option value=\"\">快选</option>").appendTo(select);

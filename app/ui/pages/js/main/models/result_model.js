@@ -63,7 +63,7 @@
         var reply = qel.ConService.getTableTitle(this.game, gameRules.tableId(this.game), castType, "");
         this.table.setColumns(reply && Array.isArray(reply.children) ? reply.children : []);
         this.refreshSearchMenu(castType);
-        this.searchType = "";
+        this.leaveSearch();
         this.showCounts({ total: 0 });
     };
 
@@ -78,6 +78,12 @@
                 self.search(entry);
             } });
         });
+    };
+
+    // Back to the whole result: no search entry pressed.
+    ResultModel.prototype.leaveSearch = function () {
+        this.searchType = "";
+        this.searchLabel.text("");
     };
 
     ResultModel.prototype.listFlag = function () {
@@ -101,8 +107,7 @@
 
     // The first page of a new run, with its summary.
     ResultModel.prototype.showRun = function (reply) {
-        this.searchType = "";
-        this.searchLabel.text("");
+        this.leaveSearch();
         if (this.showPage(reply, 1, "过滤失败！")) {
             this.showSummary(reply);
         }
@@ -135,8 +140,7 @@
 
     ResultModel.prototype.search = function (entry) {
         if (entry.name === ALL.name) {
-            this.searchType = "";
-            this.searchLabel.text("");
+            this.leaveSearch();
             this.showPage(qel.ConService.getResultByPage(1, this.table.page().pageSize, ""), 1, "查询失败！");
             return;
         }
@@ -205,8 +209,7 @@
             this.controller.messager.showTopCenterMsg("warning", "号码格式不正确！");
             return false;
         }
-        this.searchType = "";
-        this.searchLabel.text("");
+        this.leaveSearch();
         this.showPage(qel.ConService.addRow(row), 1, "增加失败！");
         return true;
     };
@@ -223,8 +226,7 @@
     };
 
     ResultModel.prototype.clearAll = function () {
-        this.searchType = "";
-        this.searchLabel.text("");
+        this.leaveSearch();
         this.summary.hide();
         this.resize();
         this.showPage(qel.ConService.deleteAll(), 1, "清空失败！");

@@ -1,5 +1,5 @@
 // Messager: the page's messages. Short notices slide in at the top centre and go by themselves;
-// alerts and questions wait for the user. Texts are always shown as text, never as markup.
+// questions wait for the user. Texts are always shown as text, never as markup.
 (function (qel, $) {
     "use strict";
 
@@ -35,10 +35,6 @@
         this.showTopCenterMsg(reply.flag === "ok" ? "ok" : "error", reply.msg || fallback || "");
     };
 
-    Messager.prototype.alert = function (kind, text, then) {
-        $.messager.alert(TITLES[kind] || TITLES.info, escapeText(text), kind === "ok" ? "info" : kind, then);
-    };
-
     Messager.prototype.confirm = function (text, then) {
         $.messager.confirm(TITLES.info, escapeText(text), function (yes) {
             if (yes) {
@@ -48,5 +44,4 @@
     };
 
     qel.Messager = Messager;
-    qel.escapeText = escapeText;
 })(window.qel = window.qel || {}, window.jQuery);

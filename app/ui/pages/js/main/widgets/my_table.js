@@ -117,11 +117,6 @@
         this.element.datagrid("loadData", this.rowsOf(reply));
     };
 
-    // Loads the grid's current page again through the owner.
-    MyTable.prototype.reload = function () {
-        this.element.datagrid("reload");
-    };
-
     MyTable.prototype.selected = function () {
         return this.element.datagrid("getSelected");
     };

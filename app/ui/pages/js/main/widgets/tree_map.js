@@ -38,11 +38,6 @@
         return -1;
     };
 
-    TreeMap.prototype.get = function (key) {
-        var at = this.indexOf(key);
-        return at < 0 ? undefined : this.items[at].value;
-    };
-
     TreeMap.prototype.remove = function (key) {
         var at = this.indexOf(key);
         if (at >= 0) {
@@ -54,10 +49,6 @@
         return this.items.map(function (item) {
             return item.value;
         });
-    };
-
-    TreeMap.prototype.size = function () {
-        return this.items.length;
     };
 
     qel.TreeMap = TreeMap;
