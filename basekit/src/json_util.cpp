@@ -1,10 +1,12 @@
 #include "basekit/json_util.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstring>
 #include <exception>
+#include <limits>
 #include <memory>
 
 #include "basekit/number_text.h"
@@ -357,6 +359,19 @@ int JsonUtil::GetInt(const Json::Value &obj, const char *key, int fallback)
     default:
         return fallback;
     }
+}
+
+int JsonUtil::GetIntInRange(const Json::Value &obj, const char *key, int fallback, int low, int high)
+{
+    const Json::Value *member = FindMember(obj, key);
+    long long value = fallback;
+    if (member != nullptr && (member->isInt64() || member->isUInt64())) {
+        // Whole numbers beyond the int range still tell on which side of the range they lie.
+        value = member->isInt64() ? member->asInt64() : std::numeric_limits<long long>::max();
+    } else {
+        value = GetInt(obj, key, fallback);
+    }
+    return static_cast<int>(std::clamp<long long>(value, low, std::max(low, high)));
 }
 
 Json::Value JsonUtil::GetArray(const Json::Value &obj, const char *key)

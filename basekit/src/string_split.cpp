@@ -77,10 +77,24 @@ void ReplaceAll(std::wstring &text, std::wstring_view from, std::wstring_view to
     if (from.empty()) {
         return;
     }
-    for (std::size_t pos = text.find(from); pos != std::wstring::npos;
-         pos = text.find(from, pos + to.size())) {
-        text.replace(pos, from.size(), to);
+    std::size_t found = text.find(from);
+    if (found == std::wstring::npos) {
+        return;
     }
+    // Built anew rather than replaced in place: an in-place replacement that changes the length
+    // moves the whole rest of the text each time, which makes a long text quadratic.
+    std::wstring result;
+    result.reserve(from.size() >= to.size()
+                       ? text.size()
+                       : text.size() + text.size() / from.size() * (to.size() - from.size()));
+    std::size_t start = 0;
+    for (; found != std::wstring::npos; found = text.find(from, start)) {
+        result.append(text, start, found - start);
+        result.append(to);
+        start = found + from.size();
+    }
+    result.append(std::wstring_view(text).substr(start));
+    text = std::move(result);
 }
 
 } // namespace basekit

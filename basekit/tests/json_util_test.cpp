@@ -166,6 +166,25 @@ TEST(JsonUtilParse, ReadsAnObjectWithCommentsAndBlanks)
     EXPECT_EQ(items.front().at(L"name"), L"和值");
 }
 
+TEST(JsonUtilParse, ReadsAtMost256ValuesFromTheOutermostIn)
+{
+    // The pages' reply parser keeps the same limit (reply_parser.test.js), so that a scenario the
+    // program reads and writes back is read by the page too.
+    auto nested = [](int objects) {
+        std::wstring text;
+        for (int i = 0; i < objects; ++i) {
+            text += L"{\"a\":";
+        }
+        text += L"{}";
+        return text + std::wstring(static_cast<std::size_t>(objects), L'}');
+    };
+    EXPECT_TRUE(JsonUtil::JsonStrToJsonObj(nested(255)).isObject());
+    EXPECT_TRUE(JsonUtil::JsonStrToJsonObj(nested(256)).isNull());
+    const Json::Value arrays = JsonUtil::JsonStrToJsonObj(L"{\"a\":" + std::wstring(254, L'[') + L"1" +
+                                                          std::wstring(254, L']') + L"}");
+    EXPECT_TRUE(arrays.isObject());
+}
+
 TEST(JsonUtilParse, KeepsCharactersBeyondAnyCodePage)
 {
     const Json::Value value = JsonUtil::JsonStrToJsonObj(L"{\"t\":\"€ 𝄞 中 \\u00e9\"}");

@@ -259,10 +259,10 @@ int AbstractFilter::DistinctDifferences(const int *row, int n, const RowShape &s
         }
         return CountBits(differences);
     }
-    std::vector<int> seen;
+    std::vector<long long> seen;
     for (int i = 0; i < n; ++i) {
         for (int j = i + 1; j < n; ++j) {
-            int d = std::abs(row[i] - row[j]);
+            long long d = std::llabs(static_cast<long long>(row[i]) - row[j]);
             if (std::find(seen.begin(), seen.end(), d) == seen.end()) {
                 seen.push_back(d);
             }

@@ -141,23 +141,54 @@ int AbstractFilterChain::DeleteRows(const std::wstring &listFlag, int index)
     return 1;
 }
 
+namespace {
+
+// A typed row: "1,12,30" as numbers, "123" as one digit per character.
+std::vector<int> ReadRowText(const std::wstring &rowText)
+{
+    if (rowText.find(L',') == std::wstring::npos) {
+        return basekit::StrToVectorInt(rowText);
+    }
+    std::vector<int> values;
+    for (const std::wstring &piece : basekit::StrSplit(rowText, L",")) {
+        values.push_back(basekit::StrToIntW(piece));
+    }
+    return values;
+}
+
+} // namespace
+
+bool AbstractFilterChain::IsNumberOfGame(int position, int value) const
+{
+    if (position < frontCount) {
+        return value >= lowestNumber && value - lowestNumber < frontMax;
+    }
+    return value >= 1 && value <= backMax;
+}
+
+RowCheck AbstractFilterChain::CheckRowText(const std::wstring &rowText) const
+{
+    const std::vector<int> values = ReadRowText(rowText);
+    if (values.empty() || static_cast<int>(values.size()) != rowLength()) {
+        return RowCheck::WrongCount;
+    }
+    for (int i = 0; i < rowLength(); ++i) {
+        if (!IsNumberOfGame(i, values[i])) {
+            return RowCheck::NotOfGame;
+        }
+    }
+    return RowCheck::Ok;
+}
+
 int AbstractFilterChain::AddRow(const std::wstring &rowText)
 {
-    std::vector<int> values;
-    if (rowText.find(L',') != std::wstring::npos) {
-        for (const std::wstring &piece : basekit::StrSplit(rowText, L",")) {
-            values.push_back(basekit::StrToIntW(piece));
-        }
-    } else {
-        values = basekit::StrToVectorInt(rowText);
-    }
-    if (static_cast<int>(values.size()) != rowLength() || values.empty()) {
+    if (CheckRowText(rowText) != RowCheck::Ok) {
         return 0;
     }
     if (!resultList_) {
         NewResultList();
     }
-    resultList_->AddCopy(values.data());
+    resultList_->AddCopy(ReadRowText(rowText).data());
     return 1;
 }
 
@@ -286,7 +317,7 @@ NumberRowList *AbstractFilterChain::SearchResult(const std::wstring &type)
     const int n = frontCount;
     auto hasRun = [&](const int *row) {
         for (int i = 0; i + 1 < n; ++i) {
-            if (std::abs(row[i + 1] - row[i]) == 1) {
+            if (std::llabs(static_cast<long long>(row[i + 1]) - row[i]) == 1) {
                 return true;
             }
         }

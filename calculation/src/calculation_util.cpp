@@ -22,6 +22,14 @@ long long AbsDifference(int a, int b)
     return std::llabs(static_cast<long long>(a) - b);
 }
 
+// Sums and differences of a row are taken in 64 bits and brought back into the int range, so that
+// a row holding numbers no game has (a typed row, a damaged file) shows a wrong value at worst,
+// never an overflow.
+int ClampToInt(long long value)
+{
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
 bool Contains(const std::vector<int> &list, int value)
 {
     return std::find(list.begin(), list.end(), value) != list.end();
@@ -80,11 +88,11 @@ bool SeenEarlier(const int *row, int n, int pi, int pj, long long difference)
 
 int CCalculationUtil::GetSum(const int *row, int n) const
 {
-    int sum = 0;
+    long long sum = 0;
     for (int i = 0; i < n; ++i) {
         sum += row[i];
     }
-    return sum;
+    return ClampToInt(sum);
 }
 
 int CCalculationUtil::GetTailSum(const int *row, int n) const
@@ -103,7 +111,7 @@ int CCalculationUtil::GetSumTail(const int *row, int n) const
 
 int CCalculationUtil::GetSpan(const int *row, int n) const
 {
-    return GetBiggest(row, n) - GetSmallest(row, n);
+    return ClampToInt(static_cast<long long>(GetBiggest(row, n)) - GetSmallest(row, n));
 }
 
 int CCalculationUtil::GetBiggest(const int *row, int n) const
@@ -128,8 +136,8 @@ int CCalculationUtil::GetAverage(const int *row, int n) const
         return 0;
     }
     // Half rounds up: add 0.5 and cut, the rule the pages and the filter share.
-    return static_cast<int>(static_cast<double>(GetSum(row, n)) / n +
-                            0.5); // NOLINT(bugprone-incorrect-roundings)
+    // NOLINTNEXTLINE(bugprone-incorrect-roundings)
+    return static_cast<int>(static_cast<double>(GetSum(row, n)) / n + 0.5);
 }
 
 int CCalculationUtil::GetBiggestLag(const int *row, int n) const
@@ -235,13 +243,13 @@ template <class InClass> int CountIf(const int *row, int n, InClass inClass)
 
 template <class InClass> int SumIf(const int *row, int n, InClass inClass)
 {
-    int sum = 0;
+    long long sum = 0;
     for (int i = 0; i < n; ++i) {
         if (inClass(row[i])) {
             sum += row[i];
         }
     }
-    return sum;
+    return ClampToInt(sum);
 }
 
 } // namespace
@@ -376,7 +384,7 @@ int CCalculationUtil::GetNumLagForMagic3(const int *row, int n) const
     if (n < 3) {
         return -1;
     }
-    return (100 * row[0] + 10 * row[1] + row[2]) / 250;
+    return ClampToInt((100LL * row[0] + 10LL * row[1] + row[2]) / 250);
 }
 
 int CCalculationUtil::GetNumLagForTtc4Of10(const int *row, int n) const
@@ -384,7 +392,7 @@ int CCalculationUtil::GetNumLagForTtc4Of10(const int *row, int n) const
     if (n < 4) {
         return -1;
     }
-    return (1000 * row[0] + 100 * row[1] + 10 * row[2] + row[3]) / 1000;
+    return ClampToInt((1000LL * row[0] + 100LL * row[1] + 10LL * row[2] + row[3]) / 1000);
 }
 
 int CCalculationUtil::GetNumLagForQuick3(const int *row, int n) const
@@ -392,7 +400,7 @@ int CCalculationUtil::GetNumLagForQuick3(const int *row, int n) const
     if (n < 3) {
         return -1;
     }
-    int value = 100 * row[0] + 10 * row[1] + row[2];
+    long long value = 100LL * row[0] + 10LL * row[1] + row[2];
     if (value <= 221) {
         return 0;
     }

@@ -18,12 +18,7 @@ constexpr int kNoClass = -1;
 constexpr bool IsSetPrimeSlow(int v)
 {
     constexpr std::array<int, 12> kPrimes{1, 2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31};
-    for (int p : kPrimes) {
-        if (v == p) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::find(kPrimes, v) != kPrimes.end();
 }
 
 constexpr bool IsSeedPrimeSlow(int v)

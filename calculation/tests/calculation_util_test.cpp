@@ -499,6 +499,25 @@ TEST(CalculationUtilTest, ThreeDigitShapes)
     EXPECT_EQ(util.GetChongMaForMagic3(two, 2), -1); // too short to read three digits
 }
 
+TEST(CalculationUtilTest, NumbersNoGameHasNeverOverflowTheStatistics)
+{
+    CCalculationUtil util;
+    int high[] = {INT_MAX, INT_MAX, INT_MAX};
+    int spread[] = {INT_MIN, INT_MAX, 0};
+    int low[] = {INT_MIN, INT_MIN, INT_MIN};
+    EXPECT_EQ(util.GetSum(high, 3), INT_MAX);
+    EXPECT_EQ(util.GetSum(low, 3), INT_MIN);
+    EXPECT_EQ(util.GetSum(spread, 3), -1);
+    EXPECT_EQ(util.GetSpan(spread, 3), INT_MAX);
+    EXPECT_EQ(util.GetSpan(high, 3), 0);
+    EXPECT_EQ(util.GetAverage(high, 3), INT_MAX / 3);
+    EXPECT_EQ(util.GetNumLagForMagic3(high, 3), static_cast<int>(111LL * INT_MAX / 250));
+    EXPECT_EQ(util.GetNumLagForQuick3(low, 3), 0);
+    EXPECT_EQ(util.GetNumLagForTtc4Of10(low, 3), -1);
+    EXPECT_EQ(util.GetSum(high, 3) % 10, util.GetSumTail(high, 3));
+    EXPECT_EQ(util.GetAc(spread, 3), 1);
+}
+
 TEST(CalculationUtilTest, NumberLags)
 {
     CCalculationUtil util;

@@ -7,6 +7,7 @@
 #include <random>
 #include <set>
 
+#include "basekit/text_convert.h"
 #include "support/condition_builder.h"
 #include "test_chain.h"
 
@@ -117,6 +118,27 @@ TEST_F(ChainTest, ResultTextWritesPaddedNumbersAndBackNumbers)
     EXPECT_EQ(withBack.GetResultStr(L"0", L",", L"+", 1, 0), L"03,12,19,25,31+04,11");
     withBack.SetNoBackInText(1);
     EXPECT_EQ(withBack.GetResultStr(L"0", L",", L"+", 1, 0), L"03,12,19,25,31");
+}
+
+TEST_F(ChainTest, TypedRowsMustBeBetsOfTheGame)
+{
+    TestChain withBack(GameShape{5, 2, 18, 12, 1});
+    struct Case {
+        const wchar_t *row;
+        calculation::RowCheck check;
+    } cases[] = {
+        {L"1,2,3,4,35,1,12", calculation::RowCheck::Ok},
+        {L"0,2,3,4,5,1,2", calculation::RowCheck::NotOfGame},
+        {L"1,2,3,4,36,1,2", calculation::RowCheck::NotOfGame},
+        {L"1,2,3,4,5,1,13", calculation::RowCheck::NotOfGame},
+        {L"1,2,3,4,5,0,2", calculation::RowCheck::NotOfGame},
+        {L"1,2,3,4,5,1", calculation::RowCheck::WrongCount},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(withBack.CheckRowText(c.row), c.check) << basekit::CStrW2CStrA(c.row);
+        EXPECT_EQ(withBack.AddRow(c.row), c.check == calculation::RowCheck::Ok ? 1 : 0);
+    }
+    EXPECT_EQ(withBack.resultList()->size(), 1U);
 }
 
 TEST_F(ChainTest, ResultTextStopsAboveOneHundredThousandRows)

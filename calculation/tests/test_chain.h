@@ -74,6 +74,7 @@ public:
         bigStart = shape.bigStart;
         areaWidth = shape.areaWidth;
         frontMax = 35;
+        backMax = shape.backCount > 0 ? 12 : 0;
     }
     void CreateChainNode() override
     {

@@ -36,8 +36,10 @@ const std::array<Row, 25> kMethods = {{
      }},
     {"moveWin",
      [](PopupWindow &w, const Json::Value &r) {
-         w.app().windows().MovePopupBy(w, JsonUtil::GetInt(r, "deltaLeft", 0),
-                                       JsonUtil::GetInt(r, "deltaTop", 0));
+         // A drag moves by less than a screen; the window system adds these to a position.
+         constexpr int kMaxDelta = 1 << 16;
+         w.app().windows().MovePopupBy(w, JsonUtil::GetIntInRange(r, "deltaLeft", 0, -kMaxDelta, kMaxDelta),
+                                       JsonUtil::GetIntInRange(r, "deltaTop", 0, -kMaxDelta, kMaxDelta));
          return JsonUtil::Msg(L"ok", L"moved");
      }},
     {"getDanMa", NotAvailable},

@@ -1,5 +1,6 @@
 #include "filter/filter_context.h"
 
+#include <algorithm>
 #include <array>
 
 #include "basekit/json_util.h"
@@ -35,12 +36,7 @@ constexpr std::array<GameRow, 15> kGames = {{
 
 bool IsKnownGameKey(const std::wstring &gameKey)
 {
-    for (const GameRow &row : kGames) {
-        if (gameKey == row.key) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::any_of(kGames, [&](const GameRow &row) { return gameKey == row.key; });
 }
 
 CFilterContext::~CFilterContext()
@@ -86,12 +82,17 @@ std::wstring CFilterContext::OnFilter(const Json::Value &request)
     if (!chain_) {
         return basekit::JsonUtil::Msg(L"error", L"请先选择彩种！");
     }
+    const basekit::TextMapList items =
+        basekit::JsonUtil::JsonArrayToList(basekit::JsonUtil::GetArray(request, "items"));
+    // Checked before anything is split or run, and before the current run is set aside.
+    if (CountOldNumberEntries(items) > kMaxOldNumberRows) {
+        return basekit::JsonUtil::Msg(L"error", kTooManyOldNumbers);
+    }
     worker_.Join();
     if (!firstRun_) {
         chain_->ResetAll();
     }
-    calculation::DataMap conditions = BuildFilterCriteria(
-        basekit::JsonUtil::JsonArrayToList(basekit::JsonUtil::GetArray(request, "items")));
+    calculation::DataMap conditions = BuildFilterCriteria(items);
     chain_->SetNodeData(conditions, 0);
     chain_->SetNodeData(conditions, 1);
     chain_->Filter();

@@ -75,6 +75,28 @@ std::wstring NormaliseOldNumberText(std::wstring text)
     return text;
 }
 
+std::size_t CountOldNumberEntries(std::wstring_view text)
+{
+    std::size_t entries = 0;
+    bool inEntry = false;
+    for (wchar_t c : text) {
+        bool separator = c == L' ' || c == L'\r' || c == L'\n' || c == L'|';
+        entries += !separator && !inEntry ? 1 : 0;
+        inEntry = !separator;
+    }
+    return entries;
+}
+
+std::size_t CountOldNumberEntries(const basekit::TextMapList &items)
+{
+    for (const basekit::TextMap &item : items) {
+        if (Member(item, L"name") == L"oldNum" && Member(item, L"forbidden") != L"true") {
+            return CountOldNumberEntries(Member(item, L"chosenItem"));
+        }
+    }
+    return 0;
+}
+
 calculation::DataMap BuildFilterCriteria(const basekit::TextMapList &items)
 {
     calculation::DataMap conditions;

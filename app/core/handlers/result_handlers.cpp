@@ -1,11 +1,13 @@
 #include "handlers/result_handlers.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "basekit/json_util.h"
 #include "basekit/string_split.h"
 #include "basekit/text_convert.h"
 #include "files/user_files.h"
+#include "filter/filter_criteria.h"
 
 namespace qel {
 namespace {
@@ -13,7 +15,14 @@ namespace {
 using basekit::JsonUtil;
 
 constexpr std::size_t kMaxLuckyNumberBytes = 1048575;
-constexpr std::size_t kMaxOldNumberRows = 10000;
+// Far above what the largest list a page accepts takes on disk (10000 rows of a seven-number
+// bet with blanks), so that only files no list fits in are refused unread.
+constexpr std::size_t kMaxOldNumberFileBytes = std::size_t{1} << 20;
+// A scenario is a saved "Filter" request, old numbers and all.
+constexpr std::size_t kMaxScenarioFileBytes = std::size_t{4} << 20;
+constexpr wchar_t kBadFile[] = L"文件不存在或文件格式不正确或已损坏！";
+// Page sizes beyond any grid's choice are cut to this, so that page arithmetic stays small.
+constexpr int kMaxPageSize = 1000000;
 
 // An empty result page: the window has no game bound, or no run yet.
 std::wstring EmptyPage(const std::wstring &listFlag)
@@ -32,6 +41,17 @@ std::wstring Page(CFilterContext &filter, const std::wstring &listFlag, int page
 }
 
 using basekit::ReplaceAll;
+
+// A page's size and number as a request gives them: page sizes and numbers below 1 count as 1.
+int PageSize(const Json::Value &request, int fallback)
+{
+    return JsonUtil::GetIntInRange(request, "pageSize", fallback, 1, kMaxPageSize);
+}
+
+int PageNumber(const Json::Value &request, const char *key)
+{
+    return JsonUtil::GetIntInRange(request, key, 1, 1, INT_MAX);
+}
 
 std::wstring SaveText(WindowSystem &windows, FileKind kind, const std::wstring &text,
                       const std::wstring &cancelFlag)
@@ -52,8 +72,7 @@ std::wstring OnGetResultByPage(CFilterContext &filter, const Json::Value &reques
 {
     std::wstring type = JsonUtil::GetString(request, "type");
     std::wstring listFlag = type.empty() || type == L"all" ? L"0" : L"1";
-    return Page(filter, listFlag, JsonUtil::GetInt(request, "pageSize", 100),
-                JsonUtil::GetInt(request, "pageNum", 1));
+    return Page(filter, listFlag, PageSize(request, 100), PageNumber(request, "pageNum"));
 }
 
 std::wstring OnSearchResult(CFilterContext &filter, const Json::Value &request)
@@ -67,11 +86,12 @@ std::wstring OnSearchResult(CFilterContext &filter, const Json::Value &request)
 std::wstring OnDeleteRows(CFilterContext &filter, const Json::Value &request)
 {
     std::wstring listFlag = JsonUtil::GetString(request, "type");
+    // Row numbers count from 1; 0 and below delete nothing.
+    const int rowNumber = JsonUtil::GetIntInRange(request, "rowNumber", 0, 0, INT_MAX);
     if (calculation::AbstractFilterChain *chain = filter.chain()) {
-        chain->DeleteRows(listFlag, JsonUtil::GetInt(request, "rowNumber", 0) - 1);
+        chain->DeleteRows(listFlag, rowNumber - 1);
     }
-    return Page(filter, listFlag, JsonUtil::GetInt(request, "pageSize", 100),
-                JsonUtil::GetInt(request, "pageNumber", 1));
+    return Page(filter, listFlag, PageSize(request, 100), PageNumber(request, "pageNumber"));
 }
 
 std::wstring OnAddRow(CFilterContext &filter, const Json::Value &request)
@@ -80,9 +100,15 @@ std::wstring OnAddRow(CFilterContext &filter, const Json::Value &request)
     if (!chain) {
         return JsonUtil::Msg(L"error", L"请先选择彩种！");
     }
-    if (chain->AddRow(JsonUtil::GetString(request, "row")) == 0) {
+    switch (chain->CheckRowText(JsonUtil::GetString(request, "row"))) {
+    case calculation::RowCheck::Ok:
+        break;
+    case calculation::RowCheck::WrongCount:
         return JsonUtil::Msg(L"error", L"号码个数不正确！");
+    case calculation::RowCheck::NotOfGame:
+        return JsonUtil::Msg(L"error", L"号码超出本彩种的号码范围！");
     }
+    chain->AddRow(JsonUtil::GetString(request, "row"));
     return Page(filter, L"0", 100, 1);
 }
 
@@ -122,8 +148,29 @@ std::wstring OnSaveResult(CFilterContext &filter, WindowSystem &windows, const J
     return SaveText(windows, FileKind::Text, text, L"error");
 }
 
+namespace {
+
+// Row ends of an old-number file: CR LF, LF and CR, each one separator.
+std::size_t CountLineEnds(const std::wstring &text)
+{
+    std::size_t ends = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'\n' || (text[i] == L'\r' && (i + 1 == text.size() || text[i + 1] != L'\n'))) {
+            ++ends;
+        }
+    }
+    return ends;
+}
+
+} // namespace
+
 std::wstring OldNumberReply(const std::wstring &fileText)
 {
+    // The row limit first, so that no work is spent on a list that is refused anyway.
+    const std::size_t separators = CountLineEnds(fileText);
+    if (separators > kMaxOldNumberRows) {
+        return JsonUtil::Msg(L"error", kTooManyOldNumbers);
+    }
     // Rows end in CR LF, LF or CR; numbers are separated by ",", " ", ":" or "+".
     std::wstring text = fileText;
     ReplaceAll(text, L"\r\n", L"|");
@@ -138,11 +185,7 @@ std::wstring OldNumberReply(const std::wstring &fileText)
         return (c >= L'0' && c <= L'9') || c == L',' || c == L'|';
     });
     if (!onlyNumbers) {
-        return JsonUtil::Msg(L"error", L"文件不存在或文件格式不正确或已损坏！");
-    }
-    auto separators = static_cast<std::size_t>(std::count(text.begin(), text.end(), L'|'));
-    if (separators > kMaxOldNumberRows) {
-        return JsonUtil::Msg(L"error", L"大底号码最大支持10000注！");
+        return JsonUtil::Msg(L"error", kBadFile);
     }
     return L"{\"oldNum\":\"" + text + L"\",\"length\":" + std::to_wstring(separators) + L"}";
 }
@@ -153,11 +196,14 @@ std::wstring OnOpenOldNum(WindowSystem &windows, const Json::Value & /*request*/
     if (!path) {
         return JsonUtil::Msg(L"cancel", L"取消打开结果！");
     }
-    std::optional<std::wstring> text = ReadUserFile(*path);
-    if (!text) {
-        return JsonUtil::Msg(L"error", L"文件不存在或文件格式不正确或已损坏！");
+    UserFileText file = ReadUserFile(*path, kMaxOldNumberFileBytes);
+    if (file.status == UserFileText::Status::TooLarge) {
+        return JsonUtil::Msg(L"error", L"文件过大，大底号码最大支持10000注！");
     }
-    return OldNumberReply(*text);
+    if (!file.ok()) {
+        return JsonUtil::Msg(L"error", kBadFile);
+    }
+    return OldNumberReply(file.text);
 }
 
 std::wstring OnSaveScenario(WindowSystem &windows, const Json::Value &request)
@@ -171,10 +217,13 @@ std::wstring OnOpenScenario(WindowSystem &windows, const Json::Value & /*request
     if (!path) {
         return JsonUtil::Msg(L"cancel", L"取消导入！");
     }
-    std::optional<std::wstring> text = ReadUserFile(*path);
-    Json::Value scenario = text ? JsonUtil::JsonStrToJsonObj(*text) : Json::Value();
+    UserFileText file = ReadUserFile(*path, kMaxScenarioFileBytes);
+    if (file.status == UserFileText::Status::TooLarge) {
+        return JsonUtil::Msg(L"error", L"文件过大，不是本程序保存的方案！");
+    }
+    Json::Value scenario = file.ok() ? JsonUtil::JsonStrToJsonObj(file.text) : Json::Value();
     if (!scenario.isObject()) {
-        return JsonUtil::Msg(L"error", L"文件不存在或文件格式不正确或已损坏！");
+        return JsonUtil::Msg(L"error", kBadFile);
     }
     // Never the file's own text: the page evaluates the answer, so it is parsed and written anew.
     std::wstring json = JsonUtil::ObjToJsonStr(scenario);

@@ -108,6 +108,16 @@ test("gives undefined for nesting deeper than any reply, without exhausting the 
     assert.notEqual(parseReply(fine), undefined);
 });
 
+test("reads the nesting the program reads, and not one level more", () => {
+    // 256 values from the outermost in, as the program's request reader (see json_util_test).
+    const deepest = "[".repeat(255) + "1" + "]".repeat(255);
+    assert.notEqual(parseReply(deepest), undefined);
+    assert.equal(parseReply("[" + deepest + "]"), undefined);
+    const objects = '{"a":'.repeat(255) + "{}" + "}".repeat(255);
+    assert.notEqual(parseReply(objects), undefined);
+    assert.equal(parseReply('{"a":' + objects + "}"), undefined);
+});
+
 test("reads a long reply", () => {
     const rows = [];
     for (let i = 0; i < 2000; i += 1) {

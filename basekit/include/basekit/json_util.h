@@ -66,6 +66,10 @@ public:
     /// optional sign and decimal digits. fallback when the member is missing, of another type,
     /// or outside the int range.
     static int GetInt(const Json::Value &obj, const char *key, int fallback);
+    /// GetInt, with the value brought into [low, high] (a value below low is low, one above high
+    /// is high), so that callers may do arithmetic on it; fallback when the member is missing or
+    /// unreadable, also brought into the range.
+    static int GetIntInRange(const Json::Value &obj, const char *key, int fallback, int low, int high);
     /// The member when it is an array, else an empty array.
     static Json::Value GetArray(const Json::Value &obj, const char *key);
 };

@@ -42,6 +42,13 @@ private:
     std::wstring message_;
 };
 
+/// What CheckRowText finds of a typed row.
+enum class RowCheck {
+    Ok,
+    WrongCount, ///< not the game's number of positions
+    NotOfGame,  ///< a number outside the game's pool at its position
+};
+
 /// A covering reduction "_" + x + "bao" + y over candidate rows.
 struct ZxBy {
     const std::vector<NumberRow> *rows = nullptr; ///< the candidate rows
@@ -72,8 +79,8 @@ public:
     virtual void DeleteAll();
     /// Removes entry index of the chosen list; out of range changes nothing. Returns 1.
     virtual int DeleteRows(const std::wstring &listFlag, int index);
-    /// Appends a row written as "1,12,30" or as digits "123"; only rows of the game's length.
-    /// Returns 1 when added, 0 when refused.
+    /// Appends a row written as "1,12,30" or as digits "123"; only rows that CheckRowText
+    /// accepts. Returns 1 when added, 0 when refused.
     virtual int AddRow(const std::wstring &rowText);
     /// Enumerates, filters and fills the result list of a new run.
     virtual NumberRowList *Filter() = 0;
@@ -87,6 +94,10 @@ public:
     virtual void SetOldDataCache(const basekit::TextMapList &draws);
     /// Hands the past draws to rule out to the last stage (at most 365 rows are kept).
     virtual void SetOldDataForRuleOut(const std::vector<std::vector<int>> &rows);
+
+    /// Whether a row written as AddRow reads it is a bet of this game: its number of positions,
+    /// each number of the pool of its position.
+    RowCheck CheckRowText(const std::wstring &rowText) const;
 
     AbstractFilter *GetFirstFilter() const;
     AbstractFilter *GetLastFilter() const;
@@ -123,6 +134,11 @@ protected:
     /// Every k-subset of values that passes the stages, highest index first, capped at 500000 rows.
     int Combine(const std::vector<int> &values, int k, NumberRowList &into);
 
+    /// Whether value is a number of the pool at position (front positions first, then back):
+    /// front numbers from lowestNumber to lowestNumber + frontMax - 1, back numbers from 1 to
+    /// backMax.
+    virtual bool IsNumberOfGame(int position, int value) const;
+
     /// The list a listFlag selects: "1" the search list, anything else the result list.
     NumberRowList *ListFor(const std::wstring &listFlag) const;
     /// Makes a new, empty result list the current one and returns it.
@@ -148,6 +164,7 @@ protected:
     std::wstring gameKey;
     int frontMax = 0;
     int backMax = 0;
+    int lowestNumber = 1; ///< the smallest front number: 0 in the games of digits 0-9
     int frontCount = 0;
     int backCount = 0;
     int bigStart = 0;

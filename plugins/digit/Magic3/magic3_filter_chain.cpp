@@ -26,6 +26,7 @@ bool IsGroupOfThree(const int *r)
 Magic3FilterChain::Magic3FilterChain()
 {
     frontMax = 10;
+    lowestNumber = 0;
     backMax = 0;
     frontCount = 3;
     bigStart = 5;

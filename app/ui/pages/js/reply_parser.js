@@ -24,8 +24,10 @@ var parseReply = (function () {
         v: "\v",
         0: "\0"
     };
-    // Deeper nesting than any reply has; it keeps a hostile text from exhausting the stack.
-    var MAX_DEPTH = 200;
+    // The nesting the program itself accepts in a request (basekit's JSON reader: at most 256 values
+    // on the way from the outermost value in), so that whatever the program reads and writes back (a
+    // saved scenario) the page reads too; it keeps a hostile text from exhausting the stack.
+    var MAX_DEPTH = 256;
 
     function Unreadable() {}
 
@@ -178,7 +180,7 @@ var parseReply = (function () {
     };
 
     Reader.prototype.readValue = function (depth) {
-        if (depth > MAX_DEPTH) {
+        if (depth >= MAX_DEPTH) { // depth counts from 0 at the outermost value
             this.fail();
         }
         this.skipSpace();
