@@ -1,8 +1,9 @@
 #include "calculation/plugin_library.h"
 
 #include <dlfcn.h>
+#include <string>
 
-#include "basekit/text_convert.h"
+#include "calculation/game_table.h"
 
 namespace calculation {
 
@@ -43,6 +44,19 @@ bool PluginLibrary::Open(const std::string &path)
     if (!handle) {
         const char *why = dlerror();
         error_ = why ? why : "cannot open " + path;
+        return false;
+    }
+    // The version first: nothing else of a plug-in built against another contract is called.
+    auto version = reinterpret_cast<QelPluginApiVersionFn>(dlsym(handle, "QelPluginApiVersion"));
+    if (!version) {
+        error_ = path + ": not a game plug-in of this program (no contract version)";
+        dlclose(handle);
+        return false;
+    }
+    if (int built = version(); built != QEL_PLUGIN_API_VERSION) {
+        error_ = path + ": plug-in built for contract version " + std::to_string(built) +
+                 ", the program needs " + std::to_string(QEL_PLUGIN_API_VERSION);
+        dlclose(handle);
         return false;
     }
     auto getChain = reinterpret_cast<GetFilterChainFn>(dlsym(handle, "GetFilterChain"));
@@ -93,8 +107,8 @@ ChainHandle PluginLibrary::MakeChain()
 
 std::string PluginPathForGame(const std::wstring &gameKey)
 {
-    std::wstring file = gameKey == L"Fc4Of10" ? L"Ttc4Of10" : gameKey;
-    return "Plugin/Rules-" + basekit::CStrW2CStrA(file) + ".so";
+    const GameInfo *game = FindGame(gameKey);
+    return game ? std::string("Plugin/") + game->plugin + ".so" : std::string();
 }
 
 } // namespace calculation

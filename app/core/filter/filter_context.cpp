@@ -1,43 +1,10 @@
 #include "filter/filter_context.h"
 
-#include <algorithm>
-#include <array>
-
 #include "basekit/json_util.h"
+#include "calculation/game_table.h"
 #include "filter/filter_criteria.h"
 
 namespace qel {
-namespace {
-
-// The program's game table, in its compare order; delivered tells whether a plug-in ships.
-struct GameRow {
-    const wchar_t *key;
-    bool delivered;
-};
-constexpr std::array<GameRow, 15> kGames = {{
-    {L"Magic3", true},
-    {L"Array5", true},
-    {L"Quick3", true},
-    {L"Hd5Of15", true},
-    {L"L5Of11", false},
-    {L"Ttl5Of22", true},
-    {L"Fc4Of10", true},
-    {L"Tc5Of20", true},
-    {L"Fc6Of33", true},
-    {L"Tc5Of35", true},
-    {L"Fc7Of30", true},
-    {L"Tc7Of33", false},
-    {L"Fc5Of23", false},
-    {L"Tc7Of10", true},
-    {L"Fc6Of10", true},
-}};
-
-} // namespace
-
-bool IsKnownGameKey(const std::wstring &gameKey)
-{
-    return std::ranges::any_of(kGames, [&](const GameRow &row) { return gameKey == row.key; });
-}
 
 CFilterContext::~CFilterContext()
 {
@@ -60,7 +27,7 @@ void CFilterContext::SwitchPlugin(const std::wstring &gameKey)
 {
     Release();
     lastError_.clear();
-    if (!IsKnownGameKey(gameKey)) {
+    if (calculation::FindGame(gameKey) == nullptr) {
         lastError_ = "no plug-in for this game";
         return;
     }

@@ -12,10 +12,6 @@
 
 namespace qel {
 
-/// The game keys and whether the program's table knows them (three keys name games whose
-/// plug-ins are not delivered; any other key has no plug-in).
-bool IsKnownGameKey(const std::wstring &gameKey);
-
 class CFilterContext {
 public:
     /// baseUrl is the address prefix of the program's images in the chain's ball styles.

@@ -32,8 +32,8 @@ public:
     PluginLibrary(const PluginLibrary &) = delete;
     PluginLibrary &operator=(const PluginLibrary &) = delete;
 
-    /// Opens the file and resolves both exports. On failure the library stays closed and error()
-    /// says why (the loader's own text).
+    /// Opens the file, checks its contract version and resolves both exports. On failure the
+    /// library stays closed and error() says why (the loader's own text, or the versions).
     bool Open(const std::string &path);
     void Close();
     bool isOpen() const { return handle_ != nullptr; }
@@ -50,8 +50,8 @@ private:
     std::string error_;
 };
 
-/// The plug-in file of a game key, relative to the base directory: "Plugin/Rules-<key>.so", with
-/// the one key whose file has another name ("Fc4Of10" is "Rules-Ttc4Of10").
+/// The plug-in file of a game key of the game table, relative to the base directory
+/// ("Plugin/Rules-Magic3.so"; "Fc4Of10" is "Rules-Ttc4Of10"); empty for a key not in the table.
 CALCULATION_EXPORT std::string PluginPathForGame(const std::wstring &gameKey);
 
 } // namespace calculation

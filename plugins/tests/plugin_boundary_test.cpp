@@ -1,0 +1,69 @@
+// Every plug-in of the stage loaded as the program loads it: its contract version checked, chains
+// made, given back and made again after a rebind (the sanitizer builds report any leak or use of
+// freed memory across the boundary), and plug-ins of another contract refused cleanly.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "calculation/game_table.h"
+#include "calculation/plugin_library.h"
+
+namespace {
+
+using calculation::PluginLibrary;
+
+TEST(PluginBoundary, EveryDeliveredGameLoadsMakesAndGivesBackChains)
+{
+    for (const calculation::GameInfo &game : calculation::Games()) {
+        const std::string path = calculation::PluginPathForGame(game.key);
+        SCOPED_TRACE(path);
+        if (!game.delivered) {
+            EXPECT_FALSE(std::filesystem::exists(path));
+            continue;
+        }
+        for (int bind = 0; bind < 2; ++bind) { // a rebind loads the library again
+            PluginLibrary library;
+            ASSERT_TRUE(library.Open(path)) << library.error();
+            calculation::ChainHandle first = library.MakeChain();
+            calculation::ChainHandle second = library.MakeChain();
+            ASSERT_TRUE(first && second) << library.error();
+            EXPECT_NE(first.get(), second.get());
+            EXPECT_EQ(first->FilterCount(), 2);
+            EXPECT_EQ(first->rowLength(), game.frontCount + game.backCount);
+            first->ResetAll();
+            first->DeleteAll();
+            first.reset();
+            second.reset(); // given back without a run
+        }
+    }
+}
+
+TEST(PluginBoundary, PluginsOfAnotherContractAreRefusedWithTheReason)
+{
+    struct Case {
+        const char *path;
+        const char *reason;
+    } cases[] = {
+        {QEL_OTHER_VERSION_PLUGIN, "plug-in built for contract version"},
+        {QEL_NO_VERSION_PLUGIN, "no contract version"},
+        {"Plugin/Rules-NoSuchGame.so", "Rules-NoSuchGame.so"},
+    };
+    for (const Case &c : cases) {
+        PluginLibrary library;
+        EXPECT_FALSE(library.Open(c.path)) << c.path;
+        EXPECT_FALSE(library.isOpen());
+        EXPECT_NE(library.error().find(c.reason), std::string::npos) << library.error();
+        EXPECT_FALSE(library.MakeChain());
+    }
+}
+
+TEST(PluginBoundary, KeysOutsideTheTableHaveNoPluginFile)
+{
+    EXPECT_EQ(calculation::PluginPathForGame(L"Fc4Of10"), "Plugin/Rules-Ttc4Of10.so");
+    EXPECT_EQ(calculation::PluginPathForGame(L"magic3"), "");
+    EXPECT_EQ(calculation::PluginPathForGame(L""), "");
+    EXPECT_EQ(calculation::FindGame(L"Tc7Of33")->delivered, false);
+}
+
+} // namespace
