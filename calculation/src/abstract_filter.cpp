@@ -66,29 +66,6 @@ void AbstractFilter::SetCommonProp(const DataMap &conditions, int positions, int
     PrepareClassTables();
 }
 
-// Counts and sums of a row's number classes, made in one pass for the shape tests.
-struct AbstractFilter::RowShape {
-    int sum = 0, smallest = 0, largest = 0;
-    std::uint64_t counts = 0; // the numbers' class counts, packed as NumberClass::counts
-    int Field(int index) const { return static_cast<int>((counts >> (4 * index)) & 15U); }
-    int odd() const { return Field(0); }
-    int big() const { return Field(1); }
-    int prime() const { return Field(2); }
-    int route(int r) const { return Field(3 + r); }
-    int area(int a) const { return Field(6 + a); }
-    int tailDigitSum = 0;
-    // Sums by class: quotient by bigStart 0 and 1 (2: any other), odd/even, seed-rule prime and
-    // composite, routes.
-    int quotientSum[3] = {0, 0, 0};
-    int paritySum[2] = {0, 0};
-    int seedPrimeSum[2] = {0, 0};
-    int routeSum[3] = {0, 0, 0};
-    std::uint64_t mask = 0;
-    std::uint32_t tailMask = 0;
-    std::uint64_t tailCounts = 0; // one 4-bit count per last digit 0-9
-    bool ascending = true;        // strictly ascending: distinct numbers in order
-};
-
 AbstractFilter::NumberClass AbstractFilter::ComputeClass(int v) const
 {
     int quotient = bigStart != 0 ? v / bigStart : 2;
@@ -148,6 +125,8 @@ void AbstractFilter::PrepareClassTables()
 void AbstractFilter::PlanFirstLevelTests()
 {
     plan_.clear();
+    testedSinceOrdering_ = 0;
+    prefixLength_ = 0; // a prefix announced under other conditions says nothing of these
     auto plan = [this](Test test, const Condition &c, int index = 0) {
         if (c.enabled()) {
             plan_.push_back(PlannedTest{test, static_cast<std::uint8_t>(index), &c});
@@ -409,49 +388,72 @@ int AbstractFilter::DingWeiFilter(const int *row) const
     return 1;
 }
 
+void AbstractFilter::AddToShape(RowShape &s, int v) const
+{
+    const NumberClass c = ClassOf(v);
+    if (s.added == 0) {
+        s.smallest = s.largest = v;
+    } else {
+        s.descents += static_cast<int>(v <= s.previous);
+    }
+    s.previous = v;
+    ++s.added;
+    s.sum += v;
+    s.smallest = std::min(s.smallest, v);
+    s.largest = std::max(s.largest, v);
+    s.mask |= NumberBit(v);
+    s.counts += c.counts;
+    if (needsTails_) {
+        s.tailMask |= c.tailBit;
+        s.tailCounts += c.tailUnit;
+        s.tailDigitSum += c.tail;
+    }
+    if (needsClassSums_) {
+        s.routeSum[c.route] += v;
+        s.paritySum[c.odd] += v;
+        s.quotientSum[c.quotient] += v;
+        s.seedPrimeSum[c.seedPrime] += v;
+    }
+}
+
+void AbstractFilter::BeginPrefix(const int *row, int length)
+{
+    prefixShape_ = RowShape();
+    prefixLength_ = std::clamp(length, 0, positionCount);
+    for (int i = 0; i < prefixLength_; ++i) {
+        AddToShape(prefixShape_, row[i]);
+    }
+    if (next) {
+        next->BeginPrefix(row, length);
+    }
+}
+
+void AbstractFilter::EndPrefix()
+{
+    prefixLength_ = 0;
+    if (next) {
+        next->EndPrefix();
+    }
+}
+
+void AbstractFilter::OrderPlanByRejections() const
+{
+    std::ranges::stable_sort(
+        plan_, [](const PlannedTest &a, const PlannedTest &b) { return a.rejections > b.rejections; });
+    for (PlannedTest &t : plan_) {
+        t.rejections /= 2; // recent rows weigh more than old ones
+    }
+}
+
 int AbstractFilter::firstLevelFilter(const int *row, int &wrongCount) const
 {
     const int k = positionCount;
     if (k <= 0 || (plan_.empty() && !anyBankerGroup_)) {
         return 1;
     }
-    RowShape s;
-    s.smallest = s.largest = row[0];
-    const bool tails = needsTails_;
-    auto add = [&s, tails](int v, const NumberClass &c) {
-        s.sum += v;
-        s.smallest = std::min(s.smallest, v);
-        s.largest = std::max(s.largest, v);
-        s.mask |= NumberBit(v);
-        s.counts += c.counts;
-        if (tails) {
-            s.tailMask |= c.tailBit;
-            s.tailCounts += c.tailUnit;
-            s.tailDigitSum += c.tail;
-        }
-    };
-    int previous = INT_MIN;
-    int descents = 0;
-    for (int i = 0; i < k; ++i) {
-        const int v = row[i];
-        descents += static_cast<int>(v <= previous);
-        previous = v;
-        if (static_cast<unsigned>(v) < classes_.size()) {
-            add(v, classes_[static_cast<unsigned>(v)]);
-        } else {
-            add(v, ComputeClass(v));
-        }
-    }
-    s.ascending = descents == 0;
-    if (needsClassSums_) {
-        for (int i = 0; i < k; ++i) {
-            const int v = row[i];
-            const NumberClass c = ClassOf(v);
-            s.routeSum[c.route] += v;
-            s.paritySum[c.odd] += v;
-            s.quotientSum[c.quotient] += v;
-            s.seedPrimeSum[c.seedPrime] += v;
-        }
+    RowShape s = prefixShape_;
+    for (int i = prefixLength_; i < k; ++i) {
+        AddToShape(s, row[i]);
     }
 
     // Banker groups: at least one enabled group must be wholly in the row; never tolerated.
@@ -463,8 +465,14 @@ int AbstractFilter::firstLevelFilter(const int *row, int &wrongCount) const
             return 0;
         }
     }
-    for (const PlannedTest &t : plan_) {
+    constexpr std::uint32_t kRowsBetweenOrderings = 1U << 14;
+    if (++testedSinceOrdering_ == kRowsBetweenOrderings) {
+        testedSinceOrdering_ = 0;
+        OrderPlanByRejections();
+    }
+    for (PlannedTest &t : plan_) {
         if (!RunPlannedTest(t, row, s, wrongCount)) {
+            ++t.rejections;
             return 0;
         }
     }
@@ -528,7 +536,7 @@ inline bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row,
     case Test::LianMa:
         // Lotto rows held ascending (their numbers are the bits of the row's mask) take one pass;
         // digit rows, short rows and rows in another order take the general path.
-        passed = c.Has(mode != 0 && k >= 4 && k <= 7 && s.ascending && s.smallest >= 0 && s.largest < 64
+        passed = c.Has(mode != 0 && k >= 4 && k <= 7 && s.descents == 0 && s.smallest >= 0 && s.largest < 64
                            ? RunCodeOfAscending(k, s)
                            : util.GetLianMa(row, k, mode));
         break;

@@ -256,8 +256,14 @@ std::pair<std::size_t, std::size_t> AbstractFilterChain::PageRange(std::size_t l
 
 std::wstring AbstractFilterChain::BallStyle() const
 {
+    return BallStyle(L"redBall18.png", L"yellow");
+}
+
+std::wstring AbstractFilterChain::BallStyle(const wchar_t *picture, const wchar_t *color) const
+{
     return L"'display:inline-block;width:18px;height:18px;line-height:18px;background-image:url(&quot;" +
-           baseUrl_ + L"/images/redBall18.png&quot;);color:yellow;margin-left:2px;text-align:center;'";
+           baseUrl_ + L"/images/" + picture + L"&quot;);color:" + color +
+           L";margin-left:2px;text-align:center;'";
 }
 
 std::wstring AbstractFilterChain::PageTrailer(const std::wstring &listFlag, std::size_t rows) const

@@ -45,6 +45,13 @@ public:
     virtual void ResetFilterData() = 0;
     /// Replaces the past draws to rule out; at most kMaxRuleOutRows, the first in the caller's order.
     virtual void SetOldDataForRuleOut(const std::vector<std::vector<int>> &rows);
+    /// The rows tested until EndPrefix share their first length numbers with row (a chain that
+    /// enumerates its candidates position by position says so once per prefix): a stage works out
+    /// once what depends on them. The base keeps the shape of the prefix for firstLevelFilter;
+    /// every stage passes the call on to the next.
+    virtual void BeginPrefix(const int *row, int length);
+    /// The rows tested from now on share nothing announced.
+    virtual void EndPrefix();
 
     AbstractFilter *next = nullptr;
 
@@ -120,7 +127,33 @@ private:
         std::uint32_t tailBit;  ///< the bit of the number's last digit
     };
     static std::uint64_t PackCounts(const NumberClass &c);
-    struct RowShape;
+    // Counts and sums of a row's number classes, made in one pass (or from a prefix's, number by
+    // number) for the shape tests.
+    struct RowShape {
+        int sum = 0, smallest = 0, largest = 0;
+        std::uint64_t counts = 0; // the numbers' class counts, packed as NumberClass::counts
+        int Field(int index) const { return static_cast<int>((counts >> (4 * index)) & 15U); }
+        int odd() const { return Field(0); }
+        int big() const { return Field(1); }
+        int prime() const { return Field(2); }
+        int route(int r) const { return Field(3 + r); }
+        int area(int a) const { return Field(6 + a); }
+        int tailDigitSum = 0;
+        // Sums by class: quotient by bigStart 0 and 1 (2: any other), odd/even, seed-rule prime
+        // and composite, routes.
+        int quotientSum[3] = {0, 0, 0};
+        int paritySum[2] = {0, 0};
+        int seedPrimeSum[2] = {0, 0};
+        int routeSum[3] = {0, 0, 0};
+        std::uint64_t mask = 0;
+        std::uint32_t tailMask = 0;
+        std::uint64_t tailCounts = 0; // one 4-bit count per last digit 0-9
+        int previous = 0;             // the last number added
+        int descents = 0;             // numbers not above the one before them
+        int added = 0;
+    };
+    /// Adds the next number of a row to its shape.
+    void AddToShape(RowShape &s, int v) const;
     NumberClass ClassOf(int v) const
     {
         return v >= 0 && v < static_cast<int>(classes_.size()) ? classes_[v] : ComputeClass(v);
@@ -168,7 +201,12 @@ private:
         Test test;
         std::uint8_t index;
         const Condition *condition;
+        std::uint32_t rejections = 0; // rows this test rejected since the plan was last ordered
     };
+    // The verdict does not depend on the order of the tests (a row fails on any untolerated
+    // failure, or once its tolerated failures exceed maxWrong), so the tests that reject most
+    // rows are moved to the front as a run goes on.
+    void OrderPlanByRejections() const;
     void PlanFirstLevelTests();
     bool RunPlannedTest(const PlannedTest &t, const int *row, const RowShape &s, int &wrongCount) const;
     // For a pair of positions with any of its conditions enabled: bit b of pass[a] says the numbers
@@ -177,7 +215,10 @@ private:
         std::array<std::uint64_t, 64> pass{};
     };
     bool PairPasses(int pair, int a, int b, int &wrongCount) const;
-    std::vector<PlannedTest> plan_;
+    mutable std::vector<PlannedTest> plan_;
+    mutable std::uint32_t testedSinceOrdering_ = 0;
+    RowShape prefixShape_;
+    int prefixLength_ = 0;
     std::vector<PairTable> pairTables_;
     std::vector<int> fixedPositions_; // positions whose "pos" condition is enabled
     bool anyBankerGroup_ = false;

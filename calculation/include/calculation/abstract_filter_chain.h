@@ -148,8 +148,10 @@ protected:
     /// One row of the save text in the padded, separated form.
     std::wstring SinglyWrittenRow(const int *row, const std::wstring &separator,
                                   const std::wstring &backSeparator) const;
-    /// The ball style of page rows, with the image prefix.
+    /// The ball style of page rows, with the image prefix: the red ball with yellow numbers.
     std::wstring BallStyle() const;
+    /// The ball style of page rows with another picture below "images/" or another text colour.
+    std::wstring BallStyle(const wchar_t *picture, const wchar_t *color) const;
     /// The totals after the items of a page ("," + ... + "}").
     std::wstring PageTrailer(const std::wstring &listFlag, std::size_t rows) const;
     /// Writes the rows of a page and the trailer as a PageReply.

@@ -1,24 +1,18 @@
 /// \file
-/// \brief The filter chain of the three-digit game "Magic3": positions 1-3 each a digit 0-9,
-/// played straight ("zhiXuan"), as a group of six ("zuLiu") or as a group of three ("zuSan").
+/// \brief The three-digit game "Magic3": positions 1-3 each a digit 0-9, played straight
+/// ("zhiXuan"), as a group of six ("zuLiu") or as a group of three ("zuSan").
 #pragma once
 
-#include "digit/common/digit_chain.h"
+#include "digit/common/digit_filter_chain.h"
 
 namespace plugins::magic3 {
 
+/// The game as the digit family plays it.
+const digit::DigitGame &Magic3Game();
+
 class Magic3FilterChain : public digit::DigitFilterChain {
 public:
-    Magic3FilterChain();
-
-    void CreateChainNode() override;
-    calculation::NumberRowList *Filter() override;
-    std::wstring GetDataByPage(const std::wstring &listFlag, int pageSize, int pageNum, int pad) override;
-    calculation::NumberRowList *SearchResult(const std::wstring &type) override;
-
-private:
-    void FilterNewRows();
-    void FilterOldRows();
+    Magic3FilterChain() : DigitFilterChain(Magic3Game()) {}
 };
 
 } // namespace plugins::magic3

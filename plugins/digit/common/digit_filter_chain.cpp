@@ -1,0 +1,329 @@
+#include "digit/common/digit_filter_chain.h"
+
+#include <algorithm>
+#include <climits>
+#include <unordered_set>
+
+#include "basekit/combinatorics.h"
+#include "basekit/string_split.h"
+#include "digit/common/digit_filters.h"
+
+namespace plugins::digit {
+
+using calculation::LookupCondition;
+
+namespace {
+
+bool AllDigits(std::wstring_view text)
+{
+    return !text.empty() && std::ranges::all_of(text, [](wchar_t c) { return c >= L'0' && c <= L'9'; });
+}
+
+int ClampToInt(long long value)
+{
+    return static_cast<int>(std::clamp<long long>(value, 0, INT_MAX));
+}
+
+} // namespace
+
+DigitFilterChain::DigitFilterChain(const DigitGame &game) : game_(game)
+{
+    frontMax = game.highDigit - game.lowDigit + 1;
+    lowestNumber = game.lowDigit;
+    frontCount = game.positions;
+    backCount = game.hasLabel() ? 1 : 0;
+    backMax = static_cast<int>(game.label.texts.size());
+    bigStart = game.bigStart;
+    areaWidth = game.areaWidth;
+    writeNumbersSingly = 0;
+    if (game.namesItself) {
+        gameKey = game.key;
+    }
+    for (std::size_t i = 0; i < game.label.texts.size() && i < labels.size(); ++i) {
+        labels[i] = game.label.texts[i];
+    }
+    labelBack = game.hasLabel() ? 1 : 0;
+    if (game.cap > 0) {
+        rowCap = game.cap;
+    }
+}
+
+void DigitFilterChain::CreateChainNode()
+{
+    auto first = std::make_unique<PrimaryFilter>(game_);
+    first_ = first.get();
+    AddToChain(std::move(first));
+    AddToChain(std::make_unique<SeniorFilter>(game_));
+}
+
+std::vector<int> DigitFilterChain::ConditionNumbers(const wchar_t *key) const
+{
+    return LookupCondition(nodeMap, key).nums;
+}
+
+std::vector<int> DigitFilterChain::CandidateDigits() const
+{
+    std::vector<int> digits;
+    for (int d = game_.lowDigit; d <= game_.highDigit; ++d) {
+        digits.push_back(d);
+    }
+    return digits;
+}
+
+calculation::NumberRowList *DigitFilterChain::Filter()
+{
+    castType_ = LookupCondition(nodeMap, L"castType").firstStr();
+    dataSource_ = LookupCondition(nodeMap, L"dataSource").firstStr();
+    playType_ = game_.FindPlayType(castType_);
+    NewResultList();
+    primaryTotal = 0;
+    afterFilterLen = 0;
+    if (first_ == nullptr) {
+        return resultList_.get();
+    }
+    if (dataSource_ == L"dataSourceOld") {
+        FilterOldRows();
+    } else {
+        FilterNewRows();
+    }
+    return resultList_.get();
+}
+
+void DigitFilterChain::FilterNewRows()
+{
+    if (playType_ == nullptr) {
+        return; // a play type the game does not know has no candidates
+    }
+    const int k = game_.positions;
+    const int n = LookupCondition(nodeMap, game_.baseKey).count();
+    chosenLabels_.clear();
+    if (game_.hasLabel()) {
+        for (int label : ConditionNumbers(game_.label.chosenKey.c_str())) {
+            if (label >= 1 && label <= backMax) {
+                chosenLabels_.push_back(label);
+            }
+        }
+    }
+    long long total = 0;
+    if (playType_->straight()) {
+        total = basekit::Mi(n, k) * (game_.hasLabel() ? static_cast<long long>(chosenLabels_.size()) : 1);
+    } else {
+        for (const Multiplicities &shape : playType_->shapes) {
+            total += GroupsOfShape(shape, n);
+        }
+    }
+    primaryTotal = ClampToInt(total);
+    if (game_.hasLabel() && chosenLabels_.empty()) {
+        return; // no bet without a label
+    }
+    // Positions take only the digits the first stage allows there whatever else the row holds,
+    // so a run never meets the candidates those untolerated tests would reject one by one.
+    const std::vector<int> digits = CandidateDigits();
+    std::vector<std::vector<int>> values(static_cast<std::size_t>(k));
+    for (int i = 0; i < k; ++i) {
+        std::ranges::copy_if(digits, std::back_inserter(values[static_cast<std::size_t>(i)]),
+                             [&](int d) { return first_->AllowsAt(i, d); });
+        if (values[static_cast<std::size_t>(i)].empty()) {
+            return;
+        }
+    }
+    if (playType_->straight()) {
+        EnumerateStraight(values);
+    } else {
+        EnumerateGroups(values);
+    }
+}
+
+void DigitFilterChain::EnumerateStraight(const std::vector<std::vector<int>> &values)
+{
+    const int k = game_.positions;
+    const auto &last = values.back();
+    int row[calculation::AbstractFilter::kMaxPositions + 1] = {};
+    std::size_t at[calculation::AbstractFilter::kMaxPositions] = {};
+    for (int i = 0; i < k; ++i) {
+        row[i] = values[static_cast<std::size_t>(i)].front();
+    }
+    // An odometer, the last position turning fastest: the candidates come in the order of the
+    // values, and all values of the last position share one prefix, announced to the stages once.
+    for (;;) {
+        first_->BeginPrefix(row, k - 1);
+        for (int v : last) {
+            row[k - 1] = v;
+            TestAndKeep(row);
+        }
+        int i = k - 2;
+        for (; i >= 0; --i) {
+            const auto &choices = values[static_cast<std::size_t>(i)];
+            if (++at[i] < choices.size()) {
+                row[i] = choices[at[i]];
+                break;
+            }
+            at[i] = 0;
+            row[i] = choices.front();
+        }
+        if (i < 0) {
+            break;
+        }
+    }
+    first_->EndPrefix();
+}
+
+void DigitFilterChain::EnumerateGroups(const std::vector<std::vector<int>> &values)
+{
+    const int k = game_.positions;
+    int row[calculation::AbstractFilter::kMaxPositions + 1] = {};
+    // Rows with their digits ascending (not descending), in lexicographic order: every set of
+    // digits once, in the order in which a straight enumeration first meets it.
+    auto fill = [&](auto &&self, int position) -> void {
+        if (position == k) {
+            if (std::ranges::find(playType_->shapes, MultiplicitiesOf(row, k)) != playType_->shapes.end()) {
+                TestAndKeep(row);
+            }
+            return;
+        }
+        for (int v : values[static_cast<std::size_t>(position)]) {
+            if (position == 0 || v >= row[position - 1]) {
+                row[position] = v;
+                self(self, position + 1);
+            }
+        }
+    };
+    fill(fill, 0);
+}
+
+void DigitFilterChain::TestAndKeep(int *row)
+{
+    int wrongCount = 0;
+    if (first_->FilterRow(row, game_.positions, wrongCount) != 0) {
+        Keep(row);
+    }
+}
+
+void DigitFilterChain::Keep(int *row)
+{
+    const bool capped = game_.cap > 0;
+    if (!game_.hasLabel()) {
+        if (!capped || afterFilterLen < rowCap) {
+            resultList_->AddCopy(row);
+        }
+        afterFilterLen += capped ? 1 : 0;
+        return;
+    }
+    // Each chosen label makes one bet; past the cap the bets are counted, not formed.
+    const int labelsChosen = static_cast<int>(chosenLabels_.size());
+    if (afterFilterLen >= rowCap) {
+        afterFilterLen += labelsChosen;
+        return;
+    }
+    for (int label : chosenLabels_) {
+        row[game_.positions] = label;
+        if (afterFilterLen < rowCap) {
+            resultList_->AddCopy(row);
+        }
+        ++afterFilterLen;
+    }
+}
+
+std::vector<std::wstring> DigitFilterChain::OldNumberEntries() const
+{
+    const std::size_t betLength = static_cast<std::size_t>(rowLength());
+    std::vector<std::wstring> entries;
+    for (const std::wstring &item : LookupCondition(nodeMap, L"oldNum").strs) {
+        for (std::wstring &entry : basekit::StrSplit(item, L"|")) {
+            if (entry.empty()) {
+                continue;
+            }
+            // In a game without a label a comma separates bets, unless the entry is one bet with
+            // its digits separated ("1,2,3").
+            std::vector<std::wstring> pieces = basekit::StrSplit(entry, L",");
+            bool oneBet = game_.hasLabel() || pieces.size() == 1 ||
+                          (pieces.size() == betLength &&
+                           std::ranges::all_of(pieces, [](const std::wstring &p) { return p.size() == 1; }));
+            if (oneBet) {
+                entries.push_back(std::move(entry));
+                continue;
+            }
+            for (std::wstring &piece : pieces) {
+                if (!piece.empty()) {
+                    entries.push_back(std::move(piece));
+                }
+            }
+        }
+    }
+    return entries;
+}
+
+std::optional<std::vector<int>> DigitFilterChain::ReadOldEntry(const std::wstring &entry) const
+{
+    const int k = game_.positions;
+    std::vector<int> bet;
+    if (entry.find(L',') != std::wstring::npos) {
+        for (const std::wstring &piece : basekit::StrSplit(entry, L",")) {
+            if (!AllDigits(piece) || piece.size() > 2) {
+                return std::nullopt;
+            }
+            bet.push_back(std::stoi(piece));
+        }
+    } else if (!game_.hasLabel() && AllDigits(entry)) {
+        const bool asNumber =
+            game_.oldNumberForm == OldNumberForm::Number && playType_ != nullptr && playType_->straight();
+        const int length = static_cast<int>(entry.size());
+        if (length > k || (!asNumber && length < k)) {
+            return std::nullopt;
+        }
+        bet.assign(static_cast<std::size_t>(k - length), 0); // a number's leading zeros
+        for (wchar_t c : entry) {
+            bet.push_back(c - L'0');
+        }
+    }
+    if (static_cast<int>(bet.size()) != rowLength()) {
+        return std::nullopt;
+    }
+    for (int i = 0; i < rowLength(); ++i) {
+        if (!IsNumberOfGame(i, bet[static_cast<std::size_t>(i)])) {
+            return std::nullopt;
+        }
+    }
+    return bet;
+}
+
+void DigitFilterChain::FilterOldRows()
+{
+    const int k = game_.positions;
+    std::unordered_set<std::int64_t> groupsTaken;
+    int entries = 0;
+    int repeatedGroups = 0;
+    for (const std::wstring &entry : OldNumberEntries()) {
+        ++entries; // every entry counts, a bet of the game or not
+        std::optional<std::vector<int>> bet = ReadOldEntry(entry);
+        if (!bet || playType_ == nullptr) {
+            continue;
+        }
+        int *row = bet->data();
+        if (!playType_->straight()) {
+            // A group is its digits ascending, taken once, when it has a shape of the play type.
+            std::sort(row, row + k);
+            if (std::ranges::find(playType_->shapes, MultiplicitiesOf(row, k)) == playType_->shapes.end()) {
+                continue;
+            }
+            if (!groupsTaken.insert(DigitCode(row, k)).second) {
+                ++repeatedGroups;
+                continue;
+            }
+        }
+        int wrongCount = 0;
+        if (first_->FilterRow(row, k, wrongCount) != 0) {
+            resultList_->AddCopy(row);
+        }
+    }
+    primaryTotal = entries - (game_.oldTotalCountsCandidates ? repeatedGroups : 0);
+}
+
+std::wstring DigitFilterChain::GetResultStr(const std::wstring &listFlag, const std::wstring &separator,
+                                            const std::wstring &backSeparator, int /*pad*/, int allRows)
+{
+    return AbstractFilterChain::GetResultStr(listFlag, game_.callerSeparator ? separator : game_.separator,
+                                             backSeparator, 0, allRows);
+}
+
+} // namespace plugins::digit

@@ -1,0 +1,84 @@
+#include "digit/common/digit_game.h"
+
+#include <algorithm>
+#include <functional>
+#include <map>
+
+#include "basekit/combinatorics.h"
+
+namespace plugins::digit {
+
+const PlayType *DigitGame::FindPlayType(std::wstring_view name) const
+{
+    static const PlayType kStraight{L"zhiXuan", {}};
+    if (playTypes.empty()) {
+        return &kStraight;
+    }
+    auto it = std::ranges::find_if(playTypes, [&](const PlayType &p) { return p.name == name; });
+    return it == playTypes.end() ? nullptr : &*it;
+}
+
+Multiplicities MultiplicitiesOf(const int *row, int length)
+{
+    std::map<int, int> counts;
+    for (int i = 0; i < length; ++i) {
+        ++counts[row[i]];
+    }
+    Multiplicities shape;
+    for (const auto &[digit, count] : counts) {
+        shape.push_back(count);
+    }
+    std::ranges::sort(shape, std::greater<>());
+    return shape;
+}
+
+long long GroupsOfShape(const Multiplicities &shape, int n)
+{
+    // Choose the digits part by part; parts of equal multiplicity are interchangeable, so each
+    // run of k equal parts is one choice of k digits rather than an ordered one.
+    long long groups = 1;
+    int left = n;
+    for (std::size_t i = 0; i < shape.size();) {
+        std::size_t j = i;
+        while (j < shape.size() && shape[j] == shape[i]) {
+            ++j;
+        }
+        int parts = static_cast<int>(j - i);
+        groups *= basekit::CXy(left, parts);
+        left -= parts;
+        i = j;
+    }
+    return left < 0 ? 0 : groups;
+}
+
+std::vector<SearchType> PlayTypeSearches(const std::vector<PlayType> &playTypes, int positions)
+{
+    std::vector<SearchType> searches{{L"all", SearchTest::Any}};
+    for (const PlayType &type : playTypes) {
+        if (type.shapes.size() != 1) {
+            continue;
+        }
+        const Multiplicities &shape = type.shapes.front();
+        searches.push_back({type.name, SearchTest::Shape, shape, 0, SearchRows::OnePerSetAsStored});
+        searches.push_back({type.name + L"ZhiXuan", SearchTest::Shape, shape, 0, SearchRows::AsStored});
+        searches.push_back({type.name + L"ToZhiXuan", SearchTest::Any, {}, 0, SearchRows::EveryOrdering});
+    }
+    searches.push_back({L"baoZi", SearchTest::Shape, {positions}, 0, SearchRows::AsStored});
+    searches.push_back({L"zhiXuanToZuXuan", SearchTest::NotAllEqual, {}, 0, SearchRows::OnePerSetAsStored});
+    return searches;
+}
+
+std::vector<SearchType> RunAndRepeatSearches()
+{
+    return {
+        {L"all", SearchTest::Any},
+        {L"lianHao", SearchTest::Consecutive},
+        {L"notLianHao", SearchTest::NotConsecutive},
+        {L"chongMa", SearchTest::Repeat},
+        {L"notChongMa", SearchTest::NoRepeat},
+        {L"sameTail", SearchTest::Nothing},
+        {L"notSameTail", SearchTest::Nothing},
+    };
+}
+
+} // namespace plugins::digit
