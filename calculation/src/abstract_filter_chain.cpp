@@ -274,7 +274,10 @@ std::wstring AbstractFilterChain::PageTrailer(const std::wstring &listFlag, std:
     }
     std::wstring rate = L"0.00";
     if (primaryTotal != 0) {
-        long long cut = (static_cast<long long>(primaryTotal) - static_cast<long long>(rows)) * 100;
+        // A run that stores at most its cap counts every survivor in afterFilterLen: the share cut
+        // is the share of candidates that did not survive, not of those not stored.
+        const long long survivors = afterFilterLen > 0 ? afterFilterLen : static_cast<long long>(rows);
+        long long cut = (static_cast<long long>(primaryTotal) - survivors) * 100;
         rate = basekit::Percentage(static_cast<double>(cut) / primaryTotal, L"%04.2f");
     }
     return trailer + L",primaryTotal:" + std::to_wstring(primaryTotal) + L",afterFilterLen:" +

@@ -363,6 +363,51 @@ TEST(FilterStageTest, PositionPairsAndBaseNumbersLoad)
     EXPECT_EQ(chain.firstStage->pairCountForTest(), 3) << "a second load starts the pairs again";
 }
 
+TEST(FilterStageTest, AnAnnouncedPrefixAndTheOrderOfTestsChangeNoVerdict)
+{
+    // Every five-digit row, tested once from scratch and once after its first four digits were
+    // announced, under conditions whose tests read sums, tails, classes and their sums; more than
+    // enough rows for the tests to be reordered several times on the way.
+    ConditionOptions tolerated{.canBeWrong = true};
+    ConditionMap m(L"dataSourceNew", L"", 2);
+    m.Set(L"heZhi", testsupport::Range(10, 30), tolerated)
+        .Set(L"kuaDu", L"3,4,5,6,7")
+        .Set(L"oddEvenRate", L"23,32,14", tolerated)
+        .Set(L"tail", L"0,1,2,3,4,5,6,8")
+        .Set(L"sameTailNum", L"0,12", tolerated)
+        .Set(L"shapeSum02Odd", testsupport::Range(0, 15), tolerated)
+        .Set(L"acValue", L"2,3,4", tolerated)
+        .Set(L"lianMa", L"0,12", tolerated);
+    auto digits = [](int v) {
+        return std::vector<int>{v / 10000, v / 1000 % 10, v / 100 % 10, v / 10 % 10, v % 10};
+    };
+    // From scratch in the reverse order, so that the tests get reordered at other rows.
+    StageHarness plain(GameShape{5, 0, 5, 3, 0});
+    plain.Load(m);
+    std::vector<int> verdicts(100000); // -1 rejected, else the failures tolerated
+    for (int v = 99999; v >= 0; --v) {
+        int wrong = 0;
+        verdicts[static_cast<std::size_t>(v)] = plain.Accepts(digits(v), &wrong) ? wrong : -1;
+    }
+    StageHarness prefixed(GameShape{5, 0, 5, 3, 0});
+    prefixed.Load(m);
+    calculation::AbstractFilter *first = prefixed.chain().GetFirstFilter();
+    int accepted = 0;
+    for (int v = 0; v < 100000; ++v) {
+        std::vector<int> row = digits(v);
+        if (v % 10 == 0) {
+            first->BeginPrefix(row.data(), 4);
+        }
+        int wrong = 0;
+        bool passed = first->FilterRow(row.data(), 5, wrong) != 0;
+        ASSERT_EQ(passed ? wrong : -1, verdicts[static_cast<std::size_t>(v)]) << v;
+        accepted += passed ? 1 : 0;
+    }
+    first->EndPrefix();
+    EXPECT_GT(accepted, 1000);
+    EXPECT_LT(accepted, 100000);
+}
+
 TEST(FilterStageTest, RuleOutRowsAreReplacedAndCapped)
 {
     TestChain chain;

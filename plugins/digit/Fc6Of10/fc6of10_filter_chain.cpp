@@ -1,0 +1,28 @@
+#include "fc6of10_filter_chain.h"
+
+namespace plugins::fc6of10 {
+
+using namespace digit; // NOLINT(google-build-using-namespace): the description reads as data
+
+const DigitGame &Fc6Of10Game()
+{
+    static const DigitGame game = [] {
+        DigitGame g;
+        g.key = L"Fc6Of10";
+        g.namesItself = false;
+        g.positions = 6;
+        g.baseKey = L"baseNums_red";
+        g.label = {L"baseNums_blue",
+                   {L"鼠", L"牛", L"虎", L"兔", L"龙", L"蛇", L"马", L"羊", L"猴", L"鸡", L"狗", L"猪"}};
+        g.primaryTests = {{L"diffNum", RowValue::DistinctDigits}, {L"numLag", RowValue::FirstDigit}};
+        g.repeatTests = true;
+        g.ruleOut = RuleOut::SharedNumbers;
+        g.searches = RunAndRepeatSearches();
+        g.separator = L",";
+        g.cap = 100000;
+        return g;
+    }();
+    return game;
+}
+
+} // namespace plugins::fc6of10

@@ -1,0 +1,26 @@
+/// \file
+/// \brief The seven-digit game "Tc7Of10": seven positions each a digit 0-9, played in order.
+#pragma once
+
+#include "digit/common/digit_filter_chain.h"
+
+namespace plugins::tc7of10 {
+
+const digit::DigitGame &Tc7Of10Game();
+
+class Tc7Of10FilterChain : public digit::DigitFilterChain {
+public:
+    Tc7Of10FilterChain() : DigitFilterChain(Tc7Of10Game()) {}
+
+protected:
+    /// The base digits in their order without the killed ones ("feiMa"), cut to those between the
+    /// chosen smallest ("minimumNum") and largest ("maximumNum") digits.
+    std::vector<int> CandidateDigits() const override;
+};
+
+/// The cut of the pool: from the first digit that is low (or the first above it, where the pool
+/// passes low) to the last that is high (or the last below it, where the pool passes high); the
+/// whole pool where it meets neither.
+std::vector<int> CutPool(const std::vector<int> &pool, int low, int high);
+
+} // namespace plugins::tc7of10
