@@ -127,9 +127,10 @@ void AbstractFilter::PlanFirstLevelTests()
     plan_.clear();
     testedSinceOrdering_ = 0;
     prefixLength_ = 0; // a prefix announced under other conditions says nothing of these
+    prefixKnown_ = 0;
     auto plan = [this](Test test, const Condition &c, int index = 0) {
         if (c.enabled()) {
-            plan_.push_back(PlannedTest{test, static_cast<std::uint8_t>(index), &c});
+            plan_.push_back(PlannedTest{test, static_cast<std::uint8_t>(index), &c, 0, OrderFree(test)});
         }
     };
     fixedPositions_.clear();
@@ -187,7 +188,7 @@ void AbstractFilter::PlanFirstLevelTests()
                 }
             }
         }
-        plan_.push_back(PlannedTest{Test::Pair, static_cast<std::uint8_t>(p), &erWeiHe[p]});
+        plan_.push_back(PlannedTest{Test::Pair, static_cast<std::uint8_t>(p), &erWeiHe[p], 0, false});
     }
     for (int g = 0; g < customGroupCount; ++g) {
         plan(Test::CustomGroup, ziDingYi[g], g);
@@ -198,6 +199,8 @@ void AbstractFilter::PlanFirstLevelTests()
         });
     };
     needsClassSums_ = planned({Test::ShapeSum});
+    orderBoundTests_ =
+        static_cast<int>(std::ranges::count_if(plan_, [](const PlannedTest &t) { return !t.orderFree; }));
     needsTails_ = planned({Test::TailSum, Test::Tail, Test::SameTail, Test::SameTailNum});
 }
 
@@ -329,6 +332,12 @@ void AbstractFilter::SetBOZLData(const DataMap &conditions)
     luShu012DingWei.Load(conditions, L"luShu012DingWei");
     threeAreaDingWei.Load(conditions, L"threeAreaDingWei");
     wuXingDingWei.Load(conditions, L"wuXingDingWei");
+    anyPattern_ = false;
+    for (const Condition *c :
+         {&bigSmall, &oddEven, &zhiHe, &luShu012, &threeArea, &bigSmallDingWei, &oddEvenDingWei,
+          &zhiHeDingWei, &luShu012DingWei, &threeAreaDingWei, &wuXingDingWei}) {
+        anyPattern_ = anyPattern_ || c->enabled();
+    }
 }
 
 void AbstractFilter::ReSetCommonIndexData()
@@ -376,6 +385,7 @@ void AbstractFilter::ResetBOZLData()
           &zhiHeDingWei, &luShu012DingWei, &threeAreaDingWei, &wuXingDingWei}) {
         c->Reset();
     }
+    anyPattern_ = false;
 }
 
 int AbstractFilter::DingWeiFilter(const int *row) const
@@ -418,10 +428,19 @@ void AbstractFilter::AddToShape(RowShape &s, int v) const
 
 void AbstractFilter::BeginPrefix(const int *row, int length)
 {
-    prefixShape_ = RowShape();
-    prefixLength_ = std::clamp(length, 0, positionCount);
-    for (int i = 0; i < prefixLength_; ++i) {
-        AddToShape(prefixShape_, row[i]);
+    // Only firstLevelFilter reads the prefix's shape.
+    if (!plan_.empty() || anyBankerGroup_) {
+        prefixLength_ = std::clamp(length, 0, positionCount);
+        int same = 0;
+        while (same < std::min(prefixLength_, prefixKnown_) && prefixNumbers_[same] == row[same]) {
+            ++same;
+        }
+        for (int i = same; i < prefixLength_; ++i) {
+            prefixNumbers_[i] = row[i];
+            prefixShapes_[i + 1] = prefixShapes_[i];
+            AddToShape(prefixShapes_[i + 1], row[i]);
+        }
+        prefixKnown_ = prefixLength_;
     }
     if (next) {
         next->BeginPrefix(row, length);
@@ -445,24 +464,41 @@ void AbstractFilter::OrderPlanByRejections() const
     }
 }
 
-int AbstractFilter::firstLevelFilter(const int *row, int &wrongCount) const
+bool AbstractFilter::OrderFree(Test test) const
+{
+    switch (test) {
+    case Test::BiggestLag: // neighbours in the row's order
+    case Test::Pair:       // two given positions
+        return false;
+    case Test::LianMa:
+        // Digit rows are read as their distinct digits sorted; other rows as they stand.
+        return mode == 0;
+    default:
+        return true;
+    }
+}
+
+int AbstractFilter::FirstLevelTests(const int *row, int &wrongCount, TestScope scope) const
 {
     const int k = positionCount;
-    if (k <= 0 || (plan_.empty() && !anyBankerGroup_)) {
+    if (k <= 0) {
         return 1;
     }
-    RowShape s = prefixShape_;
-    for (int i = prefixLength_; i < k; ++i) {
-        AddToShape(s, row[i]);
-    }
-
-    // Banker groups: at least one enabled group must be wholly in the row; never tolerated.
-    if (anyBankerGroup_) {
-        bool groupFound = std::any_of(danMa.begin(), danMa.end(), [&](const Condition &g) {
-            return g.enabled() && (s.mask & g.mask()) == g.mask();
-        });
-        if (!groupFound) {
-            return 0;
+    RowShape s;
+    // The order-bound tests read the row itself, but for the run test of a row that is not digits.
+    if (scope != TestScope::OrderBound || mode != 0) {
+        s = prefixShapes_[prefixLength_];
+        for (int i = prefixLength_; i < k; ++i) {
+            AddToShape(s, row[i]);
+        }
+        // Banker groups: at least one enabled group must be wholly in the row; never tolerated.
+        if (anyBankerGroup_) {
+            bool groupFound = std::any_of(danMa.begin(), danMa.end(), [&](const Condition &g) {
+                return g.enabled() && (s.mask & g.mask()) == g.mask();
+            });
+            if (!groupFound) {
+                return 0;
+            }
         }
     }
     constexpr std::uint32_t kRowsBetweenOrderings = 1U << 14;
@@ -471,6 +507,9 @@ int AbstractFilter::firstLevelFilter(const int *row, int &wrongCount) const
         OrderPlanByRejections();
     }
     for (PlannedTest &t : plan_) {
+        if (scope != TestScope::All && t.orderFree != (scope == TestScope::OrderFree)) {
+            continue;
+        }
         if (!RunPlannedTest(t, row, s, wrongCount)) {
             ++t.rejections;
             return 0;
@@ -595,7 +634,7 @@ inline bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row,
     return passed || Tolerate(c, wrongCount);
 }
 
-int AbstractFilter::BOZLFilter(const int *row, int &wrongCount) const
+int AbstractFilter::PatternTests(const int *row, int &wrongCount) const
 {
     const int k = positionCount;
     // The per-position checks read no more entries than the row has positions, whatever the

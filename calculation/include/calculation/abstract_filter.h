@@ -66,9 +66,28 @@ protected:
     void ReSetCommonIndexData();
     void ResetBOZLData();
 
-    int firstLevelFilter(const int *row, int &wrongCount) const;
+    /// Which of the common conditions a call tests: all of them, those whose verdict depends only
+    /// on which numbers a row holds (how often each), or those that also depend on their order
+    /// (two positions, neighbours). A row passes all when it passes both, with the failures of
+    /// both tolerated together.
+    enum class TestScope { All, OrderFree, OrderBound };
+    /// The common conditions of the first stage, in their planned order.
+    int firstLevelFilter(const int *row, int &wrongCount, TestScope scope = TestScope::All) const
+    {
+        bool none =
+            scope == TestScope::OrderBound ? orderBoundTests_ == 0 : plan_.empty() && !anyBankerGroup_;
+        return none ? 1 : FirstLevelTests(row, wrongCount, scope);
+    }
+    /// How many planned common conditions depend on the order of a row's numbers.
+    int firstLevelOrderBoundTests() const { return orderBoundTests_; }
+    /// Whether some per-position pattern of the last stage is enabled.
+    bool anyPatternTest() const { return anyPattern_; }
     int DingWeiFilter(const int *row) const;
-    int BOZLFilter(const int *row, int &wrongCount) const;
+    /// The per-position patterns of the last stage.
+    int BOZLFilter(const int *row, int &wrongCount) const
+    {
+        return anyPattern_ ? PatternTests(row, wrongCount) : 1;
+    }
     int numFilter(const int *row, int &wrongCount) const;
 
     /// The tolerance rule for a failed test of c: true when the row may go on.
@@ -202,12 +221,17 @@ private:
         std::uint8_t index;
         const Condition *condition;
         std::uint32_t rejections = 0; // rows this test rejected since the plan was last ordered
+        bool orderFree = true;
     };
     // The verdict does not depend on the order of the tests (a row fails on any untolerated
     // failure, or once its tolerated failures exceed maxWrong), so the tests that reject most
     // rows are moved to the front as a run goes on.
     void OrderPlanByRejections() const;
     void PlanFirstLevelTests();
+    int FirstLevelTests(const int *row, int &wrongCount, TestScope scope) const;
+    /// Whether a planned test's verdict depends only on which numbers a row holds.
+    bool OrderFree(Test test) const;
+    int PatternTests(const int *row, int &wrongCount) const;
     bool RunPlannedTest(const PlannedTest &t, const int *row, const RowShape &s, int &wrongCount) const;
     // For a pair of positions with any of its conditions enabled: bit b of pass[a] says the numbers
     // a and b there pass all of them, so a passing pair costs one lookup.
@@ -216,9 +240,15 @@ private:
     };
     bool PairPasses(int pair, int a, int b, int &wrongCount) const;
     mutable std::vector<PlannedTest> plan_;
+    int orderBoundTests_ = 0; // planned tests that are not order-free
     mutable std::uint32_t testedSinceOrdering_ = 0;
-    RowShape prefixShape_;
-    int prefixLength_ = 0;
+    // The shapes of the announced prefix, one per length (shapes_[0] is empty), and its numbers:
+    // a new prefix recomputes only from the first number that changed.
+    std::array<RowShape, kMaxPositions + 1> prefixShapes_{};
+    std::array<int, kMaxPositions> prefixNumbers_{};
+    int prefixLength_ = 0;    // the announced prefix's length, 0 for none
+    int prefixKnown_ = 0;     // how many of prefixShapes_ hold the numbers of prefixNumbers_
+    bool anyPattern_ = false; // some per-position pattern of the last stage is enabled
     std::vector<PairTable> pairTables_;
     std::vector<int> fixedPositions_; // positions whose "pos" condition is enabled
     bool anyBankerGroup_ = false;

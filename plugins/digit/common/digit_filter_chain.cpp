@@ -19,6 +19,9 @@ bool AllDigits(std::wstring_view text)
     return !text.empty() && std::ranges::all_of(text, [](wchar_t c) { return c >= L'0' && c <= L'9'; });
 }
 
+constexpr std::int16_t kUnknownVerdict = -1;
+constexpr std::int16_t kFailingVerdict = -2;
+
 int ClampToInt(long long value)
 {
     return static_cast<int>(std::clamp<long long>(value, 0, INT_MAX));
@@ -51,9 +54,11 @@ DigitFilterChain::DigitFilterChain(const DigitGame &game) : game_(game)
 void DigitFilterChain::CreateChainNode()
 {
     auto first = std::make_unique<PrimaryFilter>(game_);
+    auto last = std::make_unique<SeniorFilter>(game_);
     first_ = first.get();
+    last_ = last.get();
     AddToChain(std::move(first));
-    AddToChain(std::make_unique<SeniorFilter>(game_));
+    AddToChain(std::move(last));
 }
 
 std::vector<int> DigitFilterChain::ConditionNumbers(const wchar_t *key) const
@@ -137,19 +142,26 @@ void DigitFilterChain::FilterNewRows()
 void DigitFilterChain::EnumerateStraight(const std::vector<std::vector<int>> &values)
 {
     const int k = game_.positions;
+    if (!multisets_) {
+        multisets_.emplace(game_.lowDigit, game_.highDigit, k);
+    }
+    digitVerdicts_.assign(static_cast<std::size_t>(multisets_->count()), kUnknownVerdict);
+    orderBoundTests_ = first_->HasOrderBoundTests() || last_->HasOrderBoundTests();
     const auto &last = values.back();
     int row[calculation::AbstractFilter::kMaxPositions + 1] = {};
     std::size_t at[calculation::AbstractFilter::kMaxPositions] = {};
+    // multiset[i]: the multiset of the first i digits.
+    int multiset[calculation::AbstractFilter::kMaxPositions + 1] = {DigitMultisets::kEmpty};
     for (int i = 0; i < k; ++i) {
         row[i] = values[static_cast<std::size_t>(i)].front();
+        multiset[i + 1] = multisets_->Add(multiset[i], row[i]);
     }
     // An odometer, the last position turning fastest: the candidates come in the order of the
-    // values, and all values of the last position share one prefix, announced to the stages once.
+    // values, and the multiset of a prefix is followed digit by digit as the odometer turns.
     for (;;) {
-        first_->BeginPrefix(row, k - 1);
         for (int v : last) {
             row[k - 1] = v;
-            TestAndKeep(row);
+            TestStraightAndKeep(row, multisets_->Add(multiset[k - 1], v));
         }
         int i = k - 2;
         for (; i >= 0; --i) {
@@ -164,8 +176,33 @@ void DigitFilterChain::EnumerateStraight(const std::vector<std::vector<int>> &va
         if (i < 0) {
             break;
         }
+        for (int j = i; j < k - 1; ++j) {
+            multiset[j + 1] = multisets_->Add(multiset[j], row[j]);
+        }
     }
-    first_->EndPrefix();
+}
+
+void DigitFilterChain::TestStraightAndKeep(int *row, int multiset)
+{
+    if (multiset == DigitMultisets::kNone) {
+        TestAndKeep(row);
+        return;
+    }
+    std::int16_t &verdict = digitVerdicts_[static_cast<std::size_t>(multiset)];
+    if (verdict == kUnknownVerdict) {
+        int tolerated = 0;
+        bool passes =
+            first_->PassesOrderFreeTests(row, tolerated) && last_->PassesOrderFreeTests(row, tolerated);
+        verdict = passes ? static_cast<std::int16_t>(tolerated) : kFailingVerdict;
+    }
+    if (verdict == kFailingVerdict) {
+        return;
+    }
+    int wrongCount = verdict;
+    if (!orderBoundTests_ ||
+        (first_->PassesOrderBoundTests(row, wrongCount) && last_->PassesOrderBoundTests(row, wrongCount))) {
+        Keep(row);
+    }
 }
 
 void DigitFilterChain::EnumerateGroups(const std::vector<std::vector<int>> &values)

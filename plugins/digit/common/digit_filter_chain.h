@@ -9,10 +9,12 @@
 
 #include "calculation/abstract_filter_chain.h"
 #include "digit/common/digit_game.h"
+#include "digit/common/digit_multisets.h"
 
 namespace plugins::digit {
 
 class PrimaryFilter;
+class SeniorFilter;
 
 class DigitFilterChain : public calculation::AbstractFilterChain {
 public:
@@ -42,8 +44,11 @@ private:
     void EnumerateStraight(const std::vector<std::vector<int>> &values);
     /// Every group of the play type's shapes once, its digits ascending.
     void EnumerateGroups(const std::vector<std::vector<int>> &values);
-    /// Tests a candidate of the game's digits (a label slot after them) and keeps it.
+    /// Tests a candidate (a label slot after its digits) and keeps it.
     void TestAndKeep(int *row);
+    /// Tests a straight candidate whose digits make the multiset given: what depends only on its
+    /// digits is worked out once per multiset of the run.
+    void TestStraightAndKeep(int *row, int multiset);
     /// Stores a survivor: with each chosen label in a labelled game; past the cap it is only
     /// counted.
     void Keep(int *row);
@@ -56,6 +61,11 @@ private:
 
     const DigitGame &game_;
     PrimaryFilter *first_ = nullptr;
+    SeniorFilter *last_ = nullptr;
+    std::optional<DigitMultisets> multisets_; // made at the first run of new numbers
+    // Per multiset of the run: kUnknown, kFails, or the failures its digits' tests tolerated.
+    std::vector<std::int16_t> digitVerdicts_;
+    bool orderBoundTests_ = true; // whether a run's tests depend on more than a row's digits
     std::wstring castType_;
     std::wstring dataSource_;
     const PlayType *playType_ = nullptr;

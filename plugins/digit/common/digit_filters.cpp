@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "basekit/array_util.h"
 #include "basekit/number_text.h"
 
 namespace plugins::digit {
@@ -73,8 +72,18 @@ void PrimaryFilter::SetFilterData(const DataMap &conditions)
         }
     }
     memberTests_.assign(game_.primaryTests.size(), Condition());
+    orderFreeTests_.clear();
+    orderBoundTests_.clear();
     for (std::size_t t = 0; t < memberTests_.size(); ++t) {
         memberTests_[t].Load(conditions, game_.primaryTests[t].key);
+        const Condition &c = memberTests_[t];
+        if (!c.enabled()) {
+            continue;
+        }
+        if (game_.primaryTests[t].value == RowValue::FirstDigit && !c.canBeWrong()) {
+            continue; // an untolerated test of one position narrows that position (AllowsAt)
+        }
+        (OrderFree(game_.primaryTests[t].value) ? orderFreeTests_ : orderBoundTests_).push_back(t);
     }
     PrepareAllowedValues();
 }
@@ -85,6 +94,8 @@ void PrimaryFilter::ResetFilterData()
     erMa_.Reset();
     erMaCodes_.clear();
     memberTests_.clear();
+    orderFreeTests_.clear();
+    orderBoundTests_.clear();
     PrepareAllowedValues();
 }
 
@@ -98,6 +109,12 @@ void PrimaryFilter::PrepareAllowedValues()
         if (i < positionCount && pos[i].enabled()) {
             allowed &= pos[i].mask();
         }
+        for (std::size_t t = 0; i == 0 && t < memberTests_.size(); ++t) {
+            const Condition &c = memberTests_[t];
+            if (game_.primaryTests[t].value == RowValue::FirstDigit && c.enabled() && !c.canBeWrong()) {
+                allowed &= c.mask();
+            }
+        }
         allowed_[i] = allowed;
     }
 }
@@ -110,8 +127,18 @@ bool PrimaryFilter::AllowsAt(int position, int value) const
     if (value >= 0 && value < 64) {
         return ((allowed_[position] >> value) & 1U) != 0;
     }
-    return (!baseNums.enabled() || baseNums.Has(value)) &&
-           (position >= positionCount || !pos[position].enabled() || pos[position].Has(value));
+    if ((baseNums.enabled() && !baseNums.Has(value)) ||
+        (position < positionCount && pos[position].enabled() && !pos[position].Has(value))) {
+        return false;
+    }
+    for (std::size_t t = 0; position == 0 && t < memberTests_.size(); ++t) {
+        const Condition &c = memberTests_[t];
+        if (game_.primaryTests[t].value == RowValue::FirstDigit && c.enabled() && !c.canBeWrong() &&
+            !c.Has(value)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 int PrimaryFilter::ValueOf(RowValue value, const int *row, int length) const
@@ -123,12 +150,27 @@ int PrimaryFilter::ValueOf(RowValue value, const int *row, int length) const
         return row[0];
     case RowValue::DiceBand:
         return util.GetNumLagForQuick3(row, length);
-    case RowValue::DistinctDigits:
-        return basekit::ArrayUtil::GetDistinctNum(row, length);
+    case RowValue::DistinctDigits: {
+        std::uint64_t seen = 0;
+        int distinct = 0;
+        for (int i = 0; i < length; ++i) {
+            const int d = row[i];
+            const bool small = d >= 0 && d < 64;
+            distinct += (small ? ((seen >> d) & 1U) == 0 : std::find(row, row + i, d) == row + i) ? 1 : 0;
+            seen |= small ? std::uint64_t{1} << d : 0;
+        }
+        return distinct;
+    }
     case RowValue::RepeatedDigitOfFirstThree:
         return util.GetChongMaForMagic3(row, std::min(length, 3));
     }
     return 0;
+}
+
+bool PrimaryFilter::OrderFree(RowValue value) const
+{
+    return value == RowValue::DistinctDigits ||
+           (value == RowValue::RepeatedDigitOfFirstThree && game_.positions <= 3);
 }
 
 bool PrimaryFilter::PassesErMa(const int *row, int length, int &wrongCount) const
@@ -142,33 +184,43 @@ bool PrimaryFilter::PassesErMa(const int *row, int length, int &wrongCount) cons
 
 int PrimaryFilter::FilterRow(const int *row, int /*length*/, int &wrongCount)
 {
-    // The digits alone decide the verdict (the tolerated failures only add up), so the cheap
-    // tests come first.
-    const int k = game_.positions;
-    for (int i = 0; i < k; ++i) {
+    for (int i = 0; i < game_.positions; ++i) {
         if (!AllowsAt(i, row[i])) {
             return 0;
         }
     }
-    for (std::size_t t = 0; t < memberTests_.size(); ++t) {
-        const Condition &c = memberTests_[t];
-        if (c.enabled() && !Check(c, c.Has(ValueOf(game_.primaryTests[t].value, row, k)), wrongCount)) {
-            return 0;
-        }
-    }
-    if (!PassesErMa(row, k, wrongCount) || firstLevelFilter(row, wrongCount) == 0) {
+    if (!PassesOrderFreeTests(row, wrongCount) || !PassesOrderBoundTests(row, wrongCount)) {
         return 0;
     }
-    return next ? next->FilterRow(row, k, wrongCount) : 1;
+    return next ? next->FilterRow(row, game_.positions, wrongCount) : 1;
+}
+
+bool PrimaryFilter::PassesOrderFreeTests(const int *row, int &wrongCount) const
+{
+    const int k = game_.positions;
+    for (std::size_t t : orderFreeTests_) {
+        const Condition &c = memberTests_[t];
+        if (!Check(c, c.Has(ValueOf(game_.primaryTests[t].value, row, k)), wrongCount)) {
+            return false;
+        }
+    }
+    // Every pair of digits, as the code of the smaller and the larger: the order does not matter.
+    return PassesErMa(row, k, wrongCount) && firstLevelFilter(row, wrongCount, TestScope::OrderFree) != 0;
+}
+
+bool PrimaryFilter::PassesOrderBoundTests(const int *row, int &wrongCount) const
+{
+    const int k = game_.positions;
+    for (std::size_t t : orderBoundTests_) {
+        const Condition &c = memberTests_[t];
+        if (!Check(c, c.Has(ValueOf(game_.primaryTests[t].value, row, k)), wrongCount)) {
+            return false;
+        }
+    }
+    return firstLevelFilter(row, wrongCount, TestScope::OrderBound) != 0;
 }
 
 // ---- node 1 ------------------------------------------------------------------------------------
-
-SeniorFilter::SeniorFilter(const DigitGame &game)
-    : game_(game), multisets_(game.lowDigit, game.highDigit, game.positions)
-{
-    matches_.assign(static_cast<std::size_t>(multisets_.count()), -1);
-}
 
 void SeniorFilter::SetFilterData(const DataMap &conditions)
 {
@@ -181,7 +233,8 @@ void SeniorFilter::SetFilterData(const DataMap &conditions)
     if (game_.ruleOut != RuleOut::None) {
         ruleOutOldData_.Load(conditions, L"ruleOutOldData");
     }
-    ForgetMatches(); // the chosen counts may differ from the last run's
+    testsPatterns_ = TestsPatterns();
+    rulesOut_ = ruleOutOldData_.enabled() && !drawCodes_.empty();
 }
 
 void SeniorFilter::ResetFilterData()
@@ -190,19 +243,14 @@ void SeniorFilter::ResetFilterData()
     chongMa_.Reset();
     chongMaNum_.Reset();
     ruleOutOldData_.Reset();
-    ForgetMatches();
-}
-
-void SeniorFilter::ForgetMatches()
-{
-    std::ranges::fill(matches_, std::int16_t{-1});
+    rulesOut_ = false;
 }
 
 void SeniorFilter::SetOldDataForRuleOut(const std::vector<std::vector<int>> &rows)
 {
     AbstractFilter::SetOldDataForRuleOut(rows);
     drawDigits_.clear();
-    drawMultisets_.clear();
+    drawCounts_.clear();
     drawCodes_.clear();
     const int k = game_.positions;
     for (const std::vector<int> &draw : ruleOutRows) {
@@ -212,29 +260,19 @@ void SeniorFilter::SetOldDataForRuleOut(const std::vector<std::vector<int>> &row
             continue;
         }
         std::uint32_t digits = 0;
+        std::array<std::uint8_t, 10> counts{};
         for (int i = 0; i < k; ++i) {
-            int d = draw[static_cast<std::size_t>(i)] - game_.lowDigit;
-            digits |= d >= 0 && d < 32 ? 1U << d : 0U;
+            int d = draw[static_cast<std::size_t>(i)];
+            if (d >= 0 && d < 10) {
+                digits |= 1U << d;
+                ++counts[static_cast<std::size_t>(d)];
+            }
         }
         drawDigits_.push_back(digits);
-        drawMultisets_.push_back(multisets_.Of(draw.data(), k));
+        drawCounts_.push_back(counts);
         drawCodes_.push_back(DigitCode(draw.data(), k));
     }
-    ForgetMatches();
-}
-
-void SeniorFilter::BeginPrefix(const int *row, int length)
-{
-    AbstractFilter::BeginPrefix(row, length);
-    prefixMultiset_ = multisets_.Of(row, length);
-    prefixLength_ = length;
-}
-
-void SeniorFilter::EndPrefix()
-{
-    AbstractFilter::EndPrefix();
-    prefixMultiset_ = DigitMultisets::kNone;
-    prefixLength_ = 0;
+    rulesOut_ = ruleOutOldData_.enabled() && !drawCodes_.empty();
 }
 
 bool SeniorFilter::TestsPatterns() const
@@ -248,6 +286,9 @@ bool SeniorFilter::TestsPatterns() const
 
 bool SeniorFilter::StraightMatching() const
 {
+    if (game_.ruleOut != RuleOut::StraightOrGroup) {
+        return false;
+    }
     const std::vector<int> &nums = ruleOutOldData_.data().nums;
     int mode = nums.size() == 1 ? nums[0] : nums.size() > 1 ? nums[1] : 0;
     return mode == 0;
@@ -255,67 +296,65 @@ bool SeniorFilter::StraightMatching() const
 
 int SeniorFilter::FilterRow(const int *row, int /*length*/, int &wrongCount)
 {
-    const int k = game_.positions;
-    if (TestsPatterns() && BOZLFilter(row, wrongCount) == 0) {
+    if (!PassesOrderFreeTests(row, wrongCount) || !PassesOrderBoundTests(row, wrongCount)) {
         return 0;
     }
-    if (!PassesRepeats(row, k, wrongCount) || !PassesRuleOut(row, k, wrongCount)) {
-        return 0;
-    }
-    return next ? next->FilterRow(row, k, wrongCount) : 1;
+    return next ? next->FilterRow(row, game_.positions, wrongCount) : 1;
 }
 
-bool SeniorFilter::PassesRepeats(const int *row, int length, int &wrongCount) const
+bool SeniorFilter::PassesOrderFreeTests(const int *row, int &wrongCount) const
 {
+    const int k = game_.positions;
     auto check = [&](const Condition &c, auto &&test) {
         const std::vector<int> &nums = c.data().nums;
         return !c.enabled() || Check(c, test(nums.data(), static_cast<int>(nums.size())) != 0, wrongCount);
     };
-    return check(chongMa_, [&](const int *list, int n) { return util.CheckChongMa(list, n, row, length); }) &&
-           check(chongMaNum_,
-                 [&](const int *list, int n) { return util.CheckChongMaNum(list, n, row, length); });
+    if (!check(chongMa_, [&](const int *list, int n) { return util.CheckChongMa(list, n, row, k); }) ||
+        !check(chongMaNum_, [&](const int *list, int n) { return util.CheckChongMaNum(list, n, row, k); })) {
+        return false;
+    }
+    return !rulesOut_ || StraightMatching() ||
+           TolerateTimes(ruleOutOldData_, DrawsMatchingDigits(row), maxWrong, wrongCount);
 }
 
-bool SeniorFilter::PassesRuleOut(const int *row, int length, int &wrongCount) const
+bool SeniorFilter::PassesOrderBoundTests(const int *row, int &wrongCount) const
 {
-    if (!ruleOutOldData_.enabled() || drawCodes_.empty()) {
-        return true;
+    const int k = game_.positions;
+    if (testsPatterns_ && BOZLFilter(row, wrongCount) == 0) {
+        return false;
     }
-    int matches = 0;
-    if (game_.ruleOut == RuleOut::StraightOrGroup && StraightMatching()) {
-        const std::int64_t code = DigitCode(row, length);
-        matches = static_cast<int>(std::ranges::count(drawCodes_, code));
-    } else {
-        int multiset = prefixLength_ == length - 1 ? multisets_.Add(prefixMultiset_, row[length - 1])
-                                                   : multisets_.Of(row, length);
-        matches = multiset == DigitMultisets::kNone ? 0 : DrawsMatchingDigits(multiset);
+    if (rulesOut_ && StraightMatching()) {
+        const std::int64_t code = DigitCode(row, k);
+        int matches = static_cast<int>(std::ranges::count(drawCodes_, code));
+        return TolerateTimes(ruleOutOldData_, matches, maxWrong, wrongCount);
     }
-    return TolerateTimes(ruleOutOldData_, matches, maxWrong, wrongCount);
+    return true;
 }
 
-int SeniorFilter::DrawsMatchingDigits(int multiset) const
+int SeniorFilter::DrawsMatchingDigits(const int *row) const
 {
-    std::int16_t &known = matches_[static_cast<std::size_t>(multiset)];
-    if (known >= 0) {
-        return known;
+    const int k = game_.positions;
+    std::array<std::uint8_t, 10> counts{};
+    for (int i = 0; i < k; ++i) {
+        if (row[i] >= 0 && row[i] < 10) {
+            ++counts[static_cast<std::size_t>(row[i])];
+        }
     }
-    const std::array<std::uint8_t, 10> &counts = multisets_.Counts(multiset);
     int matches = 0;
     for (std::size_t d = 0; d < drawCodes_.size(); ++d) {
-        if (game_.ruleOut == RuleOut::StraightOrGroup) {
-            matches += drawMultisets_[d] == multiset ? 1 : 0;
+        if (game_.ruleOut == RuleOut::StraightOrGroup) { // the same digits in any order
+            matches += counts == drawCounts_[d] ? 1 : 0;
             continue;
         }
         int shared = 0;
-        for (int v = 0; v < 10; ++v) {
-            if (counts[static_cast<std::size_t>(v)] != 0 && ((drawDigits_[d] >> v) & 1U) != 0) {
-                shared += game_.ruleOut == RuleOut::SharedNumbers ? counts[static_cast<std::size_t>(v)] : 1;
+        for (std::size_t v = 0; v < counts.size(); ++v) {
+            if (counts[v] != 0 && ((drawDigits_[d] >> v) & 1U) != 0) {
+                shared += game_.ruleOut == RuleOut::SharedNumbers ? counts[v] : 1;
             }
         }
         matches += ruleOutOldData_.Has(shared) ? 1 : 0;
     }
-    known = static_cast<std::int16_t>(std::min(matches, 32767));
-    return known;
+    return matches;
 }
 
 } // namespace plugins::digit

@@ -1,7 +1,7 @@
 #include "digit/common/digit_multisets.h"
 
 #include <algorithm>
-#include <map>
+#include <unordered_map>
 
 namespace plugins::digit {
 
@@ -11,9 +11,17 @@ DigitMultisets::DigitMultisets(int lowDigit, int highDigit, int maxSize)
 {
     // Breadth first from the empty multiset: every multiset of size s + 1 is one of size s plus a
     // digit, so each is numbered once, when first reached.
-    std::map<std::array<std::uint8_t, 10>, int> numbers;
+    // A multiset's key: its ten counts (each at most maxSize, below 16) four bits each.
+    auto key = [](const std::array<std::uint8_t, 10> &counts) {
+        std::uint64_t k = 0;
+        for (std::uint8_t c : counts) {
+            k = (k << 4) | c;
+        }
+        return k;
+    };
+    std::unordered_map<std::uint64_t, int> numbers;
     counts_.push_back({});
-    numbers.emplace(counts_.front(), kEmpty);
+    numbers.emplace(key(counts_.front()), kEmpty);
     for (std::size_t at = 0; at < counts_.size(); ++at) {
         int size = 0;
         for (std::uint8_t c : counts_[at]) {
@@ -24,7 +32,7 @@ DigitMultisets::DigitMultisets(int lowDigit, int highDigit, int maxSize)
             if (size < maxSize) {
                 std::array<std::uint8_t, 10> grown = counts_[at];
                 ++grown[d];
-                auto [it, added] = numbers.emplace(grown, static_cast<int>(counts_.size()));
+                auto [it, added] = numbers.emplace(key(grown), static_cast<int>(counts_.size()));
                 if (added) {
                     counts_.push_back(grown);
                 }
