@@ -7,6 +7,7 @@
 #include "basekit/json_util.h"
 #include "basekit/text_convert.h"
 #include "bridge/popup_window.h"
+#include "dataservice/history_handlers.h"
 #include "handlers/component_handlers.h"
 #include "handlers/result_handlers.h"
 #include "settings/dictionary_handlers.h"
@@ -146,8 +147,8 @@ const std::array<Row, 62> kMethods = {{
          return w.OpenModal(WebPage(w, "/html/pageForPc/pageForNewLottery.html"), 1250,
                             std::min(w.workArea().height, kMaxHeight));
      }},
-    {"GetLastLottery", NotAvailable},
-    {"CheckNewClienVersion", NotAvailable},
+    {"GetLastLottery", [](MainWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("GetLastLottery", r); }},
+    {"CheckNewClienVersion", [](MainWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("CheckNewClienVersion", r); }},
     {"GetDetailedData", [](MainWindow &w, const Json::Value &r) { return OnGetDetailedData(w.context(), r); }},
     {"GetDanMa",
      [](MainWindow &w, const Json::Value &) {
@@ -155,24 +156,25 @@ const std::array<Row, 62> kMethods = {{
      }},
     {"GetPluginList", Settings<OnGetPluginList>},
     {"ChangeState", Settings<OnChangeState>},
-    {"GetQiHaoList", NotAvailable},
-    {"InstallOldDataForRuleOut", NotAvailable},
+    {"GetQiHaoList", [](MainWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("GetQiHaoList", r); }},
+    {"InstallOldDataForRuleOut",
+     [](MainWindow &w, const Json::Value &r) { return OnInstallOldDataForRuleOut(w.app().dataService(), w.context(), r); }},
     {"getCastWebsite",
      [](MainWindow &w, const Json::Value &) {
          return w.OpenModal(WebPage(w, "/html/pageForPc/pageForMoreCastWebsite.html"), 800, 550);
      }},
     {"getUserInfo", NotAvailable},
-    {"getTextAdForCastWin", NotAvailable},
-    {"getVideoUrl", NotAvailable},
+    {"getTextAdForCastWin", [](MainWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("getTextAdForCastWin", r); }},
+    {"getVideoUrl", [](MainWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("getVideoUrl", r); }},
     {"logIn", NotAvailable},
     {"getLotLevel", LotDetailWindow},
     {"getLotDetailById", [](MainWindow &, const Json::Value &) { return std::wstring(); }},
-    {"getLotCategory", NotAvailable},
-    {"getArticles", NotAvailable},
-    {"updateReadTime", NotAvailable},
-    {"getForumInfo", NotAvailable},
+    {"getLotCategory", [](MainWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("getLotCategory", r); }},
+    {"getArticles", [](MainWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("getArticles", r); }},
+    {"updateReadTime", [](MainWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("updateReadTime", r); }},
+    {"getForumInfo", [](MainWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("getForumInfo", r); }},
     {"getAdvertisementByLotteryCategory", [](MainWindow &w, const Json::Value &) { return OnGetAdvertisementByLotteryCategory(w.services().dao(), w.app().runtimeConfig()); }},
-    {"getAdById", NotAvailable},
+    {"getAdById", [](MainWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("getAdById", r); }},
     {"showQelInfoWin", [](MainWindow &w, const Json::Value &) { return w.OpenNoticeOnce(); }},
     {"aboutQel", [](MainWindow &w, const Json::Value &) { return w.OpenModal(ResourcePage(w, "about.html"), 550, 320); }},
     {"showLuckyWin", [](MainWindow &w, const Json::Value &) { return w.OpenModal(ResourcePage(w, "lucky.html"), 550, 320); }},
@@ -252,12 +254,7 @@ void MainWindow::InitAppWindow(int /*flag*/)
 
 std::wstring MainWindow::OpenModal(const std::string &url, int width, int height)
 {
-    PopupWindow popup(app_);
-    WindowPlacement placement;
-    placement.width = width;
-    placement.height = height;
-    app_.windows().RunModal(popup, placement, url);
-    return L"";
+    return RunModalPopup(app_, url, width, height);
 }
 
 std::wstring MainWindow::OpenNoticeOnce()
