@@ -1,6 +1,6 @@
 // qel-data-standin: the data service's paths and pages on 127.0.0.1, from sample draws.
 //
-//   qel-data-standin --port <n|0> --fixtures <dir> --pages <dir>
+//   qel-data-standin --port <n|0> --fixtures <dir> --pages <dir> --page-scripts <dir>
 //
 // Prints "listening on http://127.0.0.1:<port>" once it accepts requests, then serves until it
 // is ended by SIGTERM or SIGINT. See standin_server.h for what it answers.
@@ -17,7 +17,7 @@ namespace {
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: qel-data-standin --port <n|0> --fixtures <dir> --pages <dir>\n");
+    std::fprintf(stderr, "usage: qel-data-standin --port <n|0> --fixtures <dir> --pages <dir> --page-scripts <dir>\n");
     return 2;
 }
 
@@ -28,6 +28,7 @@ int main(int argc, char **argv)
     int port = -1;
     std::string fixtures;
     std::string pages;
+    std::string pageScripts;
     for (int i = 1; i + 1 < argc; i += 2) {
         std::string_view option = argv[i];
         std::string value = argv[i + 1];
@@ -42,6 +43,8 @@ int main(int argc, char **argv)
             fixtures = value;
         } else if (option == "--pages") {
             pages = value;
+        } else if (option == "--page-scripts") {
+            pageScripts = value;
         } else {
             return Usage();
         }
@@ -56,7 +59,7 @@ int main(int argc, char **argv)
     sigaddset(&signals, SIGINT);
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
     try {
-        qel::standin::StandinServer server(fixtures, pages);
+        qel::standin::StandinServer server(fixtures, pages, pageScripts);
         auto bound = server.Listen(port);
         if (!bound) {
             std::fprintf(stderr, "qel-data-standin: cannot listen on 127.0.0.1:%d\n", port);

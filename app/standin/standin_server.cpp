@@ -420,7 +420,8 @@ struct StandinServer::Impl {
     }
 };
 
-StandinServer::StandinServer(const std::string &fixtures, const std::string &pages) : impl_(std::make_unique<Impl>())
+StandinServer::StandinServer(const std::string &fixtures, const std::string &pages, const std::string &pageScripts)
+    : impl_(std::make_unique<Impl>())
 {
     std::vector<std::filesystem::path> files;
     for (const auto &entry : std::filesystem::directory_iterator(std::filesystem::path(fixtures) / "draws")) {
@@ -444,6 +445,9 @@ StandinServer::StandinServer(const std::string &fixtures, const std::string &pag
     std::sort(impl_->games.begin(), impl_->games.end(),
               [](const Game &a, const Game &b) { return std::stoi(a.id) < std::stoi(b.id); });
     impl_->levels = ReadJsonFile(std::filesystem::path(fixtures) / "levels.json");
+    if (!pageScripts.empty()) {
+        impl_->server.set_mount_point("/qel", pageScripts);
+    }
     if (!pages.empty()) {
         impl_->server.set_mount_point("/", pages);
     }

@@ -46,8 +46,10 @@ struct ReceivedRequest {
 class StandinServer {
 public:
     /// fixtures: the folder of "draws/<game key>.json" and "levels.json"; pages: the folder
-    /// served below "/" for "/html/...". Throws std::runtime_error when a fixture does not read.
-    StandinServer(const std::string &fixtures, const std::string &pages);
+    /// served below "/" for "/html/..."; pageScripts: the program's page folder, served below
+    /// "/qel/" (the page protocol and style sheet the pages share with the program's own).
+    /// Throws std::runtime_error when a fixture does not read.
+    StandinServer(const std::string &fixtures, const std::string &pages, const std::string &pageScripts);
     ~StandinServer();
     StandinServer(const StandinServer &) = delete;
     StandinServer &operator=(const StandinServer &) = delete;

@@ -63,7 +63,7 @@ protected:
         return received.empty() ? qel::standin::ReceivedRequest{} : received.back();
     }
 
-    StandinServer server_{QEL_STANDIN_FIXTURES, QEL_STANDIN_PAGES};
+    StandinServer server_{QEL_STANDIN_FIXTURES, QEL_STANDIN_PAGES, QEL_STANDIN_PAGE_SCRIPTS};
     std::thread thread_;
     basekit::TextMap config_;
     DataServiceClient client_{config_, [] { return std::wstring(L"user-1"); }};

@@ -159,7 +159,28 @@ async function runSession(name, deadlineMs, body, setup = {}) {
         });
 
         fs.mkdirSync(options.artifacts, { recursive: true });
+        // A page of the pop-up window's table: a pop-up opened in the core, its own bridge, and
+        // the same records of calls and problems as the main page.
+        const openPopup = async (address) => {
+            const opened = await fetch(`${host.address}/popup`, { method: "POST",
+                                                                  signal: AbortSignal.timeout(STEP_TIMEOUT_MS) });
+            const popupId = Number(await opened.text());
+            const popupContext = await browser.newContext({ viewport: { width: 800, height: 700 } });
+            popupContext.setDefaultTimeout(STEP_TIMEOUT_MS);
+            await popupContext.addInitScript({ content: await fetchText(`${host.address}/bridge-script/${popupId}`) });
+            await popupContext.addInitScript({ content: RECORDER_SCRIPT });
+            const popup = await popupContext.newPage();
+            popup.on("pageerror", (error) => problems.push(`pop-up page error: ${error.message}`));
+            popup.on("console", (message) => {
+                if (message.type() === "error") {
+                    problems.push(`pop-up console error: ${message.text()}`);
+                }
+            });
+            await popup.goto(address, { waitUntil: "load" });
+            return popup;
+        };
         session = {
+            openPopup,
             host,
             status: async () => JSON.parse(await fetchText(`${host.address}/status`)),
             page,
