@@ -17,7 +17,8 @@ namespace {
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: qel-data-standin --port <n|0> --fixtures <dir> --pages <dir> --page-scripts <dir>\n");
+    std::fprintf(
+        stderr, "usage: qel-data-standin --port <n|0> --fixtures <dir> --pages <dir> --page-scripts <dir>\n");
     return 2;
 }
 

@@ -89,9 +89,9 @@ std::string TextOf(const Json::Value &param, const char *key)
 std::optional<Failure> FailureNamed(const std::string &name)
 {
     static const std::map<std::string, Failure> kNames = {
-        {"none", Failure::None},       {"404", Failure::NotFound},       {"500", Failure::ServerError},
-        {"stall", Failure::Stall},     {"close", Failure::Close},        {"error", Failure::ErrorBody},
-        {"nonjson", Failure::NotJson}, {"array", Failure::JsonArray},    {"empty", Failure::Empty},
+        {"none", Failure::None},       {"404", Failure::NotFound},    {"500", Failure::ServerError},
+        {"stall", Failure::Stall},     {"close", Failure::Close},     {"error", Failure::ErrorBody},
+        {"nonjson", Failure::NotJson}, {"array", Failure::JsonArray}, {"empty", Failure::Empty},
     };
     auto it = kNames.find(name);
     return it == kNames.end() ? std::nullopt : std::optional<Failure>(it->second);
@@ -312,7 +312,9 @@ struct StandinServer::Impl {
         };
         a["/sys/getVideoUrl"] = [](const Json::Value &) { return Flag("error", "暂无视频"); };
         a["/sys/logIn"] = [](const Json::Value &) { return Flag("error", "样例服务不提供登录"); };
-        a["/sys/changePassword"] = [](const Json::Value &) { return Flag("error", "样例服务不提供修改密码"); };
+        a["/sys/changePassword"] = [](const Json::Value &) {
+            return Flag("error", "样例服务不提供修改密码");
+        };
         return a;
     }
 
@@ -354,7 +356,8 @@ struct StandinServer::Impl {
             break;
         }
         case Failure::Close:
-            response.set_chunked_content_provider("text/plain", [](std::size_t, httplib::DataSink &) { return false; });
+            response.set_chunked_content_provider("text/plain",
+                                                  [](std::size_t, httplib::DataSink &) { return false; });
             break;
         case Failure::ErrorBody:
             response.set_content("error=错误代码：500", "text/plain; charset=utf-8");
@@ -375,7 +378,8 @@ struct StandinServer::Impl {
     void Routes()
     {
         for (auto &[path, answer] : Answers()) {
-            auto handler = [this, answer = answer](const httplib::Request &request, httplib::Response &response) {
+            auto handler = [this, answer = answer](const httplib::Request &request,
+                                                   httplib::Response &response) {
                 if (FailOrRecord(request, response)) {
                     return;
                 }
@@ -420,7 +424,8 @@ struct StandinServer::Impl {
     }
 };
 
-StandinServer::StandinServer(const std::string &fixtures, const std::string &pages, const std::string &pageScripts)
+StandinServer::StandinServer(const std::string &fixtures, const std::string &pages,
+                             const std::string &pageScripts)
     : impl_(std::make_unique<Impl>())
 {
     std::vector<std::filesystem::path> files;
@@ -432,8 +437,9 @@ StandinServer::StandinServer(const std::string &fixtures, const std::string &pag
     std::sort(files.begin(), files.end());
     for (const std::filesystem::path &file : files) {
         Json::Value doc = ReadJsonFile(file);
-        Game game{doc["productName"].asString(), doc["lotteryCategory"].asString(), doc["lotCategoryId"].asString(),
-                  doc["productCnName"].asString(), doc["notice"].asString(), {}};
+        Game game{doc["productName"].asString(),   doc["lotteryCategory"].asString(),
+                  doc["lotCategoryId"].asString(), doc["productCnName"].asString(),
+                  doc["notice"].asString(),        {}};
         for (const Json::Value &draw : doc["draws"]) {
             game.draws.push_back(draw);
         }

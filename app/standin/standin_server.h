@@ -37,7 +37,7 @@ std::optional<Failure> FailureNamed(const std::string &name);
 
 /// One request as the service received it.
 struct ReceivedRequest {
-    std::string verb;  ///< "GET" or "POST"
+    std::string verb; ///< "GET" or "POST"
     std::string path;
     std::string param; ///< the decoded "param" (query or form field)
     std::string body;  ///< the raw body of a POST

@@ -21,10 +21,10 @@
 namespace qel::testhost {
 
 struct PageHostOptions {
-    std::string baseDir;                 ///< the staged base directory
-    std::string sysDb;                   ///< the settings database; "" = "sysDbName" below baseDir
-    std::optional<std::string> openFile; ///< what the open dialogs answer; nothing = cancel
-    std::optional<std::string> saveFile; ///< what the save dialogs answer; nothing = cancel
+    std::string baseDir;                         ///< the staged base directory
+    std::string sysDb;                           ///< the settings database; "" = "sysDbName" below baseDir
+    std::optional<std::string> openFile;         ///< what the open dialogs answer; nothing = cancel
+    std::optional<std::string> saveFile;         ///< what the save dialogs answer; nothing = cancel
     std::map<std::string, std::string> settings; ///< values that replace those of "xml/system.xml"
 };
 

@@ -1,5 +1,6 @@
 #include "basekit/http_client.h"
 
+#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -68,11 +69,6 @@ HttpResult Failed(std::string why)
     return result;
 }
 
-std::string BaseAddress(const std::wstring &host, int port)
-{
-    return "http://" + UnicodeToUTF8Str(host) + ":" + std::to_string(port);
-}
-
 // Options every call shares: HTTP only, no redirects, no signals, the timeouts, fresh connections.
 void SetCommonOptions(CURL *curl, const HttpTimeouts &timeouts, Sink &sink, char *errorBuffer)
 {
@@ -94,7 +90,8 @@ HttpResult Perform(CURL *curl, Sink &sink, const char *errorBuffer)
     const CURLcode code = curl_easy_perform(curl);
     HttpResult result;
     if (code != CURLE_OK) {
-        result.error = sink.tooLarge ? "reply too large" : (errorBuffer[0] ? errorBuffer : curl_easy_strerror(code));
+        result.error =
+            sink.tooLarge ? "reply too large" : (errorBuffer[0] ? errorBuffer : curl_easy_strerror(code));
         return result;
     }
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &result.status);
@@ -109,6 +106,33 @@ HttpResult Perform(CURL *curl, Sink &sink, const char *errorBuffer)
 bool PortInRange(int port)
 {
     return port >= 1 && port <= 65535;
+}
+
+// One request to http://host:port + target with the header line; setRequest chooses the verb
+// and the body.
+HttpResult Exchange(const std::wstring &host, int port, const std::string &target, const char *header,
+                    const HttpTimeouts &timeouts, const std::function<void(CURL *)> &setRequest)
+{
+    if (!PortInRange(port)) {
+        return Failed("port out of range");
+    }
+    if (!HttpClient::IsPlainHost(host)) {
+        return Failed("not a host name");
+    }
+    InitialiseCurlOnce();
+    EasyHandle curl(curl_easy_init());
+    if (!curl) {
+        return Failed("no curl handle");
+    }
+    const std::string url = "http://" + UnicodeToUTF8Str(host) + ":" + std::to_string(port) + target;
+    HeaderList headers(curl_slist_append(nullptr, header));
+    Sink sink;
+    char errorBuffer[CURL_ERROR_SIZE] = {};
+    SetCommonOptions(curl.get(), timeouts, sink, errorBuffer);
+    curl_easy_setopt(curl.get(), CURLOPT_URL, url.c_str());
+    curl_easy_setopt(curl.get(), CURLOPT_HTTPHEADER, headers.get());
+    setRequest(curl.get());
+    return Perform(curl.get(), sink, errorBuffer);
 }
 
 } // namespace
@@ -160,57 +184,24 @@ std::string HttpClient::PercentEncode(std::string_view bytes)
     return encoded;
 }
 
-HttpResult HttpClient::Get(const std::wstring &host, const std::wstring &path, const std::wstring &param, int port,
-                           const HttpTimeouts &timeouts)
+HttpResult HttpClient::Get(const std::wstring &host, const std::wstring &path, const std::wstring &param,
+                           int port, const HttpTimeouts &timeouts)
 {
-    if (!PortInRange(port)) {
-        return Failed("port out of range");
-    }
-    if (!IsPlainHost(host)) {
-        return Failed("not a host name");
-    }
-    InitialiseCurlOnce();
-    EasyHandle curl(curl_easy_init());
-    if (!curl) {
-        return Failed("no curl handle");
-    }
-    const std::string url =
-        BaseAddress(host, port) + UnicodeToUTF8Str(path) + "?param=" + PercentEncode(UnicodeToUTF8Str(param));
-    HeaderList headers(curl_slist_append(nullptr, kAcceptHeader));
-    Sink sink;
-    char errorBuffer[CURL_ERROR_SIZE] = {};
-    SetCommonOptions(curl.get(), timeouts, sink, errorBuffer);
-    curl_easy_setopt(curl.get(), CURLOPT_URL, url.c_str());
-    curl_easy_setopt(curl.get(), CURLOPT_HTTPGET, 1L);
-    curl_easy_setopt(curl.get(), CURLOPT_HTTPHEADER, headers.get());
-    return Perform(curl.get(), sink, errorBuffer);
+    const std::string target = UnicodeToUTF8Str(path) + "?param=" + PercentEncode(UnicodeToUTF8Str(param));
+    return Exchange(host, port, target, kAcceptHeader, timeouts,
+                    [](CURL *curl) { curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L); });
 }
 
-HttpResult HttpClient::Post(const std::wstring &host, const std::wstring &path, std::string_view body, int port,
-                            const HttpTimeouts &timeouts)
+HttpResult HttpClient::Post(const std::wstring &host, const std::wstring &path, std::string_view body,
+                            int port, const HttpTimeouts &timeouts)
 {
-    if (!PortInRange(port)) {
-        return Failed("port out of range");
-    }
-    if (!IsPlainHost(host)) {
-        return Failed("not a host name");
-    }
-    InitialiseCurlOnce();
-    EasyHandle curl(curl_easy_init());
-    if (!curl) {
-        return Failed("no curl handle");
-    }
-    const std::string url = BaseAddress(host, port) + UnicodeToUTF8Str(path);
-    HeaderList headers(curl_slist_append(nullptr, "Content-Type: application/x-www-form-urlencoded;"));
-    Sink sink;
-    char errorBuffer[CURL_ERROR_SIZE] = {};
-    SetCommonOptions(curl.get(), timeouts, sink, errorBuffer);
-    curl_easy_setopt(curl.get(), CURLOPT_URL, url.c_str());
-    curl_easy_setopt(curl.get(), CURLOPT_POST, 1L);
-    curl_easy_setopt(curl.get(), CURLOPT_POSTFIELDS, body.data());
-    curl_easy_setopt(curl.get(), CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.size()));
-    curl_easy_setopt(curl.get(), CURLOPT_HTTPHEADER, headers.get());
-    return Perform(curl.get(), sink, errorBuffer);
+    return Exchange(host, port, UnicodeToUTF8Str(path), "Content-Type: application/x-www-form-urlencoded;",
+                    timeouts, [body](CURL *curl) {
+                        curl_easy_setopt(curl, CURLOPT_POST, 1L);
+                        curl_easy_setopt(curl, CURLOPT_POSTFIELDS, body.data());
+                        curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE,
+                                         static_cast<curl_off_t>(body.size()));
+                    });
 }
 
 } // namespace basekit

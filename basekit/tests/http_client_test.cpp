@@ -27,7 +27,8 @@ protected:
             Record(request);
             response.set_content("{\"flag\":\"ok\",\"msg\":\"好\"}\r\nsecond line", "text/plain");
         });
-        server_.Get("/missing", [](const httplib::Request &, httplib::Response &response) { response.status = 404; });
+        server_.Get("/missing",
+                    [](const httplib::Request &, httplib::Response &response) { response.status = 404; });
         server_.Get("/moved", [](const httplib::Request &, httplib::Response &response) {
             response.set_redirect("/ok");
         });
@@ -39,7 +40,8 @@ protected:
             Record(request);
             response.set_content("{\"flag\":\"ok\"}", "text/plain");
         });
-        server_.Post("/broken", [](const httplib::Request &, httplib::Response &response) { response.status = 500; });
+        server_.Post("/broken",
+                     [](const httplib::Request &, httplib::Response &response) { response.status = 500; });
         port_ = server_.bind_to_any_port("127.0.0.1");
         ASSERT_GT(port_, 0);
         thread_ = std::thread([this] { server_.listen_after_bind(); });

@@ -83,7 +83,8 @@ long long Product(long long a, long long b)
 }
 
 // 6 front numbers and 1 back number per single bet.
-std::vector<int> SixPlusOne(const std::vector<int> &front, const std::vector<int> &back, const std::vector<int> &drawn)
+std::vector<int> SixPlusOne(const std::vector<int> &front, const std::vector<int> &back,
+                            const std::vector<int> &drawn)
 {
     std::vector<int> frontResult;
     for (std::size_t i = 0; i < 6; ++i) {
@@ -110,7 +111,8 @@ std::vector<int> SixPlusOne(const std::vector<int> &front, const std::vector<int
 }
 
 // 5 front and 2 back numbers per single bet.
-std::vector<int> FivePlusTwo(const std::vector<int> &front, const std::vector<int> &back, const std::vector<int> &drawn)
+std::vector<int> FivePlusTwo(const std::vector<int> &front, const std::vector<int> &back,
+                             const std::vector<int> &drawn)
 {
     std::vector<int> frontResult;
     for (std::size_t i = 0; i < 5; ++i) {
@@ -119,7 +121,9 @@ std::vector<int> FivePlusTwo(const std::vector<int> &front, const std::vector<in
     const std::vector<int> backResult = {DrawnAt(drawn, 5), DrawnAt(drawn, 6)};
     const std::vector<long long> f = HitTally(front, frontResult, 5);
     const std::vector<long long> g = HitTally(back, backResult, 2);
-    auto fg = [&](int a, int b) { return Product(f[static_cast<std::size_t>(a)], g[static_cast<std::size_t>(b)]); };
+    auto fg = [&](int a, int b) {
+        return Product(f[static_cast<std::size_t>(a)], g[static_cast<std::size_t>(b)]);
+    };
     return Clamped({
         fg(5, 2),
         fg(5, 1),
@@ -161,8 +165,8 @@ std::vector<int> SevenPlusSpecial(const std::vector<int> &front, const std::vect
 
 } // namespace
 
-std::vector<int> CheckPrizes(const std::wstring &front, const std::wstring &back, const std::wstring &category,
-                             const std::wstring &drawn)
+std::vector<int> CheckPrizes(const std::wstring &front, const std::wstring &back,
+                             const std::wstring &category, const std::wstring &drawn)
 {
     const std::vector<int> frontNumbers = Numbers(front);
     const std::vector<int> drawnNumbers = Numbers(drawn);

@@ -39,7 +39,7 @@ public:
 
     MainWindow &mainWindow() { return *main_; }
     /// Six seconds after each layout of the main window: the check for configuration updates of
-    /// the data service. Until the program has its data-service client there is nothing to check.
+    /// the data service. It belongs to the account services, which are not built yet.
     void OnConfigurationCheckDue() {}
     /// The main window or an open pop-up, by the id of its bridge address; null when none.
     PageWindow *FindWindow(int id);

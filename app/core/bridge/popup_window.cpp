@@ -39,11 +39,13 @@ std::string Member(const Json::Value &request, const char *key)
 std::wstring LotDetailWindow(PopupWindow &w, const Json::Value &r)
 {
     auto website = w.app().runtimeConfig().find(L"website");
-    const std::string base = website == w.app().runtimeConfig().end() ? std::string() : basekit::CStrW2CStrA(website->second);
-    return RunModalPopup(w.app(),
-                         base + "/html/pageForPc/pageForLotDetail.html?lotCategoryId=" + Member(r, "lotCategoryId") +
-                             "&qiHao=" + Member(r, "qiHao") + "&lotteryCategory=" + Member(r, "lotteryCategory"),
-                         720, 600);
+    const std::string base =
+        website == w.app().runtimeConfig().end() ? std::string() : basekit::CStrW2CStrA(website->second);
+    return RunModalPopup(
+        w.app(),
+        base + "/html/pageForPc/pageForLotDetail.html?lotCategoryId=" + Member(r, "lotCategoryId") +
+            "&qiHao=" + Member(r, "qiHao") + "&lotteryCategory=" + Member(r, "lotteryCategory"),
+        720, 600);
 }
 
 const std::array<Row, 25> kMethods = {{
@@ -63,35 +65,55 @@ const std::array<Row, 25> kMethods = {{
      }},
     {"getDanMa",
      [](PopupWindow &w, const Json::Value &r) { return OnGetDanMa(w.app().dataService(), w.context(), r); }},
-    {"GetNewLottery", [](PopupWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("GetNewLottery", r); }},
-    {"getLotLevel", [](PopupWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("getLotLevel", r); }},
-    {"getLotDetailById", [](PopupWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("getLotDetailById", r); }},
-    {"GetQiHaoList", [](PopupWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("GetQiHaoList", r); }},
-    {"getCastWebsite", [](PopupWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("getCastWebsite", r); }},
-    {"ShowLotDetail",
-     [](PopupWindow &w, const Json::Value &r) { return LotDetailWindow(w, r); }},
+    {"GetNewLottery",
+     [](PopupWindow &w, const Json::Value &r) {
+         return w.app().dataService().PassThrough("GetNewLottery", r);
+     }},
+    {"getLotLevel", [](PopupWindow &w,
+                       const Json::Value &r) { return w.app().dataService().PassThrough("getLotLevel", r); }},
+    {"getLotDetailById",
+     [](PopupWindow &w, const Json::Value &r) {
+         return w.app().dataService().PassThrough("getLotDetailById", r);
+     }},
+    {"GetQiHaoList",
+     [](PopupWindow &w, const Json::Value &r) {
+         return w.app().dataService().PassThrough("GetQiHaoList", r);
+     }},
+    {"getCastWebsite",
+     [](PopupWindow &w, const Json::Value &r) {
+         return w.app().dataService().PassThrough("getCastWebsite", r);
+     }},
+    {"ShowLotDetail", [](PopupWindow &w, const Json::Value &r) { return LotDetailWindow(w, r); }},
     {"GetDataAnalysis",
-     [](PopupWindow &w, const Json::Value &r) { return OnGetDataAnalysis(w.app().dataService(), w.context(), r); }},
+     [](PopupWindow &w, const Json::Value &r) {
+         return OnGetDataAnalysis(w.app().dataService(), w.context(), r);
+     }},
     {"GetDetailedData",
      [](PopupWindow &w, const Json::Value &r) { return OnGetDetailedData(w.context(), r); }},
     {"GetTableTitle",
      [](PopupWindow &w, const Json::Value &r) { return OnGetTableTitle(w.services().dao(), r); }},
     {"SaveLuckyNum",
      [](PopupWindow &w, const Json::Value &r) { return OnSaveLuckyNum(w.app().windows(), r); }},
-    {"getLotCategory", [](PopupWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("getLotCategory", r); }},
+    {"getLotCategory",
+     [](PopupWindow &w,
+        const Json::Value &r) { return w.app().dataService().PassThrough("getLotCategory", r); }},
     {"GetSystemInfo", Settings<OnGetSystemInfo>},
     {"GetIndexExplanation", Settings<OnGetIndexExplanation>},
     {"changePassword", NotAvailable},
-    {"Feedback",
-     [](PopupWindow &w, const Json::Value &r) { return OnFeedback(w.app().dataService(), r); }},
+    {"Feedback", [](PopupWindow &w, const Json::Value &r) { return OnFeedback(w.app().dataService(), r); }},
     {"generatePlan", NotAvailable},
     {"savePlan", NotAvailable},
-    {"getQiHaoList", [](PopupWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("GetQiHaoList", r); }},
+    {"getQiHaoList",
+     [](PopupWindow &w,
+        const Json::Value &r) { return w.app().dataService().PassThrough("GetQiHaoList", r); }},
     {"zjCheck",
      [](PopupWindow &w, const Json::Value &r) { return OnZjCheck(w.app().dataService(), w.context(), r); }},
     {"touZhuYuSuan",
-     [](PopupWindow &w, const Json::Value &r) { return OnTouZhuYuSuan(w.app().dataService(), w.context(), r); }},
-    {"getLastLottery", [](PopupWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("GetLastLottery", r); }},
+     [](PopupWindow &w,
+        const Json::Value &r) { return OnTouZhuYuSuan(w.app().dataService(), w.context(), r); }},
+    {"getLastLottery",
+     [](PopupWindow &w,
+        const Json::Value &r) { return w.app().dataService().PassThrough("GetLastLottery", r); }},
 }};
 
 std::wstring ProductName(Application &app)

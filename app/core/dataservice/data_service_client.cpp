@@ -69,7 +69,8 @@ std::wstring WriteJson(const std::vector<std::pair<const ParamKey *, std::wstrin
 
 } // namespace
 
-DataServiceClient::DataServiceClient(const basekit::TextMap &runtimeConfig, std::function<std::wstring()> userId)
+DataServiceClient::DataServiceClient(const basekit::TextMap &runtimeConfig,
+                                     std::function<std::wstring()> userId)
     : runtimeConfig_(runtimeConfig), userIdSource_(std::move(userId))
 {
 }
@@ -119,7 +120,8 @@ BuiltParam DataServiceClient::BuildParam(const CatalogueRow &row, const Json::Va
             break;
         }
         if (key.bare && !IsInteger(value)) {
-            return {std::nullopt, JsonUtil::Msg(L"error", L"请求参数" + basekit::CStrA2CStrW(key.name) + L"必须是整数！")};
+            return {std::nullopt,
+                    JsonUtil::Msg(L"error", L"请求参数" + basekit::CStrA2CStrW(key.name) + L"必须是整数！")};
         }
         values.emplace_back(&key, std::move(value));
     }
@@ -153,7 +155,8 @@ ServiceReply DataServiceClient::Send(std::string_view method, const Json::Value 
     } else {
         // A form body: "param=" and the text encoded as a form value, so "&", "+" and "%" in
         // what the user wrote reach the service as they were.
-        const std::string body = "param=" + basekit::HttpClient::PercentEncode(basekit::UnicodeToUTF8Str(*param.text));
+        const std::string body =
+            "param=" + basekit::HttpClient::PercentEncode(basekit::UnicodeToUTF8Str(*param.text));
         result = basekit::HttpClient::Post(host, path, body, port, timeouts_);
     }
     if (!result.ok() || result.body.empty()) {
@@ -167,7 +170,8 @@ std::wstring DataServiceClient::PassThrough(std::string_view method, const Json:
     return Send(method, request).text;
 }
 
-std::optional<Json::Value> DataServiceClient::SendForObject(std::string_view method, const Json::Value &request,
+std::optional<Json::Value> DataServiceClient::SendForObject(std::string_view method,
+                                                            const Json::Value &request,
                                                             std::wstring &errorReply)
 {
     ServiceReply reply = Send(method, request);

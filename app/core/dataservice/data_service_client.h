@@ -47,7 +47,8 @@ public:
                           const basekit::TextMap &supplied = {});
 
     /// Sends the row of method for the request and decodes the reply.
-    ServiceReply Send(std::string_view method, const Json::Value &request, const basekit::TextMap &supplied = {});
+    ServiceReply Send(std::string_view method, const Json::Value &request,
+                      const basekit::TextMap &supplied = {});
 
     /// A pass-through request: the decoded reply, or the error reply.
     std::wstring PassThrough(std::string_view method, const Json::Value &request);

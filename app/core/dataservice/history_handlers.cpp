@@ -1,5 +1,7 @@
 #include "dataservice/history_handlers.h"
 
+#include <functional>
+
 #include "basekit/json_util.h"
 #include "dataservice/number_list.h"
 
@@ -29,6 +31,23 @@ std::optional<basekit::TextMapList> FetchDraws(DataServiceClient &service, std::
         return std::nullopt;
     }
     return draws;
+}
+
+// Fetches the draws of a history request and hands them to the window's chain: the answer of
+// use, or the error reply when the exchange failed or the window has no game.
+std::wstring WithDraws(
+    DataServiceClient &service, CFilterContext &filter, std::string_view method, const Json::Value &request,
+    const std::function<std::wstring(calculation::AbstractFilterChain &, const basekit::TextMapList &)> &use)
+{
+    std::wstring error;
+    std::optional<basekit::TextMapList> draws = FetchDraws(service, method, request, error);
+    if (!draws) {
+        return error;
+    }
+    if (!filter.chain()) {
+        return JsonUtil::Msg(L"error", kNoGame);
+    }
+    return use(*filter.chain(), *draws);
 }
 
 } // namespace
@@ -73,44 +92,29 @@ std::vector<std::vector<int>> RuleOutRows(const basekit::TextMapList &draws, int
 
 std::wstring OnGetDataAnalysis(DataServiceClient &service, CFilterContext &filter, const Json::Value &request)
 {
-    std::wstring error;
-    std::optional<basekit::TextMapList> draws = FetchDraws(service, "GetDataAnalysis", request, error);
-    if (!draws) {
-        return error;
-    }
-    if (!filter.chain()) {
-        return JsonUtil::Msg(L"error", kNoGame);
-    }
-    filter.chain()->SetOldDataCache(*draws);
-    return JsonUtil::Msg(L"ok", L"已经从服务器获取数据并缓存！");
+    return WithDraws(service, filter, "GetDataAnalysis", request,
+                     [](calculation::AbstractFilterChain &chain, const basekit::TextMapList &draws) {
+                         chain.SetOldDataCache(draws);
+                         return JsonUtil::Msg(L"ok", L"已经从服务器获取数据并缓存！");
+                     });
 }
 
 std::wstring OnInstallOldDataForRuleOut(DataServiceClient &service, CFilterContext &filter,
                                         const Json::Value &request)
 {
-    std::wstring error;
-    std::optional<basekit::TextMapList> draws = FetchDraws(service, "InstallOldDataForRuleOut", request, error);
-    if (!draws) {
-        return error;
-    }
-    if (!filter.chain()) {
-        return JsonUtil::Msg(L"error", kNoGame);
-    }
-    filter.chain()->SetOldDataForRuleOut(RuleOutRows(*draws, filter.chain()->rowLength()));
-    return JsonUtil::Msg(L"ok", L"数据加载成功！");
+    return WithDraws(service, filter, "InstallOldDataForRuleOut", request,
+                     [](calculation::AbstractFilterChain &chain, const basekit::TextMapList &draws) {
+                         chain.SetOldDataForRuleOut(RuleOutRows(draws, chain.rowLength()));
+                         return JsonUtil::Msg(L"ok", L"数据加载成功！");
+                     });
 }
 
 std::wstring OnGetDanMa(DataServiceClient &service, CFilterContext &filter, const Json::Value &request)
 {
-    std::wstring error;
-    std::optional<basekit::TextMapList> draws = FetchDraws(service, "getDanMa", request, error);
-    if (!draws) {
-        return error;
-    }
-    if (!filter.chain()) {
-        return JsonUtil::Msg(L"error", kNoGame);
-    }
-    return filter.chain()->GetDanMa(*draws);
+    return WithDraws(service, filter, "getDanMa", request,
+                     [](calculation::AbstractFilterChain &chain, const basekit::TextMapList &draws) {
+                         return chain.GetDanMa(draws);
+                     });
 }
 
 } // namespace qel

@@ -18,7 +18,8 @@ namespace qel {
 inline constexpr std::size_t kMaxRuleOutDraws = 365;
 
 /// "GetDataAnalysis" (pop-up): the draws become the chain's old-data cache.
-std::wstring OnGetDataAnalysis(DataServiceClient &service, CFilterContext &filter, const Json::Value &request);
+std::wstring OnGetDataAnalysis(DataServiceClient &service, CFilterContext &filter,
+                               const Json::Value &request);
 /// "InstallOldDataForRuleOut" (main window): the draws become the rule-out rows.
 std::wstring OnInstallOldDataForRuleOut(DataServiceClient &service, CFilterContext &filter,
                                         const Json::Value &request);

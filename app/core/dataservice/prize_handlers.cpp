@@ -70,7 +70,8 @@ std::wstring AnswerWithCounts(Json::Value reply, const std::vector<int> &counts)
     return JsonUtil::ObjToJsonStr(reply);
 }
 
-std::vector<int> Check(CFilterContext &filter, const Bet &bet, const std::wstring &category, const std::wstring &drawn)
+std::vector<int> Check(CFilterContext &filter, const Bet &bet, const std::wstring &category,
+                       const std::wstring &drawn)
 {
     if (filter.chain()) {
         return filter.chain()->zjCheck(bet.front, bet.back, category, drawn);
@@ -103,7 +104,8 @@ std::wstring ImaginaryDraw(const std::vector<std::wstring> &front, const std::ve
         text += filler;
     }
     for (int i = 0; i < hitBack; ++i) {
-        text += (specialFromFront ? front[static_cast<std::size_t>(hitFront + i)] : back[static_cast<std::size_t>(i)]) +
+        text += (specialFromFront ? front[static_cast<std::size_t>(hitFront + i)]
+                                  : back[static_cast<std::size_t>(i)]) +
                 L",";
     }
     for (int i = hitBack; i < drawBack; ++i) {
@@ -146,12 +148,15 @@ std::wstring OnTouZhuYuSuan(DataServiceClient &service, CFilterContext &filter, 
         return Error(L"开奖号码个数不正确！");
     }
     const int frontGiven = static_cast<int>(bet->frontPieces.size());
-    const std::optional<int> hitFront = CountMember(request, "zhongRedNum", 0, std::min(*drawFront, frontGiven));
+    const std::optional<int> hitFront =
+        CountMember(request, "zhongRedNum", 0, std::min(*drawFront, frontGiven));
     if (!hitFront) {
         return Error(L"红球（前区）中奖个数不能超过开奖个数和所选号码个数！");
     }
-    const int backGiven = specialFromFront ? frontGiven - *hitFront : static_cast<int>(bet->backPieces.size());
-    const std::optional<int> hitBack = CountMember(request, "zhongBlueNum", 0, std::min(*drawBack, backGiven));
+    const int backGiven =
+        specialFromFront ? frontGiven - *hitFront : static_cast<int>(bet->backPieces.size());
+    const std::optional<int> hitBack =
+        CountMember(request, "zhongBlueNum", 0, std::min(*drawBack, backGiven));
     if (!hitBack) {
         return Error(specialFromFront ? L"特别号中奖个数不能超过开奖个数和余下的所选号码个数！"
                                       : L"蓝球（后区）中奖个数不能超过开奖个数和所选号码个数！");
@@ -160,8 +165,8 @@ std::wstring OnTouZhuYuSuan(DataServiceClient &service, CFilterContext &filter, 
     if (!reply) {
         return error;
     }
-    const std::wstring drawn = ImaginaryDraw(bet->frontPieces, bet->backPieces, *hitFront, *hitBack, *drawFront,
-                                             *drawBack, specialFromFront);
+    const std::wstring drawn = ImaginaryDraw(bet->frontPieces, bet->backPieces, *hitFront, *hitBack,
+                                             *drawFront, *drawBack, specialFromFront);
     return AnswerWithCounts(*reply, Check(filter, *bet, category, drawn));
 }
 

@@ -13,12 +13,13 @@ constexpr bool kBare = true;
 
 constexpr ParamKey C{"clientId", S::ClientId, nullptr};
 
-constexpr std::array kAnalysisByCount = {
-    ParamKey{"productName", S::Request, "productName"}, ParamKey{"type", S::Request, "type"},
-    ParamKey{"rowNumber", S::Request, "rowNumber", kBare}, C};
-constexpr std::array kAnalysisByRange = {
-    ParamKey{"productName", S::Request, "productName"}, ParamKey{"type", S::Request, "type"},
-    ParamKey{"beginQiHao", S::Request, "beginQiHao", kBare}, ParamKey{"endQiHao", S::Request, "endQiHao", kBare}, C};
+constexpr std::array kAnalysisByCount = {ParamKey{"productName", S::Request, "productName"},
+                                         ParamKey{"type", S::Request, "type"},
+                                         ParamKey{"rowNumber", S::Request, "rowNumber", kBare}, C};
+constexpr std::array kAnalysisByRange = {ParamKey{"productName", S::Request, "productName"},
+                                         ParamKey{"type", S::Request, "type"},
+                                         ParamKey{"beginQiHao", S::Request, "beginQiHao", kBare},
+                                         ParamKey{"endQiHao", S::Request, "endQiHao", kBare}, C};
 constexpr std::array kDanMa = {ParamKey{"lotteryCategory", S::Config, "lotteryCategory"}, C};
 constexpr std::array kQiHaoList = {ParamKey{"lotCategory", S::RequestOrConfig, "lotteryCategory"}, C,
                                    ParamKey{"lastest", S::Request, "lastest", kBare}};
@@ -35,22 +36,28 @@ constexpr std::array kArticles = {C, ParamKey{"lastestNum", S::Request, "lastest
 constexpr std::array kAddOne = {C, ParamKey{"articleId", S::Request, "articleId", kBare}};
 constexpr std::array kAds = {C, ParamKey{"ids", S::Request, "ids"}};
 constexpr std::array kVersion = {ParamKey{"clientVersion", S::Config, "mainProVersion"}, C};
-constexpr std::array kFeedback = {ParamKey{"content", S::Request, "content"}, ParamKey{"type", S::Request, "type"},
+constexpr std::array kFeedback = {ParamKey{"content", S::Request, "content"},
+                                  ParamKey{"type", S::Request, "type"},
                                   ParamKey{"userName", S::UserId, nullptr}, C};
-constexpr std::array kConfigUpdate = {
-    ParamKey{"canal", S::Supplied, "canal"},         C,
-    ParamKey{"clientVersion", S::Config, "mainProVersion"},
-    ParamKey{"email", S::Supplied, "email"},         ParamKey{"osVersion", S::Supplied, "osVersion"},
-    ParamKey{"password", S::Supplied, "password"},   ParamKey{"phone", S::Supplied, "phone"},
-    ParamKey{"productName", S::Supplied, "productName"}, ParamKey{"userName", S::UserId, nullptr}};
+constexpr std::array kConfigUpdate = {ParamKey{"canal", S::Supplied, "canal"},
+                                      C,
+                                      ParamKey{"clientVersion", S::Config, "mainProVersion"},
+                                      ParamKey{"email", S::Supplied, "email"},
+                                      ParamKey{"osVersion", S::Supplied, "osVersion"},
+                                      ParamKey{"password", S::Supplied, "password"},
+                                      ParamKey{"phone", S::Supplied, "phone"},
+                                      ParamKey{"productName", S::Supplied, "productName"},
+                                      ParamKey{"userName", S::UserId, nullptr}};
 constexpr std::array kUserOnly = {C, ParamKey{"userName", S::UserId, nullptr}};
-constexpr std::array kCredentials = {C, ParamKey{"email", S::Supplied, "email"},
-                                     ParamKey{"password", S::Supplied, "password"},
-                                     ParamKey{"phone", S::Supplied, "phone"}, ParamKey{"userName", S::UserId, nullptr}};
-constexpr std::array kChangePassword = {
-    C, ParamKey{"email", S::Supplied, "email"}, ParamKey{"newPassword", S::Supplied, "newPassword"},
-    ParamKey{"oldPassword", S::Supplied, "oldPassword"}, ParamKey{"phone", S::Supplied, "phone"},
-    ParamKey{"userName", S::UserId, nullptr}};
+constexpr std::array kCredentials = {
+    C, ParamKey{"email", S::Supplied, "email"}, ParamKey{"password", S::Supplied, "password"},
+    ParamKey{"phone", S::Supplied, "phone"}, ParamKey{"userName", S::UserId, nullptr}};
+constexpr std::array kChangePassword = {C,
+                                        ParamKey{"email", S::Supplied, "email"},
+                                        ParamKey{"newPassword", S::Supplied, "newPassword"},
+                                        ParamKey{"oldPassword", S::Supplied, "oldPassword"},
+                                        ParamKey{"phone", S::Supplied, "phone"},
+                                        ParamKey{"userName", S::UserId, nullptr}};
 
 using F = ParamForm;
 using R = ReplyUse;

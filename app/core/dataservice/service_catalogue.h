@@ -25,7 +25,8 @@ enum class ParamForm {
 /// Where a value of the "param" comes from.
 enum class ValueSource {
     Request,         ///< the page request's member `from`
-    RequestOrConfig, ///< the request's member `from` when present and not null, else the runtime configuration's
+    RequestOrConfig, ///< the request's member `from` when present and not null, else the runtime
+                     ///< configuration's
     Config,          ///< the runtime configuration's value `from`
     ClientId,        ///< the fixed client identifier
     UserId,          ///< the installation's user identifier
@@ -33,10 +34,10 @@ enum class ValueSource {
 };
 
 struct ParamKey {
-    const char *name;   ///< the key on the wire
+    const char *name; ///< the key on the wire
     ValueSource source;
-    const char *from;   ///< the member or setting read; null for ClientId and UserId
-    bool bare = false;  ///< written without quotes: the value must be an integer
+    const char *from;  ///< the member or setting read; null for ClientId and UserId
+    bool bare = false; ///< written without quotes: the value must be an integer
 };
 
 enum class ReplyUse {
@@ -45,8 +46,8 @@ enum class ReplyUse {
 };
 
 struct CatalogueRow {
-    const char *method;    ///< the page method; "" for the configuration-update check
-    const char *type;      ///< the request's "type" this row is for; null: any type
+    const char *method; ///< the page method; "" for the configuration-update check
+    const char *type;   ///< the request's "type" this row is for; null: any type
     HttpVerb verb;
     const char *path;
     ParamForm form;

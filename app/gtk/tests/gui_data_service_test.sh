@@ -43,10 +43,4 @@ screenshot "$popup_xid" qel-newest-draws-window.png
 send "execute $popup {\"method\":\"exit\"}"
 expect "^qel-test: bridge window=$main request=\\{\"method\":\"GetNewLottery\"\\} reply-bytes=0$"
 
-send "execute $main {\"method\":\"Exit\"}"
-expect "^qel-test: bridge window=$main request=\\{\"method\":\"Exit\"\\}"
-while IFS= read -r -t 60 line <&"$from_qel"; do echo "$line" >>"$log"; done
-wait "$qel_pid"
-status=$?
-[[ $status -eq 0 ]] || fail "the program ended with status $status"
-echo "PASS"
+exit_program "$main"

@@ -85,3 +85,15 @@ screenshot() {
   ((colours > 1)) || fail "the screenshot $file is blank"
   echo "screenshot: $file ($colours colours)"
 }
+
+# exit_program <main window>: "Exit" from the main window; the program must end with status 0.
+exit_program() {
+  local main="$1" line status
+  send "execute $main {\"method\":\"Exit\"}"
+  expect "^qel-test: bridge window=$main request=\\{\"method\":\"Exit\"\\}"
+  while IFS= read -r -t 60 line <&"$from_qel"; do echo "$line" >>"$log"; done
+  wait "$qel_pid"
+  status=$?
+  [[ $status -eq 0 ]] || fail "the program ended with status $status"
+  echo "PASS"
+}

@@ -83,43 +83,102 @@ struct RowCase {
 TEST_F(DataServiceTest, EveryCatalogueRowArrivesWithItsPathAndParam)
 {
     const std::vector<RowCase> cases = {
-        {"GetDataAnalysis", LR"({"productName":"Fc6Of33_Fc","type":"byQiShu","rowNumber":"30"})", {}, "GET",
-         "/lot/getDataAnalysis", R"({"productName":"Fc6Of33_Fc","type":"byQiShu","rowNumber":30,)" C_ID "}"},
+        {"GetDataAnalysis",
+         LR"({"productName":"Fc6Of33_Fc","type":"byQiShu","rowNumber":"30"})",
+         {},
+         "GET",
+         "/lot/getDataAnalysis",
+         R"({"productName":"Fc6Of33_Fc","type":"byQiShu","rowNumber":30,)" C_ID "}"},
         {"GetDataAnalysis",
          LR"({"productName":"Magic3_Fc","type":"byQiHao","beginQiHao":"2024001","endQiHao":"2024010"})",
-         {}, "GET", "/lot/getDataAnalysis",
+         {},
+         "GET",
+         "/lot/getDataAnalysis",
          R"({"productName":"Magic3_Fc","type":"byQiHao","beginQiHao":2024001,"endQiHao":2024010,)" C_ID "}"},
-        {"GetDataAnalysis", LR"({"productName":"Magic3_Fc","type":"byDay"})", {}, "GET", "/lot/getDataAnalysis", ""},
-        {"InstallOldDataForRuleOut", LR"({"type":"byQiShu","rowNumber":100,"productName":"Magic3_Fc"})", {}, "GET",
-         "/lot/getDataAnalysis", R"({"productName":"Magic3_Fc","type":"byQiShu","rowNumber":100,)" C_ID "}"},
+        {"GetDataAnalysis",
+         LR"({"productName":"Magic3_Fc","type":"byDay"})",
+         {},
+         "GET",
+         "/lot/getDataAnalysis",
+         ""},
+        {"InstallOldDataForRuleOut",
+         LR"({"type":"byQiShu","rowNumber":100,"productName":"Magic3_Fc"})",
+         {},
+         "GET",
+         "/lot/getDataAnalysis",
+         R"({"productName":"Magic3_Fc","type":"byQiShu","rowNumber":100,)" C_ID "}"},
         {"getDanMa", L"{}", {}, "GET", "/lot/getDanMa", R"({"lotteryCategory":"Magic3_Fc",)" C_ID "}"},
-        {"GetQiHaoList", LR"({"lastest":"30"})", {}, "GET", "/lot/getQiHaoList",
+        {"GetQiHaoList",
+         LR"({"lastest":"30"})",
+         {},
+         "GET",
+         "/lot/getQiHaoList",
          R"({"lotCategory":"Magic3_Fc",)" C_ID R"(,"lastest":30})"},
-        {"GetQiHaoList", LR"({"lotteryCategory":"Tc5Of35_Tc","lastest":"30"})", {}, "GET", "/lot/getQiHaoList",
+        {"GetQiHaoList",
+         LR"({"lotteryCategory":"Tc5Of35_Tc","lastest":"30"})",
+         {},
+         "GET",
+         "/lot/getQiHaoList",
          R"({"lotCategory":"Tc5Of35_Tc",)" C_ID R"(,"lastest":30})"},
-        {"GetQiHaoList", LR"({"lotteryCategory":null,"lastest":"5"})", {}, "GET", "/lot/getQiHaoList",
+        {"GetQiHaoList",
+         LR"({"lotteryCategory":null,"lastest":"5"})",
+         {},
+         "GET",
+         "/lot/getQiHaoList",
          R"({"lotCategory":"Magic3_Fc",)" C_ID R"(,"lastest":5})"},
         {"GetNewLottery", L"{}", {}, "GET", "/lot/getNewLottery", "{" C_ID R"(,"clientVersion":"1.0.0"})"},
-        {"GetLastLottery", LR"({"productName":"Magic3_Fc"})", {}, "GET", "/lot/getLotteryByLotCategory",
+        {"GetLastLottery",
+         LR"({"productName":"Magic3_Fc"})",
+         {},
+         "GET",
+         "/lot/getLotteryByLotCategory",
          R"({"productName":"Magic3_Fc",)" C_ID "}"},
-        {"getLotLevel", LR"({"lotteryCategory":"Fc6Of33_Fc"})", {}, "GET", "/lot/getLotLevel",
+        {"getLotLevel",
+         LR"({"lotteryCategory":"Fc6Of33_Fc"})",
+         {},
+         "GET",
+         "/lot/getLotLevel",
          "{" C_ID R"(,"lotteryCategory":"Fc6Of33_Fc"})"},
-        {"getLotDetailById", LR"({"lotCategoryId":"4","qiHao":"2024005"})", {}, "GET",
-         "/lot/getLotteryByLotCategoryId", R"({"lotCategoryId":"4",)" C_ID R"(,"qiHao":"2024005"})"},
+        {"getLotDetailById",
+         LR"({"lotCategoryId":"4","qiHao":"2024005"})",
+         {},
+         "GET",
+         "/lot/getLotteryByLotCategoryId",
+         R"({"lotCategoryId":"4",)" C_ID R"(,"qiHao":"2024005"})"},
         {"getLotCategory", L"{}", {}, "GET", "/lot/getLotCategory", "{" C_ID "}"},
-        {"zjCheck", LR"({"lotteryCategory":"Fc6Of33_Fc","qiHao":"2024003","redStr":"01"})", {}, "GET",
-         "/lot/checkZj", R"({"lotteryCategory":"Fc6Of33_Fc",)" C_ID R"(,"qiHao":"2024003"})"},
-        {"touZhuYuSuan", LR"({"lotteryCategory":"Tc5Of35_Tc","qiHao":"2024001"})", {}, "GET", "/lot/checkZj",
+        {"zjCheck",
+         LR"({"lotteryCategory":"Fc6Of33_Fc","qiHao":"2024003","redStr":"01"})",
+         {},
+         "GET",
+         "/lot/checkZj",
+         R"({"lotteryCategory":"Fc6Of33_Fc",)" C_ID R"(,"qiHao":"2024003"})"},
+        {"touZhuYuSuan",
+         LR"({"lotteryCategory":"Tc5Of35_Tc","qiHao":"2024001"})",
+         {},
+         "GET",
+         "/lot/checkZj",
          R"({"lotteryCategory":"Tc5Of35_Tc",)" C_ID R"(,"qiHao":"2024001"})"},
-        {"getArticles", LR"({"lastestNum":"5","tab":"news & \"tips\""})", {}, "GET", "/art/getMoreTypeArticles",
+        {"getArticles",
+         LR"({"lastestNum":"5","tab":"news & \"tips\""})",
+         {},
+         "GET",
+         "/art/getMoreTypeArticles",
          "{" C_ID R"(,"lastestNum":5,"tab":"news & \"tips\""})"},
         {"updateReadTime", LR"({"articleId":"7"})", {}, "GET", "/art/addOne", "{" C_ID R"(,"articleId":7})"},
         {"getForumInfo", L"{}", {}, "GET", "/art/getForumInfo", "{" C_ID "}"},
         {"getAdById", LR"({"ids":"1,2"})", {}, "GET", "/art/getAds", "{" C_ID R"(,"ids":"1,2"})"},
-        {"CheckNewClienVersion", L"{}", {}, "GET", "/sys/checkNewClienVersion",
+        {"CheckNewClienVersion",
+         L"{}",
+         {},
+         "GET",
+         "/sys/checkNewClienVersion",
          R"({"clientVersion":"1.0.0",)" C_ID "}"},
         // A quote, a backslash, "&", "+", "%" and a line break in what the user wrote.
-        {"Feedback", LR"({"content":"好 \"a\" \\ & b+c 100%\nend","type":"bug"})", {}, "POST", "/sys/feedback",
+        {"Feedback",
+         LR"({"content":"好 \"a\" \\ & b+c 100%\nend","type":"bug"})",
+         {},
+         "POST",
+         "/sys/feedback",
          R"({"content":"好 \"a\" \\ & b+c 100%\nend","type":"bug","userName":"user-1",)" C_ID "}"},
         {"",
          L"{}",
@@ -133,13 +192,29 @@ TEST_F(DataServiceTest, EveryCatalogueRowArrivesWithItsPathAndParam)
          "/sys/checkConfigUpdate",
          R"({canal:"official",clientId:"dorn-tech.pc.kor",clientVersion:"1.0.0",email:"",osVersion:"Linux 64",password:"",phone:"13800000000",productName:"Magic3_Fc",userName:"user-1"})"},
         {"getCastWebsite", L"{}", {}, "GET", "/sys/getCastWebsite", R"({clientId:"dorn-tech.pc.kor"})"},
-        {"getUserInfo", L"{}", {{L"email", L"a@b.c"}, {L"password", L"p\"w"}, {L"phone", L""}}, "GET",
+        {"getUserInfo",
+         L"{}",
+         {{L"email", L"a@b.c"}, {L"password", L"p\"w"}, {L"phone", L""}},
+         "GET",
          "/sys/getUserInfo",
          R"({clientId:"dorn-tech.pc.kor",email:"a@b.c",password:"p\"w",phone:"",userName:"user-1"})"},
-        {"getTextAdForCastWin", L"{}", {}, "GET", "/sys/getTextAdForCastWin",
+        {"getTextAdForCastWin",
+         L"{}",
+         {},
+         "GET",
+         "/sys/getTextAdForCastWin",
          R"({clientId:"dorn-tech.pc.kor",userName:"user-1"})"},
-        {"getVideoUrl", L"{}", {}, "GET", "/sys/getVideoUrl", R"({clientId:"dorn-tech.pc.kor",userName:"user-1"})"},
-        {"logIn", L"{}", {{L"email", L""}, {L"password", L"secret"}, {L"phone", L"13800000000"}}, "GET", "/sys/logIn",
+        {"getVideoUrl",
+         L"{}",
+         {},
+         "GET",
+         "/sys/getVideoUrl",
+         R"({clientId:"dorn-tech.pc.kor",userName:"user-1"})"},
+        {"logIn",
+         L"{}",
+         {{L"email", L""}, {L"password", L"secret"}, {L"phone", L"13800000000"}},
+         "GET",
+         "/sys/logIn",
          R"({clientId:"dorn-tech.pc.kor",email:"",password:"secret",phone:"13800000000",userName:"user-1"})"},
         {"changePassword",
          L"{}",
@@ -168,7 +243,8 @@ TEST_F(DataServiceTest, BareValuesThatAreNotIntegersSendNothing)
 {
     for (const wchar_t *rowNumber : {L"\"30\\\",\\\"x\\\":\\\"1\"", L"\"3 0\"", L"\"\"", L"{}", L"1.5"}) {
         const std::wstring request =
-            std::wstring(L"{\"productName\":\"Magic3_Fc\",\"type\":\"byQiShu\",\"rowNumber\":") + rowNumber + L"}";
+            std::wstring(L"{\"productName\":\"Magic3_Fc\",\"type\":\"byQiShu\",\"rowNumber\":") + rowNumber +
+            L"}";
         qel::ServiceReply reply = client_.Send("GetDataAnalysis", Request(request));
         EXPECT_FALSE(reply.usable);
         EXPECT_EQ(reply.text, L"{flag:\"error\",msg:\"请求参数rowNumber必须是整数！\"}") << rowNumber;
@@ -180,7 +256,8 @@ TEST_F(DataServiceTest, PassThroughRepliesKeepTheirText)
 {
     // Decoded once: the Chinese text arrives as the same characters; "error=" inside a good reply
     // is just text.
-    std::wstring reply = client_.PassThrough("getArticles", Request(LR"({"lastestNum":"1","tab":"error=中文"})"));
+    std::wstring reply =
+        client_.PassThrough("getArticles", Request(LR"({"lastestNum":"1","tab":"error=中文"})"));
     EXPECT_NE(reply.find(L"\"tab\":\"error=中文\""), std::wstring::npos) << basekit::CStrW2CStrA(reply);
     EXPECT_NE(reply.find(L"样例文章 1"), std::wstring::npos);
 }
@@ -221,7 +298,8 @@ TEST_F(DataServiceTest, EveryFailureAnswersTheErrorReplyOnEveryProcessedRow)
         const wchar_t *request;
     };
     const std::vector<Row> rows = {
-        {"/lot/getDataAnalysis", qel::OnGetDataAnalysis, LR"({"productName":"Magic3_Fc","type":"byQiShu","rowNumber":"5"})"},
+        {"/lot/getDataAnalysis", qel::OnGetDataAnalysis,
+         LR"({"productName":"Magic3_Fc","type":"byQiShu","rowNumber":"5"})"},
         {"/lot/getDataAnalysis", qel::OnInstallOldDataForRuleOut,
          LR"({"productName":"Magic3_Fc","type":"byQiShu","rowNumber":5})"},
         {"/lot/getDanMa", qel::OnGetDanMa, L"{}"},
@@ -231,7 +309,9 @@ TEST_F(DataServiceTest, EveryFailureAnswersTheErrorReplyOnEveryProcessedRow)
          LR"({"lotteryCategory":"Fc6Of33_Fc","qiHao":"2024003","redStr":"01,02,03,04,05,06","blueStr":"07",)"
          LR"("zhongRedNum":5,"zhongBlueNum":1,"lotNum":6,"backLotNum":1})"},
         {"/sys/feedback",
-         [](DataServiceClient &s, qel::CFilterContext &, const Json::Value &r) { return qel::OnFeedback(s, r); },
+         [](DataServiceClient &s, qel::CFilterContext &, const Json::Value &r) {
+             return qel::OnFeedback(s, r);
+         },
          LR"({"content":"x","type":"bug"})"},
     };
     for (Failure failure : {Failure::NotFound, Failure::ServerError, Failure::Stall, Failure::Close,
@@ -298,8 +378,8 @@ TEST_F(DataServiceTest, RuleOutFromTheServiceChangesTheNextMagic3Run)
     ASSERT_NE(filter.chain(), nullptr) << filter.lastError();
     EXPECT_EQ(Total(filter.OnFilter(AllDigitsStraightRun(false))), L"1000");
 
-    EXPECT_EQ(qel::OnInstallOldDataForRuleOut(client_, filter,
-                                              Request(LR"({"type":"byQiShu","rowNumber":8,"productName":"Magic3_Fc"})")),
+    EXPECT_EQ(qel::OnInstallOldDataForRuleOut(
+                  client_, filter, Request(LR"({"type":"byQiShu","rowNumber":8,"productName":"Magic3_Fc"})")),
               L"{flag:\"ok\",msg:\"数据加载成功！\"}");
     std::set<std::string> distinct;
     for (const std::string &draw : NewestMagic3Draws(8)) {
@@ -310,8 +390,8 @@ TEST_F(DataServiceTest, RuleOutFromTheServiceChangesTheNextMagic3Run)
     EXPECT_EQ(Total(page), std::to_wstring(1000 - distinct.size()));
 
     // A reply of no draws leaves no rule-out rows.
-    EXPECT_EQ(qel::OnInstallOldDataForRuleOut(client_, filter,
-                                              Request(LR"({"type":"byQiShu","rowNumber":0,"productName":"Magic3_Fc"})")),
+    EXPECT_EQ(qel::OnInstallOldDataForRuleOut(
+                  client_, filter, Request(LR"({"type":"byQiShu","rowNumber":0,"productName":"Magic3_Fc"})")),
               L"{flag:\"ok\",msg:\"数据加载成功！\"}");
     EXPECT_EQ(filter.chain()->GetLastFilter()->ruleOutCount(), 0);
 }
@@ -321,9 +401,10 @@ TEST_F(DataServiceTest, HistoryAndBankerSuggestionReachThePopUpsChain)
     qel::CFilterContext filter(L"qel://base");
     filter.SwitchPlugin(L"Magic3");
     ASSERT_NE(filter.chain(), nullptr);
-    EXPECT_EQ(qel::OnGetDataAnalysis(client_, filter,
-                                     Request(LR"({"productName":"Magic3_Fc","type":"byQiShu","rowNumber":"30"})")),
-              L"{flag:\"ok\",msg:\"已经从服务器获取数据并缓存！\"}");
+    EXPECT_EQ(
+        qel::OnGetDataAnalysis(client_, filter,
+                               Request(LR"({"productName":"Magic3_Fc","type":"byQiShu","rowNumber":"30"})")),
+        L"{flag:\"ok\",msg:\"已经从服务器获取数据并缓存！\"}");
     EXPECT_EQ(filter.chain()->oldDataCacheValue().size(), 30U);
     const std::wstring danMa = qel::OnGetDanMa(client_, filter, Request(L"{}"));
     // The last draw's keys come with the suggestion.
@@ -343,10 +424,10 @@ TEST_F(DataServiceTest, PrizeCheckAddsTheCountsToTheServicesReply)
     const std::string lottery = doc["draws"][2]["lottery"].asString();
     const std::wstring red = basekit::UTF8ToUnicode(lottery.substr(0, 17));
     const std::wstring blue = basekit::UTF8ToUnicode(lottery.substr(18));
-    const std::wstring reply = qel::OnZjCheck(
-        client_, filter,
-        Request(LR"({"lotteryCategory":"Fc6Of33_Fc","qiHao":"2024003","redStr":")" + red + LR"(","blueStr":")" + blue +
-                L"\"}"));
+    const std::wstring reply =
+        qel::OnZjCheck(client_, filter,
+                       Request(LR"({"lotteryCategory":"Fc6Of33_Fc","qiHao":"2024003","redStr":")" + red +
+                               LR"(","blueStr":")" + blue + L"\"}"));
     Json::Value parsed = JsonUtil::JsonStrToJsonObj(reply);
     EXPECT_EQ(parsed["lottery"].asString(), lottery);
     EXPECT_EQ(parsed["qiHao"].asString(), "2024003");

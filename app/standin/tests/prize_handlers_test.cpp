@@ -35,12 +35,13 @@ TEST(ImaginaryDrawTest, BetNumbersFirstThenFillers)
         {L"01,02,03,04,05,06,07", L"", 2, 1, 7, 1, true, L"01,02,100,100,100,100,100,03"},
     };
     for (const DrawCase &c : cases) {
-        EXPECT_EQ(qel::ImaginaryDraw(List(c.front), List(c.back), c.hitFront, c.hitBack, c.drawFront, c.drawBack,
-                                     c.specialFromFront),
+        EXPECT_EQ(qel::ImaginaryDraw(List(c.front), List(c.back), c.hitFront, c.hitBack, c.drawFront,
+                                     c.drawBack, c.specialFromFront),
                   c.expected);
     }
     // Nothing drawn from the bet wins nothing.
-    EXPECT_EQ(calculation::CheckPrizes(L"01,02,03,04,05,06,07", L"08", L"Fc6Of33_Fc", L"100,100,100,100,100,100,100"),
+    EXPECT_EQ(calculation::CheckPrizes(L"01,02,03,04,05,06,07", L"08", L"Fc6Of33_Fc",
+                                       L"100,100,100,100,100,100,100"),
               std::vector<int>(6, 0));
 }
 
@@ -54,8 +55,10 @@ TEST(PrizeHandlersTest, CountsAndBetsAreCheckedBeforeSending)
     auto budget = [&](const std::wstring &fields) {
         return qel::OnTouZhuYuSuan(client, filter, basekit::JsonUtil::JsonStrToJsonObj(L"{" + fields + L"}"));
     };
-    const std::wstring fc6 = LR"("lotteryCategory":"Fc6Of33_Fc","qiHao":"1","redStr":"01,02,03,04,05,06,07","blueStr":"08",)";
-    const std::wstring fc7 = LR"("lotteryCategory":"Fc7Of30_Fc","qiHao":"1","redStr":"01,02,03,04,05,06,07,08","blueStr":"",)";
+    const std::wstring fc6 =
+        LR"("lotteryCategory":"Fc6Of33_Fc","qiHao":"1","redStr":"01,02,03,04,05,06,07","blueStr":"08",)";
+    const std::wstring fc7 =
+        LR"("lotteryCategory":"Fc7Of30_Fc","qiHao":"1","redStr":"01,02,03,04,05,06,07,08","blueStr":"",)";
     struct Case {
         std::wstring fields;
         const wchar_t *message;
@@ -70,7 +73,8 @@ TEST(PrizeHandlersTest, CountsAndBetsAreCheckedBeforeSending)
         {fc6 + LR"("zhongRedNum":5,"zhongBlueNum":2,"lotNum":6,"backLotNum":2)",
          L"蓝球（后区）中奖个数不能超过开奖个数和所选号码个数！"},
         {fc6 + LR"("zhongRedNum":5,"zhongBlueNum":1,"lotNum":"x","backLotNum":1)", L"开奖号码个数不正确！"},
-        {fc6 + LR"("zhongRedNum":5,"zhongBlueNum":1,"lotNum":6000000,"backLotNum":1)", L"开奖号码个数不正确！"},
+        {fc6 + LR"("zhongRedNum":5,"zhongBlueNum":1,"lotNum":6000000,"backLotNum":1)",
+         L"开奖号码个数不正确！"},
         // Seven of eight front numbers drawn leave one for the special number, not two.
         {fc7 + LR"("zhongRedNum":7,"zhongBlueNum":2,"lotNum":7,"backLotNum":2)",
          L"特别号中奖个数不能超过开奖个数和余下的所选号码个数！"},
@@ -82,7 +86,8 @@ TEST(PrizeHandlersTest, CountsAndBetsAreCheckedBeforeSending)
          L"投注号码格式不正确，请用逗号分隔不重复的号码！"},
     };
     for (const Case &c : cases) {
-        EXPECT_EQ(budget(c.fields), basekit::JsonUtil::Msg(L"error", c.message)) << basekit::CStrW2CStrA(c.fields);
+        EXPECT_EQ(budget(c.fields), basekit::JsonUtil::Msg(L"error", c.message))
+            << basekit::CStrW2CStrA(c.fields);
     }
     // Counts that fit reach the exchange (which fails here, as there is no service).
     EXPECT_EQ(budget(fc7 + LR"("zhongRedNum":7,"zhongBlueNum":1,"lotNum":7,"backLotNum":1)"),

@@ -43,11 +43,11 @@ public:
 
     /// GET http://host:port + path + "?param=" + param, percent-encoded as UTF-8. A port outside
     /// 1-65535 or a host that is not a plain name or address fails before anything is sent.
-    static HttpResult Get(const std::wstring &host, const std::wstring &path, const std::wstring &param, int port,
-                          const HttpTimeouts &timeouts = {});
+    static HttpResult Get(const std::wstring &host, const std::wstring &path, const std::wstring &param,
+                          int port, const HttpTimeouts &timeouts = {});
     /// POST of the form body (already encoded, sent as it stands) to http://host:port + path.
-    static HttpResult Post(const std::wstring &host, const std::wstring &path, std::string_view body, int port,
-                           const HttpTimeouts &timeouts = {5000 * 10, 60000});
+    static HttpResult Post(const std::wstring &host, const std::wstring &path, std::string_view body,
+                           int port, const HttpTimeouts &timeouts = {5000 * 10, 60000});
 
     /// Every byte of the text except the unreserved ones (letters, digits, "-", ".", "_", "~")
     /// written as "%XX".

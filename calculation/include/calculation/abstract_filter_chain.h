@@ -100,8 +100,8 @@ public:
 
     /// Winning single bets of a (compound) bet per prize level against a drawn result, in the
     /// level order of the category's rule (prize_check.h).
-    std::vector<int> zjCheck(const std::wstring &front, const std::wstring &back, const std::wstring &category,
-                             const std::wstring &drawn) const;
+    std::vector<int> zjCheck(const std::wstring &front, const std::wstring &back,
+                             const std::wstring &category, const std::wstring &drawn) const;
 
     /// Whether a row written as AddRow reads it is a bet of this game: its number of positions,
     /// each number of the pool of its position.

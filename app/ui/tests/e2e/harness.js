@@ -55,8 +55,10 @@ function scratchDatabase(stage, sql) {
 function startPageHost(hostBinary, stage, database, extraArgs) {
     return new Promise((resolve, reject) => {
         const args = ["--base", stage, "--port", "0", "--sys-db", database].concat(extraArgs);
+        // The core keeps the installation's identifier in its registry file: the session's own.
         const child = spawn(hostBinary, args, {
             stdio: ["ignore", "pipe", "inherit"],
+            env: { ...process.env, XDG_CONFIG_HOME: path.join(path.dirname(database), "config") },
         });
         let output = "";
         const timer = setTimeout(() => {
