@@ -102,7 +102,7 @@ struct StandinServer::Impl {
     std::vector<Game> games;
     Json::Value levels;
     mutable std::mutex mutex;
-    std::condition_variable stopped;
+    std::condition_variable stopped; // a stall ends: the server stops or the path's failure changed
     bool stopping = false;
     std::map<std::string, Failure> failures;
     std::vector<ReceivedRequest> received;
@@ -350,8 +350,12 @@ struct StandinServer::Impl {
             response.status = 500;
             break;
         case Failure::Stall: {
+            // Until the server stops or the path is told otherwise, a minute at the most.
             std::unique_lock<std::mutex> lock(mutex);
-            stopped.wait_for(lock, std::chrono::seconds(60), [this] { return stopping; });
+            stopped.wait_for(lock, std::chrono::seconds(60), [this, &request] {
+                auto it = failures.find(request.path);
+                return stopping || it == failures.end() || it->second != Failure::Stall;
+            });
             response.status = 503;
             break;
         }
@@ -407,20 +411,35 @@ struct StandinServer::Impl {
                 response.status = 400;
                 return;
             }
-            std::lock_guard<std::mutex> lock(mutex);
-            failures[request.get_param_value("path")] = *failure;
+            SetFailure(request.get_param_value("path"), *failure);
         });
-        server.Post("/standin/reset", [this](const httplib::Request &, httplib::Response &) {
-            std::lock_guard<std::mutex> lock(mutex);
-            failures.clear();
-            received.clear();
-        });
+        server.Post("/standin/reset", [this](const httplib::Request &, httplib::Response &) { Reset(); });
     }
 
     std::vector<ReceivedRequest> Received() const
     {
         std::lock_guard<std::mutex> lock(mutex);
         return received;
+    }
+
+    // Stalled requests of a path that no longer stalls end.
+    void SetFailure(const std::string &path, Failure failure)
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            failures[path] = failure;
+        }
+        stopped.notify_all();
+    }
+
+    void Reset()
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            failures.clear();
+            received.clear();
+        }
+        stopped.notify_all();
     }
 };
 
@@ -497,15 +516,12 @@ bool StandinServer::running() const
 
 void StandinServer::SetFailure(const std::string &path, Failure failure)
 {
-    std::lock_guard<std::mutex> lock(impl_->mutex);
-    impl_->failures[path] = failure;
+    impl_->SetFailure(path, failure);
 }
 
 void StandinServer::Reset()
 {
-    std::lock_guard<std::mutex> lock(impl_->mutex);
-    impl_->failures.clear();
-    impl_->received.clear();
+    impl_->Reset();
 }
 
 std::vector<ReceivedRequest> StandinServer::Received() const

@@ -2,35 +2,18 @@
 // sample draws, its pages and the program's page scripts of this source tree.
 "use strict";
 
-const { spawn } = require("node:child_process");
 const path = require("node:path");
+const { startServer } = require("./harness.js");
 
 const SOURCE = path.join(__dirname, "..", "..", "..");
 const FIXTURES = path.join(SOURCE, "standin", "fixtures");
 
-function startStandin(binary, timeoutMs = 30000) {
-    return new Promise((resolve, reject) => {
-        const child = spawn(binary, ["--port", "0", "--fixtures", FIXTURES,
-            "--pages", path.join(SOURCE, "standin", "pages"), "--page-scripts", path.join(SOURCE, "ui", "pages")],
-        { stdio: ["ignore", "pipe", "inherit"] });
-        let output = "";
-        const timer = setTimeout(() => {
-            child.kill("SIGKILL");
-            reject(new Error(`qel-data-standin printed no address in time: ${output}`));
-        }, timeoutMs);
-        child.on("error", (error) => {
-            clearTimeout(timer);
-            reject(error);
-        });
-        child.stdout.setEncoding("utf8");
-        child.stdout.on("data", (chunk) => {
-            output += chunk;
-            const match = /listening on (http:\/\/127\.0\.0\.1:(\d+))/.exec(output);
-            if (match) {
-                clearTimeout(timer);
-                resolve({ process: child, address: match[1], port: Number(match[2]) });
-            }
-        });
+function startStandin(binary) {
+    const args = ["--port", "0", "--fixtures", FIXTURES, "--pages", path.join(SOURCE, "standin", "pages"),
+        "--page-scripts", path.join(SOURCE, "ui", "pages")];
+    return startServer(binary, args, process.env, (output) => {
+        const match = /listening on (http:\/\/127\.0\.0\.1:(\d+))/.exec(output);
+        return match ? { address: match[1], port: Number(match[2]) } : null;
     });
 }
 
