@@ -1,5 +1,6 @@
 #include "basekit/http_client.h"
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -13,7 +14,7 @@ namespace {
 
 // A reply larger than this is not one of the service's one-line texts; the call fails instead of
 // filling the memory.
-constexpr std::size_t kMaxBodyBytes = 32U * 1024U * 1024U;
+constexpr std::size_t kMaxBodyBytes = std::size_t{32} * 1024 * 1024;
 
 struct EasyDeleter {
     void operator()(CURL *handle) const { curl_easy_cleanup(handle); }
@@ -139,28 +140,20 @@ HttpResult Exchange(const std::wstring &host, int port, const std::string &targe
 
 bool HttpClient::IsPlainHost(std::wstring_view host)
 {
+    auto digit = [](wchar_t c) { return c >= L'0' && c <= L'9'; };
+    auto letter = [](wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); };
     if (host.empty()) {
         return false;
     }
     if (host.front() == L'[') {
-        if (host.size() < 3 || host.back() != L']') {
-            return false;
-        }
-        for (wchar_t c : host.substr(1, host.size() - 2)) {
-            const bool hex = (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F');
-            if (!hex && c != L':' && c != L'.') {
-                return false;
-            }
-        }
-        return true;
+        auto hexOrSeparator = [&](wchar_t c) {
+            return digit(c) || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F') || c == L':' || c == L'.';
+        };
+        return host.size() >= 3 && host.back() == L']' &&
+               std::ranges::all_of(host.substr(1, host.size() - 2), hexOrSeparator);
     }
-    for (wchar_t c : host) {
-        const bool alnum = (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
-        if (!alnum && c != L'.' && c != L'-') {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::all_of(host,
+                               [&](wchar_t c) { return digit(c) || letter(c) || c == L'.' || c == L'-'; });
 }
 
 std::string HttpClient::PercentEncode(std::string_view bytes)

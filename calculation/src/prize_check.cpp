@@ -154,7 +154,7 @@ std::vector<int> SevenPlusSpecial(const std::vector<int> &front, const std::vect
     for (int h = 4; h <= k; ++h) {
         const long long all = Subsets(hits, static_cast<long long>(front.size()) - hits, k, h);
         const long long withoutSpecial = Subsets(hitsWithoutSpecial, others, k, h);
-        const std::size_t level = static_cast<std::size_t>(2 * (k - h));
+        const auto level = std::size_t{2} * static_cast<std::size_t>(k - h);
         const long long withSpecial = all - withoutSpecial;
         // Only a draw whose special number is also a basic number has a full hit with it.
         e[level] = h == k ? (withSpecial > 0 ? 1 : 0) : withSpecial;

@@ -104,7 +104,7 @@ std::wstring ImaginaryDraw(const std::vector<std::wstring> &front, const std::ve
         text += filler;
     }
     for (int i = 0; i < hitBack; ++i) {
-        text += (specialFromFront ? front[static_cast<std::size_t>(hitFront + i)]
+        text += (specialFromFront ? front[static_cast<std::size_t>(hitFront) + static_cast<std::size_t>(i)]
                                   : back[static_cast<std::size_t>(i)]) +
                 L",";
     }

@@ -47,7 +47,7 @@ public:
                           int port, const HttpTimeouts &timeouts = {});
     /// POST of the form body (already encoded, sent as it stands) to http://host:port + path.
     static HttpResult Post(const std::wstring &host, const std::wstring &path, std::string_view body,
-                           int port, const HttpTimeouts &timeouts = {5000 * 10, 60000});
+                           int port, const HttpTimeouts &timeouts = {50000, 60000});
 
     /// Every byte of the text except the unreserved ones (letters, digits, "-", ".", "_", "~")
     /// written as "%XX".
