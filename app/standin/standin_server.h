@@ -8,6 +8,7 @@
 /// per path to fail. Control addresses, for scripts:
 ///   GET  /standin/received            the requests received, as a JSON array
 ///   POST /standin/fail?path=P&mode=M  path P fails with mode M ("none" answers again)
+///                                     (POSTs with a body, if an empty one: curl -d "")
 ///   POST /standin/reset               forgets the requests and every failure
 #pragma once
 

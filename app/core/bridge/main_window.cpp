@@ -7,6 +7,7 @@
 #include "basekit/json_util.h"
 #include "basekit/text_convert.h"
 #include "bridge/popup_window.h"
+#include "bridge/service_rows.h"
 #include "dataservice/history_handlers.h"
 #include "handlers/component_handlers.h"
 #include "handlers/result_handlers.h"
@@ -147,8 +148,8 @@ const std::array<Row, 62> kMethods = {{
          return w.OpenModal(WebPage(w, "/html/pageForPc/pageForNewLottery.html"), 1250,
                             std::min(w.workArea().height, kMaxHeight));
      }},
-    {"GetLastLottery", [](MainWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("GetLastLottery", r); }},
-    {"CheckNewClienVersion", [](MainWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("CheckNewClienVersion", r); }},
+    {"GetLastLottery", ServicePassThrough<"GetLastLottery", MainWindow>},
+    {"CheckNewClienVersion", ServicePassThrough<"CheckNewClienVersion", MainWindow>},
     {"GetDetailedData", [](MainWindow &w, const Json::Value &r) { return OnGetDetailedData(w.context(), r); }},
     {"GetDanMa",
      [](MainWindow &w, const Json::Value &) {
@@ -156,25 +157,24 @@ const std::array<Row, 62> kMethods = {{
      }},
     {"GetPluginList", Settings<OnGetPluginList>},
     {"ChangeState", Settings<OnChangeState>},
-    {"GetQiHaoList", [](MainWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("GetQiHaoList", r); }},
-    {"InstallOldDataForRuleOut",
-     [](MainWindow &w, const Json::Value &r) { return OnInstallOldDataForRuleOut(w.app().dataService(), w.context(), r); }},
+    {"GetQiHaoList", ServicePassThrough<"GetQiHaoList", MainWindow>},
+    {"InstallOldDataForRuleOut", ServiceHandler<OnInstallOldDataForRuleOut, MainWindow>},
     {"getCastWebsite",
      [](MainWindow &w, const Json::Value &) {
          return w.OpenModal(WebPage(w, "/html/pageForPc/pageForMoreCastWebsite.html"), 800, 550);
      }},
     {"getUserInfo", NotAvailable},
-    {"getTextAdForCastWin", [](MainWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("getTextAdForCastWin", r); }},
-    {"getVideoUrl", [](MainWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("getVideoUrl", r); }},
+    {"getTextAdForCastWin", ServicePassThrough<"getTextAdForCastWin", MainWindow>},
+    {"getVideoUrl", ServicePassThrough<"getVideoUrl", MainWindow>},
     {"logIn", NotAvailable},
     {"getLotLevel", LotDetailWindow},
     {"getLotDetailById", [](MainWindow &, const Json::Value &) { return std::wstring(); }},
-    {"getLotCategory", [](MainWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("getLotCategory", r); }},
-    {"getArticles", [](MainWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("getArticles", r); }},
-    {"updateReadTime", [](MainWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("updateReadTime", r); }},
-    {"getForumInfo", [](MainWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("getForumInfo", r); }},
+    {"getLotCategory", ServicePassThrough<"getLotCategory", MainWindow>},
+    {"getArticles", ServicePassThrough<"getArticles", MainWindow>},
+    {"updateReadTime", ServicePassThrough<"updateReadTime", MainWindow>},
+    {"getForumInfo", ServicePassThrough<"getForumInfo", MainWindow>},
     {"getAdvertisementByLotteryCategory", [](MainWindow &w, const Json::Value &) { return OnGetAdvertisementByLotteryCategory(w.services().dao(), w.app().runtimeConfig()); }},
-    {"getAdById", [](MainWindow &w, const Json::Value &r) { return w.app().dataService().PassThrough("getAdById", r); }},
+    {"getAdById", ServicePassThrough<"getAdById", MainWindow>},
     {"showQelInfoWin", [](MainWindow &w, const Json::Value &) { return w.OpenNoticeOnce(); }},
     {"aboutQel", [](MainWindow &w, const Json::Value &) { return w.OpenModal(ResourcePage(w, "about.html"), 550, 320); }},
     {"showLuckyWin", [](MainWindow &w, const Json::Value &) { return w.OpenModal(ResourcePage(w, "lucky.html"), 550, 320); }},

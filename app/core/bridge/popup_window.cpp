@@ -5,6 +5,7 @@
 #include "app/application.h"
 #include "basekit/json_util.h"
 #include "basekit/text_convert.h"
+#include "bridge/service_rows.h"
 #include "dataservice/feedback_handler.h"
 #include "dataservice/history_handlers.h"
 #include "dataservice/prize_handlers.h"
@@ -63,57 +64,31 @@ const std::array<Row, 25> kMethods = {{
                                        JsonUtil::GetIntInRange(r, "deltaTop", 0, -kMaxDelta, kMaxDelta));
          return JsonUtil::Msg(L"ok", L"moved");
      }},
-    {"getDanMa",
-     [](PopupWindow &w, const Json::Value &r) { return OnGetDanMa(w.app().dataService(), w.context(), r); }},
-    {"GetNewLottery",
-     [](PopupWindow &w, const Json::Value &r) {
-         return w.app().dataService().PassThrough("GetNewLottery", r);
-     }},
-    {"getLotLevel", [](PopupWindow &w,
-                       const Json::Value &r) { return w.app().dataService().PassThrough("getLotLevel", r); }},
-    {"getLotDetailById",
-     [](PopupWindow &w, const Json::Value &r) {
-         return w.app().dataService().PassThrough("getLotDetailById", r);
-     }},
-    {"GetQiHaoList",
-     [](PopupWindow &w, const Json::Value &r) {
-         return w.app().dataService().PassThrough("GetQiHaoList", r);
-     }},
-    {"getCastWebsite",
-     [](PopupWindow &w, const Json::Value &r) {
-         return w.app().dataService().PassThrough("getCastWebsite", r);
-     }},
-    {"ShowLotDetail", [](PopupWindow &w, const Json::Value &r) { return LotDetailWindow(w, r); }},
-    {"GetDataAnalysis",
-     [](PopupWindow &w, const Json::Value &r) {
-         return OnGetDataAnalysis(w.app().dataService(), w.context(), r);
-     }},
+    {"getDanMa", ServiceHandler<OnGetDanMa, PopupWindow>},
+    {"GetNewLottery", ServicePassThrough<"GetNewLottery", PopupWindow>},
+    {"getLotLevel", ServicePassThrough<"getLotLevel", PopupWindow>},
+    {"getLotDetailById", ServicePassThrough<"getLotDetailById", PopupWindow>},
+    {"GetQiHaoList", ServicePassThrough<"GetQiHaoList", PopupWindow>},
+    {"getCastWebsite", ServicePassThrough<"getCastWebsite", PopupWindow>},
+    {"ShowLotDetail", LotDetailWindow},
+    {"GetDataAnalysis", ServiceHandler<OnGetDataAnalysis, PopupWindow>},
     {"GetDetailedData",
      [](PopupWindow &w, const Json::Value &r) { return OnGetDetailedData(w.context(), r); }},
     {"GetTableTitle",
      [](PopupWindow &w, const Json::Value &r) { return OnGetTableTitle(w.services().dao(), r); }},
     {"SaveLuckyNum",
      [](PopupWindow &w, const Json::Value &r) { return OnSaveLuckyNum(w.app().windows(), r); }},
-    {"getLotCategory",
-     [](PopupWindow &w,
-        const Json::Value &r) { return w.app().dataService().PassThrough("getLotCategory", r); }},
+    {"getLotCategory", ServicePassThrough<"getLotCategory", PopupWindow>},
     {"GetSystemInfo", Settings<OnGetSystemInfo>},
     {"GetIndexExplanation", Settings<OnGetIndexExplanation>},
     {"changePassword", NotAvailable},
     {"Feedback", [](PopupWindow &w, const Json::Value &r) { return OnFeedback(w.app().dataService(), r); }},
     {"generatePlan", NotAvailable},
     {"savePlan", NotAvailable},
-    {"getQiHaoList",
-     [](PopupWindow &w,
-        const Json::Value &r) { return w.app().dataService().PassThrough("GetQiHaoList", r); }},
-    {"zjCheck",
-     [](PopupWindow &w, const Json::Value &r) { return OnZjCheck(w.app().dataService(), w.context(), r); }},
-    {"touZhuYuSuan",
-     [](PopupWindow &w,
-        const Json::Value &r) { return OnTouZhuYuSuan(w.app().dataService(), w.context(), r); }},
-    {"getLastLottery",
-     [](PopupWindow &w,
-        const Json::Value &r) { return w.app().dataService().PassThrough("GetLastLottery", r); }},
+    {"getQiHaoList", ServicePassThrough<"GetQiHaoList", PopupWindow>},
+    {"zjCheck", ServiceHandler<OnZjCheck, PopupWindow>},
+    {"touZhuYuSuan", ServiceHandler<OnTouZhuYuSuan, PopupWindow>},
+    {"getLastLottery", ServicePassThrough<"GetLastLottery", PopupWindow>},
 }};
 
 std::wstring ProductName(Application &app)
