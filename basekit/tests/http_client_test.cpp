@@ -3,15 +3,11 @@
 #include <mutex>
 #include <thread>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 #include <httplib.h>
 
 #include "basekit/http_client.h"
+#include "support/closed_port.h"
 
 namespace {
 
@@ -38,7 +34,7 @@ protected:
         });
         server_.Post("/form", [this](const httplib::Request &request, httplib::Response &response) {
             Record(request);
-            response.set_content("{\"flag\":\"ok\"}", "text/plain");
+            response.set_content(R"({"flag":"ok"})", "text/plain");
         });
         server_.Post("/broken",
                      [](const httplib::Request &, httplib::Response &response) { response.status = 500; });
@@ -99,7 +95,7 @@ TEST_F(HttpClientTest, StatusOtherThan200IsReportedWithoutBody)
 
 TEST_F(HttpClientTest, PostSendsTheFormBodyAsItStands)
 {
-    HttpResult result = HttpClient::Post(L"127.0.0.1", L"/form", "param={\"content\":\"x y\"}", port_);
+    HttpResult result = HttpClient::Post(L"127.0.0.1", L"/form", R"(param={"content":"x y"})", port_);
     ASSERT_TRUE(result.ok()) << result.error;
     EXPECT_EQ(body_, "param={\"content\":\"x y\"}");
     EXPECT_EQ(contentType_, "application/x-www-form-urlencoded;");
@@ -129,17 +125,8 @@ TEST(HttpClientAddress, BadPortsAndHostsFailBeforeSending)
 
 TEST(HttpClientAddress, RefusedConnectionIsATransportFailure)
 {
-    // A port nobody listens on: bind one, close it, call it.
-    int fd = socket(AF_INET, SOCK_STREAM, 0);
-    ASSERT_GE(fd, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
-    socklen_t length = sizeof address;
-    ASSERT_EQ(getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length), 0);
-    const int port = ntohs(address.sin_port);
-    close(fd);
+    const int port = basekit::test_support::ClosedLoopbackPort();
+    ASSERT_GT(port, 0);
     HttpResult result = HttpClient::Get(L"127.0.0.1", L"/ok", L"{}", port, HttpTimeouts{1000, 2000});
     EXPECT_FALSE(result.transportOk);
     EXPECT_EQ(result.status, 0);

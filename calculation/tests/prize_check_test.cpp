@@ -156,7 +156,7 @@ Counts EnumeratedSevenPlusSpecial(const std::vector<int> &front, const std::vect
         if (h == 7) {
             s ? e[0] = 1 : ++e[1];
         } else if (h >= 4) {
-            ++e[static_cast<std::size_t>(2 * (7 - h) + (s ? 0 : 1))];
+            ++e[(std::size_t{2} * static_cast<std::size_t>(7 - h)) + (s ? 0U : 1U)];
         }
     });
     return e;

@@ -5,11 +5,6 @@
 #include <set>
 #include <thread>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include "basekit/json_util.h"
@@ -20,6 +15,7 @@
 #include "dataservice/prize_handlers.h"
 #include "filter/filter_context.h"
 #include "standin_server.h"
+#include "support/closed_port.h"
 
 namespace {
 
@@ -271,19 +267,6 @@ TEST_F(DataServiceTest, PortsThatAreNotPortsFailAtOnce)
     EXPECT_TRUE(server_.Received().empty());
 }
 
-int ClosedPort()
-{
-    int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address);
-    socklen_t length = sizeof address;
-    getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length);
-    close(fd);
-    return ntohs(address.sin_port);
-}
-
 // Every processed row answers the connection failure, within the timeout, whatever went wrong;
 // the chain is not touched.
 TEST_F(DataServiceTest, EveryFailureAnswersTheErrorReplyOnEveryProcessedRow)
@@ -327,7 +310,7 @@ TEST_F(DataServiceTest, EveryFailureAnswersTheErrorReplyOnEveryProcessedRow)
     }
     // A refused connection, and "items" that is not an array.
     server_.Reset();
-    config_[L"port"] = std::to_wstring(ClosedPort());
+    config_[L"port"] = std::to_wstring(basekit::test_support::ClosedLoopbackPort());
     for (const Row &row : rows) {
         EXPECT_EQ(row.handler(client_, filter, Request(row.request)), kFailed) << row.path;
     }
