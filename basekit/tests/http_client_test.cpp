@@ -97,7 +97,7 @@ TEST_F(HttpClientTest, PostSendsTheFormBodyAsItStands)
 {
     HttpResult result = HttpClient::Post(L"127.0.0.1", L"/form", R"(param={"content":"x y"})", port_);
     ASSERT_TRUE(result.ok()) << result.error;
-    EXPECT_EQ(body_, "param={\"content\":\"x y\"}");
+    EXPECT_EQ(body_, R"(param={"content":"x y"})");
     EXPECT_EQ(contentType_, "application/x-www-form-urlencoded;");
 }
 
