@@ -1,10 +1,12 @@
-// The betting budget's imaginary draw and the checks made before anything is sent.
+// The betting budget's imaginary draw, the checks made before anything is sent, and the rule-out
+// rows made of past draws.
 #include <gtest/gtest.h>
 
 #include "basekit/json_util.h"
 #include "basekit/string_split.h"
 #include "basekit/text_convert.h"
 #include "calculation/prize_check.h"
+#include "dataservice/history_handlers.h"
 #include "dataservice/prize_handlers.h"
 
 namespace {
@@ -92,6 +94,36 @@ TEST(PrizeHandlersTest, CountsAndBetsAreCheckedBeforeSending)
     // Counts that fit reach the exchange (which fails here, as there is no service).
     EXPECT_EQ(budget(fc7 + LR"("zhongRedNum":7,"zhongBlueNum":1,"lotNum":7,"backLotNum":1)"),
               basekit::JsonUtil::Msg(L"error", L"服务器连接失败！"));
+}
+
+} // namespace
+
+namespace {
+
+// Rule-out rows: the newest 365 usable draws (the service lists the oldest first), each cut to
+// the game's row; a draw with fewer numbers or one that is not all numbers is left out.
+TEST(RuleOutRowsTest, NewestUsableDrawsCutToTheRow)
+{
+    basekit::TextMapList draws;
+    for (int i = 0; i < 400; ++i) {
+        draws.push_back({{L"lottery", std::to_wstring(i / 100) + L"," + std::to_wstring(i / 10 % 10) + L"," +
+                                          std::to_wstring(i % 10)}});
+    }
+    std::vector<std::vector<int>> rows = qel::RuleOutRows(draws, 3);
+    ASSERT_EQ(rows.size(), 365U);
+    EXPECT_EQ(rows.front(), (std::vector<int>{0, 3, 5}));
+    EXPECT_EQ(rows.back(), (std::vector<int>{3, 9, 9}));
+
+    const basekit::TextMapList mixed = {
+        {{L"lottery", L"01,02,03,04,05,06,07"}}, // front and back numbers of a lotto draw
+        {{L"lottery", L"1,2"}},                  // too few
+        {{L"lottery", L"1,x,3"}},                // not a number
+        {{L"lottery", L""}},
+        {{L"qiHao", L"2024001"}}, // no numbers at all
+        {{L"lottery", L" 4 ,5,6,9"}},
+    };
+    EXPECT_EQ(qel::RuleOutRows(mixed, 7), (std::vector<std::vector<int>>{{1, 2, 3, 4, 5, 6, 7}}));
+    EXPECT_EQ(qel::RuleOutRows(mixed, 3), (std::vector<std::vector<int>>{{1, 2, 3}, {4, 5, 6}}));
 }
 
 } // namespace
