@@ -1,7 +1,7 @@
 // qel-page-host: the program's pages and its real core over HTTP on 127.0.0.1, for tests.
 //
 //   qel-page-host --base <staged dir> --port <n|0> [--sys-db <file>] [--open-file <path>]
-//                 [--save-file <path>]
+//                 [--save-file <path>] [--setting <name>=<value>]...
 //
 // Prints "listening on http://127.0.0.1:<port>" once it accepts requests, then serves until it is
 // stopped or the core asks to exit. See page_host.h for the addresses it answers.
@@ -19,7 +19,7 @@ namespace {
 int Usage()
 {
     std::fprintf(stderr, "usage: qel-page-host --base <staged dir> --port <n|0> [--sys-db <file>] "
-                         "[--open-file <path>] [--save-file <path>]\n");
+                         "[--open-file <path>] [--save-file <path>] [--setting <name>=<value>]...\n");
     return 2;
 }
 
@@ -61,6 +61,12 @@ int main(int argc, char **argv)
             options.openFile = Absolute(value);
         } else if (option == "--save-file") {
             options.saveFile = Absolute(value);
+        } else if (option == "--setting") {
+            const std::size_t equals = value.find('=');
+            if (equals == std::string::npos) {
+                return Usage();
+            }
+            options.settings[value.substr(0, equals)] = value.substr(equals + 1);
         } else {
             return Usage();
         }

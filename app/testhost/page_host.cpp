@@ -10,6 +10,7 @@
 #include "basekit/xml_util.h"
 #include "bridge/main_window.h"
 #include "bridge/page_window.h"
+#include "bridge/popup_window.h"
 #include "headless_window_system.h"
 #include "qel_resources/base_files.h"
 #include "qel_resources/bridge_script.h"
@@ -37,6 +38,9 @@ basekit::TextMap ReadSettings(const PageHostOptions &options)
         }
     }
     settings[L"sysDb"] = sysDb;
+    for (const auto &[name, value] : options.settings) {
+        settings[basekit::UTF8ToUnicode(name)] = basekit::UTF8ToUnicode(value);
+    }
     return settings;
 }
 
@@ -80,6 +84,18 @@ struct PageHost::Impl {
                                 : std::string();
         windows.ReleaseClosed();
         return reply;
+    }
+
+    int OpenPopup()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!app) {
+            return 0;
+        }
+        auto popup = std::make_unique<PopupWindow>(*app);
+        const int id = popup->id();
+        windows.ShowModeless(std::move(popup), WindowPlacement{}, "");
+        return id;
     }
 
     std::string Status()
@@ -160,6 +176,10 @@ struct PageHost::Impl {
             }
             response.set_content(resources::BridgeScript(Address() + "/bridge/" + std::to_string(*id)),
                                  "text/javascript");
+        });
+        server.Post("/popup", [this](const httplib::Request &, httplib::Response &response) {
+            AllowAnyOrigin(response);
+            response.set_content(std::to_string(OpenPopup()), "text/plain");
         });
         server.Get("/status", [this](const httplib::Request &, httplib::Response &response) {
             AllowAnyOrigin(response);

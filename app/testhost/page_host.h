@@ -7,10 +7,13 @@
 ///   POST /bridge/<id>           one execute call of window <id>; the reply text is the body
 ///   GET  /bridge-script/<id>    the script that installs window.external for window <id>
 ///   GET  /status                what the core asked of its windows, as JSON
+///   POST /popup                 opens a modeless pop-up window (as the shell opens pages of
+///                               the pop-up table) and answers its window id
 /// The core's base URL is the host's own "http://127.0.0.1:<port>/base". Requests are served one
 /// at a time, as the shell serves them on its one user-interface thread.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,10 +21,11 @@
 namespace qel::testhost {
 
 struct PageHostOptions {
-    std::string baseDir;                 ///< the staged base directory
-    std::string sysDb;                   ///< the settings database; "" = "sysDbName" below baseDir
-    std::optional<std::string> openFile; ///< what the open dialogs answer; nothing = cancel
-    std::optional<std::string> saveFile; ///< what the save dialogs answer; nothing = cancel
+    std::string baseDir;                         ///< the staged base directory
+    std::string sysDb;                           ///< the settings database; "" = "sysDbName" below baseDir
+    std::optional<std::string> openFile;         ///< what the open dialogs answer; nothing = cancel
+    std::optional<std::string> saveFile;         ///< what the save dialogs answer; nothing = cancel
+    std::map<std::string, std::string> settings; ///< values that replace those of "xml/system.xml"
 };
 
 class PageHost {

@@ -1,11 +1,12 @@
 #include "app/application.h"
 
 #include "bridge/main_window.h"
+#include "dataservice/user_identifier.h"
 
 namespace qel {
 
 Application::Application(WindowSystem &windows, StartupSettings startup)
-    : windows_(windows), startup_(std::move(startup))
+    : windows_(windows), startup_(std::move(startup)), dataService_(runtimeConfig_, InstallationUserId)
 {
     main_ = std::make_unique<MainWindow>(*this);
     RegisterWindow(*main_);

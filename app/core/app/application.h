@@ -10,6 +10,7 @@
 #include <string>
 
 #include "basekit/row_types.h"
+#include "dataservice/data_service_client.h"
 #include "window/window_system.h"
 
 namespace qel {
@@ -38,7 +39,7 @@ public:
 
     MainWindow &mainWindow() { return *main_; }
     /// Six seconds after each layout of the main window: the check for configuration updates of
-    /// the data service. Until the program has its data-service client there is nothing to check.
+    /// the data service. It belongs to the account services, which are not built yet.
     void OnConfigurationCheckDue() {}
     /// The main window or an open pop-up, by the id of its bridge address; null when none.
     PageWindow *FindWindow(int id);
@@ -47,6 +48,8 @@ public:
     WindowSystem &windows() { return windows_; }
     const StartupSettings &startup() const { return startup_; }
     basekit::TextMap &runtimeConfig() { return runtimeConfig_; }
+    /// The data-service client every window sends its requests through.
+    DataServiceClient &dataService() { return dataService_; }
     int RegisterWindow(PageWindow &window);
     void UnregisterWindow(int id);
     int NextWindowId() { return nextId_++; }
@@ -55,6 +58,7 @@ private:
     WindowSystem &windows_;
     StartupSettings startup_;
     basekit::TextMap runtimeConfig_;
+    DataServiceClient dataService_;
     std::map<int, PageWindow *> open_;
     int nextId_ = 1;
     std::unique_ptr<MainWindow> main_;

@@ -7,6 +7,8 @@
 #include "basekit/json_util.h"
 #include "basekit/text_convert.h"
 #include "bridge/popup_window.h"
+#include "bridge/service_rows.h"
+#include "dataservice/history_handlers.h"
 #include "handlers/component_handlers.h"
 #include "handlers/result_handlers.h"
 #include "settings/dictionary_handlers.h"
@@ -146,8 +148,8 @@ const std::array<Row, 62> kMethods = {{
          return w.OpenModal(WebPage(w, "/html/pageForPc/pageForNewLottery.html"), 1250,
                             std::min(w.workArea().height, kMaxHeight));
      }},
-    {"GetLastLottery", NotAvailable},
-    {"CheckNewClienVersion", NotAvailable},
+    {"GetLastLottery", ServicePassThrough<"GetLastLottery", MainWindow>},
+    {"CheckNewClienVersion", ServicePassThrough<"CheckNewClienVersion", MainWindow>},
     {"GetDetailedData", [](MainWindow &w, const Json::Value &r) { return OnGetDetailedData(w.context(), r); }},
     {"GetDanMa",
      [](MainWindow &w, const Json::Value &) {
@@ -155,24 +157,24 @@ const std::array<Row, 62> kMethods = {{
      }},
     {"GetPluginList", Settings<OnGetPluginList>},
     {"ChangeState", Settings<OnChangeState>},
-    {"GetQiHaoList", NotAvailable},
-    {"InstallOldDataForRuleOut", NotAvailable},
+    {"GetQiHaoList", ServicePassThrough<"GetQiHaoList", MainWindow>},
+    {"InstallOldDataForRuleOut", ServiceHandler<OnInstallOldDataForRuleOut, MainWindow>},
     {"getCastWebsite",
      [](MainWindow &w, const Json::Value &) {
          return w.OpenModal(WebPage(w, "/html/pageForPc/pageForMoreCastWebsite.html"), 800, 550);
      }},
     {"getUserInfo", NotAvailable},
-    {"getTextAdForCastWin", NotAvailable},
-    {"getVideoUrl", NotAvailable},
+    {"getTextAdForCastWin", ServicePassThrough<"getTextAdForCastWin", MainWindow>},
+    {"getVideoUrl", ServicePassThrough<"getVideoUrl", MainWindow>},
     {"logIn", NotAvailable},
     {"getLotLevel", LotDetailWindow},
     {"getLotDetailById", [](MainWindow &, const Json::Value &) { return std::wstring(); }},
-    {"getLotCategory", NotAvailable},
-    {"getArticles", NotAvailable},
-    {"updateReadTime", NotAvailable},
-    {"getForumInfo", NotAvailable},
+    {"getLotCategory", ServicePassThrough<"getLotCategory", MainWindow>},
+    {"getArticles", ServicePassThrough<"getArticles", MainWindow>},
+    {"updateReadTime", ServicePassThrough<"updateReadTime", MainWindow>},
+    {"getForumInfo", ServicePassThrough<"getForumInfo", MainWindow>},
     {"getAdvertisementByLotteryCategory", [](MainWindow &w, const Json::Value &) { return OnGetAdvertisementByLotteryCategory(w.services().dao(), w.app().runtimeConfig()); }},
-    {"getAdById", NotAvailable},
+    {"getAdById", ServicePassThrough<"getAdById", MainWindow>},
     {"showQelInfoWin", [](MainWindow &w, const Json::Value &) { return w.OpenNoticeOnce(); }},
     {"aboutQel", [](MainWindow &w, const Json::Value &) { return w.OpenModal(ResourcePage(w, "about.html"), 550, 320); }},
     {"showLuckyWin", [](MainWindow &w, const Json::Value &) { return w.OpenModal(ResourcePage(w, "lucky.html"), 550, 320); }},
@@ -252,12 +254,7 @@ void MainWindow::InitAppWindow(int /*flag*/)
 
 std::wstring MainWindow::OpenModal(const std::string &url, int width, int height)
 {
-    PopupWindow popup(app_);
-    WindowPlacement placement;
-    placement.width = width;
-    placement.height = height;
-    app_.windows().RunModal(popup, placement, url);
-    return L"";
+    return RunModalPopup(app_, url, width, height);
 }
 
 std::wstring MainWindow::OpenNoticeOnce()

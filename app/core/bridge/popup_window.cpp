@@ -4,6 +4,11 @@
 
 #include "app/application.h"
 #include "basekit/json_util.h"
+#include "basekit/text_convert.h"
+#include "bridge/service_rows.h"
+#include "dataservice/feedback_handler.h"
+#include "dataservice/history_handlers.h"
+#include "dataservice/prize_handlers.h"
 #include "handlers/component_handlers.h"
 #include "handlers/result_handlers.h"
 #include "settings/dictionary_handlers.h"
@@ -27,6 +32,23 @@ std::wstring Settings(PopupWindow &w, const Json::Value &r)
     return Handler(context, r);
 }
 
+std::string Member(const Json::Value &request, const char *key)
+{
+    return basekit::CStrW2CStrA(JsonUtil::GetString(request, key));
+}
+
+std::wstring LotDetailWindow(PopupWindow &w, const Json::Value &r)
+{
+    auto website = w.app().runtimeConfig().find(L"website");
+    const std::string base =
+        website == w.app().runtimeConfig().end() ? std::string() : basekit::CStrW2CStrA(website->second);
+    return RunModalPopup(
+        w.app(),
+        base + "/html/pageForPc/pageForLotDetail.html?lotCategoryId=" + Member(r, "lotCategoryId") +
+            "&qiHao=" + Member(r, "qiHao") + "&lotteryCategory=" + Member(r, "lotteryCategory"),
+        720, 600);
+}
+
 const std::array<Row, 25> kMethods = {{
     {"getConfig", Settings<OnGetConfig>},
     {"exit",
@@ -42,31 +64,31 @@ const std::array<Row, 25> kMethods = {{
                                        JsonUtil::GetIntInRange(r, "deltaTop", 0, -kMaxDelta, kMaxDelta));
          return JsonUtil::Msg(L"ok", L"moved");
      }},
-    {"getDanMa", NotAvailable},
-    {"GetNewLottery", NotAvailable},
-    {"getLotLevel", NotAvailable},
-    {"getLotDetailById", NotAvailable},
-    {"GetQiHaoList", NotAvailable},
-    {"getCastWebsite", NotAvailable},
-    {"ShowLotDetail", NotAvailable},
-    {"GetDataAnalysis", NotAvailable},
+    {"getDanMa", ServiceHandler<OnGetDanMa, PopupWindow>},
+    {"GetNewLottery", ServicePassThrough<"GetNewLottery", PopupWindow>},
+    {"getLotLevel", ServicePassThrough<"getLotLevel", PopupWindow>},
+    {"getLotDetailById", ServicePassThrough<"getLotDetailById", PopupWindow>},
+    {"GetQiHaoList", ServicePassThrough<"GetQiHaoList", PopupWindow>},
+    {"getCastWebsite", ServicePassThrough<"getCastWebsite", PopupWindow>},
+    {"ShowLotDetail", LotDetailWindow},
+    {"GetDataAnalysis", ServiceHandler<OnGetDataAnalysis, PopupWindow>},
     {"GetDetailedData",
      [](PopupWindow &w, const Json::Value &r) { return OnGetDetailedData(w.context(), r); }},
     {"GetTableTitle",
      [](PopupWindow &w, const Json::Value &r) { return OnGetTableTitle(w.services().dao(), r); }},
     {"SaveLuckyNum",
      [](PopupWindow &w, const Json::Value &r) { return OnSaveLuckyNum(w.app().windows(), r); }},
-    {"getLotCategory", NotAvailable},
+    {"getLotCategory", ServicePassThrough<"getLotCategory", PopupWindow>},
     {"GetSystemInfo", Settings<OnGetSystemInfo>},
     {"GetIndexExplanation", Settings<OnGetIndexExplanation>},
     {"changePassword", NotAvailable},
-    {"Feedback", NotAvailable},
+    {"Feedback", [](PopupWindow &w, const Json::Value &r) { return OnFeedback(w.app().dataService(), r); }},
     {"generatePlan", NotAvailable},
     {"savePlan", NotAvailable},
-    {"getQiHaoList", NotAvailable},
-    {"zjCheck", NotAvailable},
-    {"touZhuYuSuan", NotAvailable},
-    {"getLastLottery", NotAvailable},
+    {"getQiHaoList", ServicePassThrough<"GetQiHaoList", PopupWindow>},
+    {"zjCheck", ServiceHandler<OnZjCheck, PopupWindow>},
+    {"touZhuYuSuan", ServiceHandler<OnTouZhuYuSuan, PopupWindow>},
+    {"getLastLottery", ServicePassThrough<"GetLastLottery", PopupWindow>},
 }};
 
 std::wstring ProductName(Application &app)
@@ -92,6 +114,16 @@ PopupWindow::~PopupWindow()
 std::span<const MethodRow<PopupWindow>> PopupWindow::Methods()
 {
     return kMethods;
+}
+
+std::wstring RunModalPopup(Application &app, const std::string &url, int width, int height)
+{
+    PopupWindow popup(app);
+    WindowPlacement placement;
+    placement.width = width;
+    placement.height = height;
+    app.windows().RunModal(popup, placement, url);
+    return L"";
 }
 
 bool PopupWindow::Dispatch(const std::string &method, const Json::Value &request, std::wstring &reply)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 
 #include "bridge/method_table.h"
 #include "bridge/page_window.h"
@@ -35,5 +36,8 @@ private:
     CFilterContext context_;
     WindowServices services_;
 };
+
+/// Opens a modal pop-up at url with the given size and answers "" once it has closed.
+std::wstring RunModalPopup(Application &app, const std::string &url, int width, int height);
 
 } // namespace qel

@@ -78,11 +78,16 @@ std::wstring OnGetSystemConfig(SettingsContext &context, const Json::Value &)
 
     TextMap config = dao.QuerySystemParams(TextOf(product, L"productName"));
     ObjectUtil::CopyProperties(config, product, L"");
-    if (ValueOf(context.settings, L"debug") != L"true") {
+    // In debug mode the whole address of the service comes from the settings database (its web
+    // address too, when the database has one), so a local service can stand in for it.
+    const bool debug = ValueOf(context.settings, L"debug") == L"true";
+    if (!debug) {
         config[L"host"] = context.endpoints.host;
         config[L"port"] = context.endpoints.port;
     }
-    config[L"website"] = context.endpoints.website;
+    if (!debug || ValueOf(config, L"website").empty()) {
+        config[L"website"] = context.endpoints.website;
+    }
     ObjectUtil::put(config, L"baseDir", SlashSeparated(context.baseUrl));
     AddWindowGeometry(config, context.host);
 

@@ -283,7 +283,7 @@ TEST(BridgeTest, ConfigurationAndPanelsFromTheStagedDatabase)
 TEST(BridgeTest, RowsOfPartsNotBuiltAnswerAClearError)
 {
     TestApp t;
-    EXPECT_EQ(t.Main(L"{\"method\":\"getArticles\"}"), L"{flag:\"error\",msg:\"该功能暂不可用！\"}");
+    EXPECT_EQ(t.Main(L"{\"method\":\"logIn\"}"), L"{flag:\"error\",msg:\"该功能暂不可用！\"}");
 }
 
 } // namespace

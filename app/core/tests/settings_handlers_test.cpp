@@ -84,20 +84,29 @@ TEST_F(SettingsHandlersTest, SystemConfigIsBuiltInstalledAndAnswered)
 TEST_F(SettingsHandlersTest, ServiceAddressComesFromTheDatabaseOnlyInDebugMode)
 {
     service_->dao().SaveParameters({{L"host", L"db.example"}, {L"port", L"9000"}});
+    Exec("insert into systeminfo values ('website', 'http://db.example:9000', 'sys')");
     struct Case {
         const wchar_t *debug;
         const wchar_t *host;
         const wchar_t *port;
+        const wchar_t *website;
     };
-    for (const Case &c : {Case{L"true", L"db.example", L"9000"}, Case{L"false", L"service.test", L"568"},
-                          Case{L"TRUE", L"service.test", L"568"}, Case{L"", L"service.test", L"568"}}) {
+    for (const Case &c : {Case{L"true", L"db.example", L"9000", L"http://db.example:9000"},
+                          Case{L"false", L"service.test", L"568", L"http://service.test"},
+                          Case{L"TRUE", L"service.test", L"568", L"http://service.test"},
+                          Case{L"", L"service.test", L"568", L"http://service.test"}}) {
         SCOPED_TRACE(basekit::CStrW2CStrA(c.debug));
         settings_[L"debug"] = c.debug;
         GetSystemConfig();
         EXPECT_EQ(runtime_.at(L"host"), c.host);
         EXPECT_EQ(runtime_.at(L"port"), c.port);
-        EXPECT_EQ(runtime_.at(L"website"), L"http://service.test");
+        EXPECT_EQ(runtime_.at(L"website"), c.website);
     }
+    // Without a stored web address the built-in one stands also in debug mode.
+    Exec("delete from systeminfo where parameterName = 'website'");
+    settings_[L"debug"] = L"true";
+    GetSystemConfig();
+    EXPECT_EQ(runtime_.at(L"website"), L"http://service.test");
 }
 
 TEST_F(SettingsHandlersTest, StoredWindowValuesAreKeptAndTheGamesOwnParameterIsRead)

@@ -38,7 +38,8 @@ class PageHostTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        host_ = std::make_unique<PageHost>(PageHostOptions{QEL_STAGE_DIR, "", std::nullopt, std::nullopt});
+        host_ =
+            std::make_unique<PageHost>(PageHostOptions{QEL_STAGE_DIR, "", std::nullopt, std::nullopt, {}});
         auto port = host_->Listen(0);
         ASSERT_TRUE(port.has_value());
         serving_ = std::thread([this] { host_->Run(); });

@@ -94,6 +94,14 @@ public:
     virtual void SetOldDataCache(const basekit::TextMapList &draws);
     /// Hands the past draws to rule out to the last stage (at most 365 rows are kept).
     virtual void SetOldDataForRuleOut(const std::vector<std::vector<int>> &rows);
+    /// Suggests banker numbers from past draws: a MapReply of the last draw's keys with "danMa"
+    /// added. The base form counts the digits 0-9 of the digit games (banker_suggestion.cpp).
+    virtual std::wstring GetDanMa(const basekit::TextMapList &draws);
+
+    /// Winning single bets of a (compound) bet per prize level against a drawn result, in the
+    /// level order of the category's rule (prize_check.h).
+    std::vector<int> zjCheck(const std::wstring &front, const std::wstring &back,
+                             const std::wstring &category, const std::wstring &drawn) const;
 
     /// Whether a row written as AddRow reads it is a bet of this game: its number of positions,
     /// each number of the pool of its position.

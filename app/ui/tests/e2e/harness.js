@@ -53,15 +53,26 @@ function scratchDatabase(stage, sql) {
 
 // Starts qel-page-host on a free port and waits for the two lines it prints once it listens.
 function startPageHost(hostBinary, stage, database, extraArgs) {
+    const args = ["--base", stage, "--port", "0", "--sys-db", database].concat(extraArgs);
+    // The core keeps the installation's identifier in its registry file: the session's own.
+    const env = { ...process.env, XDG_CONFIG_HOME: path.join(path.dirname(database), "config") };
+    return startServer(hostBinary, args, env, (output) => {
+        const address = /listening on (http:\/\/127\.0\.0\.1:\d+)/.exec(output);
+        const bridge = /main window bridge: \S+\/bridge\/(\d+)/.exec(output);
+        return address && bridge ? { address: address[1], mainWindowId: Number(bridge[1]) } : null;
+    });
+}
+
+// Starts a test server and waits until ready(output so far) finds what it printed once it
+// listens; resolves with that and { process }.
+function startServer(binary, args, env, ready) {
+    const name = path.basename(binary);
     return new Promise((resolve, reject) => {
-        const args = ["--base", stage, "--port", "0", "--sys-db", database].concat(extraArgs);
-        const child = spawn(hostBinary, args, {
-            stdio: ["ignore", "pipe", "inherit"],
-        });
+        const child = spawn(binary, args, { stdio: ["ignore", "pipe", "inherit"], env });
         let output = "";
         const timer = setTimeout(() => {
             child.kill("SIGKILL");
-            reject(new Error(`qel-page-host printed no address in time: ${output}`));
+            reject(new Error(`${name} printed no address in time: ${output}`));
         }, STEP_TIMEOUT_MS);
         child.on("error", (error) => {
             clearTimeout(timer);
@@ -69,17 +80,16 @@ function startPageHost(hostBinary, stage, database, extraArgs) {
         });
         child.on("exit", (code, signal) => {
             clearTimeout(timer);
-            reject(new Error(`qel-page-host ended early (${code ?? signal}): ${output}`));
+            reject(new Error(`${name} ended early (${code ?? signal}): ${output}`));
         });
         child.stdout.setEncoding("utf8");
         child.stdout.on("data", (chunk) => {
             output += chunk;
-            const address = /listening on (http:\/\/127\.0\.0\.1:\d+)/.exec(output);
-            const bridge = /main window bridge: \S+\/bridge\/(\d+)/.exec(output);
-            if (address && bridge) {
+            const found = ready(output);
+            if (found) {
                 clearTimeout(timer);
                 child.removeAllListeners("exit");
-                resolve({ process: child, address: address[1], mainWindowId: Number(bridge[1]) });
+                resolve({ process: child, ...found });
             }
         });
     });
@@ -159,7 +169,28 @@ async function runSession(name, deadlineMs, body, setup = {}) {
         });
 
         fs.mkdirSync(options.artifacts, { recursive: true });
+        // A page of the pop-up window's table: a pop-up opened in the core, its own bridge, and
+        // the same records of calls and problems as the main page.
+        const openPopup = async (address) => {
+            const opened = await fetch(`${host.address}/popup`, { method: "POST",
+                                                                  signal: AbortSignal.timeout(STEP_TIMEOUT_MS) });
+            const popupId = Number(await opened.text());
+            const popupContext = await browser.newContext({ viewport: { width: 800, height: 700 } });
+            popupContext.setDefaultTimeout(STEP_TIMEOUT_MS);
+            await popupContext.addInitScript({ content: await fetchText(`${host.address}/bridge-script/${popupId}`) });
+            await popupContext.addInitScript({ content: RECORDER_SCRIPT });
+            const popup = await popupContext.newPage();
+            popup.on("pageerror", (error) => problems.push(`pop-up page error: ${error.message}`));
+            popup.on("console", (message) => {
+                if (message.type() === "error") {
+                    problems.push(`pop-up console error: ${message.text()}`);
+                }
+            });
+            await popup.goto(address, { waitUntil: "load" });
+            return popup;
+        };
         session = {
+            openPopup,
             host,
             status: async () => JSON.parse(await fetchText(`${host.address}/status`)),
             page,
@@ -204,4 +235,4 @@ function check(condition, message, seen) {
     }
 }
 
-module.exports = { runSession, check, STEP_TIMEOUT_MS };
+module.exports = { runSession, check, startServer, STEP_TIMEOUT_MS };

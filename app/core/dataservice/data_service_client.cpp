@@ -1,0 +1,190 @@
+#include "dataservice/data_service_client.h"
+
+#include <cwctype>
+#include <map>
+
+#include "basekit/json_util.h"
+#include "basekit/text_convert.h"
+
+namespace qel {
+namespace {
+
+using basekit::JsonUtil;
+
+std::wstring Lookup(const basekit::TextMap &map, const char *key)
+{
+    auto it = map.find(basekit::CStrA2CStrW(key));
+    return it == map.end() ? std::wstring() : it->second;
+}
+
+// An optional minus and decimal digits, nothing else.
+bool IsInteger(const std::wstring &text)
+{
+    std::size_t start = !text.empty() && text.front() == L'-' ? 1 : 0;
+    if (start == text.size()) {
+        return false;
+    }
+    for (std::size_t i = start; i < text.size(); ++i) {
+        if (text[i] < L'0' || text[i] > L'9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The port as the runtime configuration holds it: its leading digits, 0 without any. A value
+// too long for a port stays out of range, so the call fails instead of wrapping around.
+int PortOf(const std::wstring &text)
+{
+    long port = 0;
+    for (wchar_t c : text) {
+        if (c < L'0' || c > L'9') {
+            break;
+        }
+        port = port * 10 + (c - L'0');
+        if (port > 65535) {
+            return -1;
+        }
+    }
+    return static_cast<int>(port);
+}
+
+// A quoted JSON string: the same escapes the reply texts use are valid JSON escapes.
+std::wstring Quoted(const std::wstring &value)
+{
+    return L"\"" + JsonUtil::Escape(value) + L"\"";
+}
+
+std::wstring WriteJson(const std::vector<std::pair<const ParamKey *, std::wstring>> &values)
+{
+    std::wstring text = L"{";
+    for (const auto &[key, value] : values) {
+        if (text.size() > 1) {
+            text += L",";
+        }
+        text += Quoted(basekit::CStrA2CStrW(key->name)) + L":" + (key->bare ? value : Quoted(value));
+    }
+    return text + L"}";
+}
+
+} // namespace
+
+DataServiceClient::DataServiceClient(const basekit::TextMap &runtimeConfig,
+                                     std::function<std::wstring()> userId)
+    : runtimeConfig_(runtimeConfig), userIdSource_(std::move(userId))
+{
+}
+
+std::wstring DataServiceClient::ConfigValue(const char *key) const
+{
+    return Lookup(runtimeConfig_, key);
+}
+
+const std::wstring &DataServiceClient::UserId()
+{
+    if (!userId_) {
+        userId_ = userIdSource_ ? userIdSource_() : std::wstring();
+    }
+    return *userId_;
+}
+
+BuiltParam DataServiceClient::BuildParam(const CatalogueRow &row, const Json::Value &request,
+                                         const basekit::TextMap &supplied)
+{
+    if (row.form == ParamForm::Empty) {
+        return {std::wstring(), {}};
+    }
+    std::vector<std::pair<const ParamKey *, std::wstring>> values;
+    for (const ParamKey &key : row.keys) {
+        std::wstring value;
+        switch (key.source) {
+        case ValueSource::Request:
+            value = JsonUtil::GetString(request, key.from);
+            break;
+        case ValueSource::RequestOrConfig:
+            value = request.isObject() && request.isMember(key.from) && !request[key.from].isNull()
+                        ? JsonUtil::GetString(request, key.from)
+                        : ConfigValue(key.from);
+            break;
+        case ValueSource::Config:
+            value = ConfigValue(key.from);
+            break;
+        case ValueSource::ClientId:
+            value = kClientId;
+            break;
+        case ValueSource::UserId:
+            value = UserId();
+            break;
+        case ValueSource::Supplied:
+            value = Lookup(supplied, key.from);
+            break;
+        }
+        if (key.bare && !IsInteger(value)) {
+            return {std::nullopt,
+                    JsonUtil::Msg(L"error", L"请求参数" + basekit::CStrA2CStrW(key.name) + L"必须是整数！")};
+        }
+        values.emplace_back(&key, std::move(value));
+    }
+    if (row.form == ParamForm::Json) {
+        return {WriteJson(values), {}};
+    }
+    basekit::TextMap map;
+    for (const auto &[key, value] : values) {
+        map[basekit::CStrA2CStrW(key->name)] = value;
+    }
+    return {JsonUtil::MapToJsonStr(map), {}};
+}
+
+ServiceReply DataServiceClient::Send(std::string_view method, const Json::Value &request,
+                                     const basekit::TextMap &supplied)
+{
+    const CatalogueRow *row = FindServiceRequest(method, request);
+    if (!row) {
+        return {false, JsonUtil::Msg(L"error", L"没有该方法！")};
+    }
+    BuiltParam param = BuildParam(*row, request, supplied);
+    if (!param.text) {
+        return {false, param.error};
+    }
+    const std::wstring host = ConfigValue("host");
+    const int port = PortOf(ConfigValue("port"));
+    const std::wstring path = basekit::CStrA2CStrW(row->path);
+    basekit::HttpResult result;
+    if (row->verb == HttpVerb::Get) {
+        result = basekit::HttpClient::Get(host, path, *param.text, port, timeouts_);
+    } else {
+        // A form body: "param=" and the text encoded as a form value, so "&", "+" and "%" in
+        // what the user wrote reach the service as they were.
+        const std::string body =
+            "param=" + basekit::HttpClient::PercentEncode(basekit::UnicodeToUTF8Str(*param.text));
+        result = basekit::HttpClient::Post(host, path, body, port, timeouts_);
+    }
+    if (!result.ok() || result.body.empty()) {
+        return {false, JsonUtil::Msg(L"error", kServiceFailed)};
+    }
+    return {true, basekit::UTF8ToUnicode(result.body)};
+}
+
+std::wstring DataServiceClient::PassThrough(std::string_view method, const Json::Value &request)
+{
+    return Send(method, request).text;
+}
+
+std::optional<Json::Value> DataServiceClient::SendForObject(std::string_view method,
+                                                            const Json::Value &request,
+                                                            std::wstring &errorReply)
+{
+    ServiceReply reply = Send(method, request);
+    if (!reply.usable) {
+        errorReply = reply.text;
+        return std::nullopt;
+    }
+    Json::Value object = JsonUtil::JsonStrToJsonObj(reply.text);
+    if (!object.isObject()) {
+        errorReply = JsonUtil::Msg(L"error", kServiceFailed);
+        return std::nullopt;
+    }
+    return object;
+}
+
+} // namespace qel

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The real program under a virtual X server (through xvfb-run) against the stand-in data
+# service, as scripts/run.sh --standin starts it: the main page's lottery bar shows the
+# stand-in's last draw, and the newest-draws window opens the service's page, which lists the
+# newest draw of every game. The window's screenshot is kept in the artefact folder.
+# Usage: gui_data_service_test.sh <staged qel> <artefact folder> <build dir> <source root>
+set -uo pipefail
+stage="$(dirname "$1")"
+artefacts="$2"
+build="$3"
+source_root="$4"
+mkdir -p "$artefacts"
+log="$artefacts/qel-gui-data-service-output.log"
+: >"$log"
+
+# shellcheck source=gui_steps.sh
+source "$(dirname "${BASH_SOURCE[0]}")/gui_steps.sh"
+# shellcheck source=../../../scripts/lib/standin.sh
+source "$source_root/scripts/lib/standin.sh"
+cleanup_extra() {
+  [[ -z "${standin_pid:-}" ]] || kill "$standin_pid" 2>/dev/null
+}
+copy_stage "$stage" "$(basename "$1")"
+start_standin "$build" "$source_root" "$scratch/standin.log" || fail "the stand-in did not start"
+point_stage_at_standin "$scratch/stage" "$standin_port" || fail "the copy's settings were not changed"
+start_qel
+
+expect '^qel-test: main window shown id=([0-9]+) xid=(0x[0-9a-f]+)$'
+main="${BASH_REMATCH[1]}"
+saw '^qel-test: page title Varnel - ' || expect '^qel-test: page title Varnel - '
+
+newest=$(node -e 'const d = require(process.argv[1]).draws.pop(); console.log(JSON.stringify(`第${d.qiHao}期开奖：${d.lottery}`))' \
+  "$source_root/app/standin/fixtures/draws/Magic3.json") || fail "the sample draws do not read"
+run_script "$main" 'for (let i = 0; i < 100; i += 1) { const bar = document.querySelector("#lastDraw"); if (bar) { return bar.textContent; } await new Promise((done) => setTimeout(done, 100)); } return null;'
+[[ "$RESULT" == "$newest" ]] || fail "the lottery bar shows $RESULT, not $newest"
+
+send "execute $main {\"method\":\"GetNewLottery\"}"
+expect "^qel-test: page loaded window=([0-9]+) xid=(0x[0-9a-f]+) uri=http://127\\.0\\.0\\.1:$standin_port/html/pageForPc/pageForNewLottery\\.html$"
+popup="${BASH_REMATCH[1]}" popup_xid="${BASH_REMATCH[2]}"
+run_script "$popup" 'for (let i = 0; i < 100; i += 1) { const rows = document.querySelectorAll(".data-table tr"); if (rows.length) { return rows.length - 1; } await new Promise((done) => setTimeout(done, 100)); } return 0;'
+[[ "$RESULT" == "12" ]] || fail "the newest-draws window lists $RESULT games, not 12"
+screenshot "$popup_xid" qel-newest-draws-window.png
+send "execute $popup {\"method\":\"exit\"}"
+expect "^qel-test: bridge window=$main request=\\{\"method\":\"GetNewLottery\"\\} reply-bytes=0$"
+
+exit_program "$main"

@@ -1,0 +1,99 @@
+# Steps the gui tests share: the program from a scratch copy of its stage, in test mode, driven
+# through its standard input and read through its standard output. Source it after setting
+# `log` (the program's output is copied there) and `artefacts` (screenshots).
+#   copy_stage <stage dir> <program name>: the scratch copy; sets scratch and qel
+#   start_qel: starts the copied program as a coprocess
+#   expect, saw, send, run_script, screenshot: see below
+# A test may define cleanup_extra, which runs when the test ends, before the copy goes.
+
+finish() {
+  if [[ -n "${qel_pid:-}" ]] && kill "$qel_pid" 2>/dev/null; then
+    wait "$qel_pid" 2>/dev/null
+  fi
+  if declare -F cleanup_extra >/dev/null; then
+    cleanup_extra
+  fi
+  [[ -z "${scratch:-}" ]] || rm -rf "$scratch"
+}
+trap finish EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  echo "--- program output ($log) ---" >&2
+  cat "$log" >&2
+  exit 1
+}
+
+copy_stage() {
+  scratch="$(mktemp -d)" || exit 1
+  # -a keeps the libraries' links; the program finds them through its $ORIGIN run path.
+  cp -a "$1" "$scratch/stage" || exit 1
+  qel="$scratch/stage/$2"
+  if ldd "$qel" | grep -q 'not found'; then
+    ldd "$qel" >&2
+    fail "the copied program does not find its libraries"
+  fi
+}
+
+start_qel() {
+  coproc QEL {
+    QEL_TEST_MODE=1 XDG_DATA_HOME="$scratch/data" XDG_CACHE_HOME="$scratch/cache" \
+      XDG_CONFIG_HOME="$scratch/config" exec "$qel" 2>"$artefacts/qel-gui-stderr.log"
+  }
+  # bash forgets the coprocess's variables once it ends, so they are kept here.
+  qel_pid=$QEL_PID
+  exec {to_qel}>&"${QEL[1]}" {from_qel}<&"${QEL[0]}"
+}
+
+seen=()
+# Reads the program's lines until one matches the pattern (a bash regular expression); its
+# groups are left in BASH_REMATCH. Lines read on the way are kept in seen. Waits up to the
+# given seconds (default 60) for each line.
+expect() {
+  local pattern="$1" wait="${2:-60}" line
+  while IFS= read -r -t "$wait" line <&"$from_qel"; do
+    echo "$line" >>"$log"
+    seen+=("$line")
+    [[ "$line" == "qel-test: message "* ]] && fail "the program shows a message: ${line#qel-test: message }"
+    [[ "$line" =~ $pattern ]] && return 0
+  done
+  fail "no line matching: $pattern"
+}
+saw() {
+  local line
+  for line in "${seen[@]}"; do [[ "$line" =~ $1 ]] && return 0; done
+  return 1
+}
+send() { echo "$*" >&"$to_qel"; }
+# run_script <window> <script> [seconds]: runs the script (one line, the body of an async
+# function) in the window's page and leaves the JSON text of its return value in RESULT; a
+# script that throws fails the test. The page may compute for a while: the result is awaited
+# up to the given seconds (default 120; the whole test has ctest's TIMEOUT).
+run_script() {
+  local window="$1" script="$2" wait="${3:-120}"
+  send "run $window $script"
+  expect "^qel-test: result window=$window (.*)$" "$wait"
+  RESULT="${BASH_REMATCH[1]}"
+  [[ "$RESULT" != "error "* ]] || fail "the script in window $window threw: ${RESULT#error }"
+}
+screenshot() {
+  local xid="$1" file="$artefacts/$2" colours
+  [[ "$xid" != "0x0" ]] || fail "no X11 window for $2"
+  sleep 2 # let the page paint
+  import -window "$xid" "$file" || fail "no screenshot of window $xid"
+  colours=$(convert "$file" -format %k info:) || fail "the screenshot $file does not read back"
+  ((colours > 1)) || fail "the screenshot $file is blank"
+  echo "screenshot: $file ($colours colours)"
+}
+
+# exit_program <main window>: "Exit" from the main window; the program must end with status 0.
+exit_program() {
+  local main="$1" line status
+  send "execute $main {\"method\":\"Exit\"}"
+  expect "^qel-test: bridge window=$main request=\\{\"method\":\"Exit\"\\}"
+  while IFS= read -r -t 60 line <&"$from_qel"; do echo "$line" >>"$log"; done
+  wait "$qel_pid"
+  status=$?
+  [[ $status -eq 0 ]] || fail "the program ended with status $status"
+  echo "PASS"
+}

@@ -1,0 +1,532 @@
+#include "standin_server.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <sstream>
+#include <stdexcept>
+
+#include <httplib.h>
+#include <json/json.h>
+
+namespace qel::standin {
+namespace {
+
+constexpr const char *kHost = "127.0.0.1";
+constexpr int kDanMaDraws = 30;
+constexpr int kMaxDraws = 500;
+
+// One game's sample draws, oldest first.
+struct Game {
+    std::string key;
+    std::string category; // key + "_" + flag
+    std::string id;
+    std::string cnName;
+    std::string notice;
+    std::vector<Json::Value> draws;
+};
+
+Json::Value ReadJsonFile(const std::filesystem::path &file)
+{
+    std::ifstream in(file, std::ios::binary);
+    Json::Value value;
+    Json::CharReaderBuilder builder;
+    std::string errors;
+    if (!in || !Json::parseFromStream(builder, in, &value, &errors)) {
+        throw std::runtime_error("cannot read " + file.string() + ": " + errors);
+    }
+    return value;
+}
+
+std::string Write(const Json::Value &value)
+{
+    Json::StreamWriterBuilder builder;
+    builder["indentation"] = "";
+    builder["emitUTF8"] = true;
+    return Json::writeString(builder, value);
+}
+
+Json::Value ParseParam(const std::string &text)
+{
+    Json::Value value;
+    Json::CharReaderBuilder builder;
+    std::string errors;
+    std::istringstream in(text);
+    if (!Json::parseFromStream(builder, in, &value, &errors) || !value.isObject()) {
+        return Json::Value(Json::objectValue);
+    }
+    return value;
+}
+
+// A member as an int, whether the client wrote it bare or quoted.
+int IntOf(const Json::Value &param, const char *key, int fallback)
+{
+    const Json::Value &v = param[key];
+    if (v.isInt()) {
+        return v.asInt();
+    }
+    if (v.isString()) {
+        try {
+            return std::stoi(v.asString());
+        } catch (const std::exception &) {
+            return fallback;
+        }
+    }
+    return fallback;
+}
+
+std::string TextOf(const Json::Value &param, const char *key)
+{
+    return param[key].isString() ? param[key].asString() : std::string();
+}
+
+} // namespace
+
+std::optional<Failure> FailureNamed(const std::string &name)
+{
+    static const std::map<std::string, Failure> kNames = {
+        {"none", Failure::None},       {"404", Failure::NotFound},    {"500", Failure::ServerError},
+        {"stall", Failure::Stall},     {"close", Failure::Close},     {"error", Failure::ErrorBody},
+        {"nonjson", Failure::NotJson}, {"array", Failure::JsonArray}, {"empty", Failure::Empty},
+    };
+    auto it = kNames.find(name);
+    return it == kNames.end() ? std::nullopt : std::optional<Failure>(it->second);
+}
+
+struct StandinServer::Impl {
+    httplib::Server server;
+    std::vector<Game> games;
+    Json::Value levels;
+    mutable std::mutex mutex;
+    std::condition_variable stopped; // a stall ends: the server stops or the path's failure changed
+    bool stopping = false;
+    std::map<std::string, Failure> failures;
+    std::vector<ReceivedRequest> received;
+    using Answer = std::function<Json::Value(const Json::Value &param)>;
+
+    const Game *FindGame(const std::string &name) const
+    {
+        for (const Game &game : games) {
+            if (name == game.key || name == game.category || name == game.id) {
+                return &game;
+            }
+        }
+        return nullptr;
+    }
+
+    Json::Value DrawOf(const Game &game, const Json::Value &draw) const
+    {
+        Json::Value item = draw;
+        item["lotCategoryId"] = game.id;
+        item["lotteryCategory"] = game.category;
+        item["productCnName"] = game.cnName;
+        return item;
+    }
+
+    Json::Value Items(const Game *game, std::size_t first, std::size_t last) const
+    {
+        Json::Value reply;
+        reply["flag"] = game ? "ok" : "error";
+        reply["notice"] = game ? game->notice : "没有该彩种的数据";
+        reply["items"] = Json::Value(Json::arrayValue);
+        if (game) {
+            for (std::size_t i = first; i < last && i < game->draws.size(); ++i) {
+                reply["items"].append(DrawOf(*game, game->draws[i]));
+            }
+        }
+        reply["size"] = reply["items"].size();
+        return reply;
+    }
+
+    // The newest count draws, oldest first.
+    Json::Value Newest(const Game *game, int count) const
+    {
+        const std::size_t total = game ? game->draws.size() : 0;
+        const std::size_t n = static_cast<std::size_t>(std::clamp(count, 0, kMaxDraws));
+        return Items(game, total - std::min(n, total), total);
+    }
+
+    const Json::Value *DrawNumbered(const Game &game, const std::string &qiHao) const
+    {
+        for (const Json::Value &draw : game.draws) {
+            if (draw["qiHao"].asString() == qiHao) {
+                return &draw;
+            }
+        }
+        return nullptr;
+    }
+
+    std::map<std::string, Answer> Answers() const
+    {
+        std::map<std::string, Answer> a;
+        a["/lot/getDataAnalysis"] = [this](const Json::Value &p) {
+            const Game *game = FindGame(TextOf(p, "productName"));
+            if (TextOf(p, "type") == "byQiHao" && game) {
+                const int begin = IntOf(p, "beginQiHao", 0);
+                const int end = IntOf(p, "endQiHao", 0);
+                Json::Value reply = Items(game, 0, 0);
+                for (const Json::Value &draw : game->draws) {
+                    const int number = std::stoi(draw["qiHao"].asString());
+                    if (number >= begin && number <= end) {
+                        reply["items"].append(DrawOf(*game, draw));
+                    }
+                }
+                reply["size"] = reply["items"].size();
+                return reply;
+            }
+            return Newest(game, IntOf(p, "rowNumber", 0));
+        };
+        a["/lot/getDanMa"] = [this](const Json::Value &p) {
+            return Newest(FindGame(TextOf(p, "lotteryCategory")), kDanMaDraws);
+        };
+        a["/lot/getQiHaoList"] = [this](const Json::Value &p) {
+            const Game *game = FindGame(TextOf(p, "lotCategory"));
+            Json::Value reply = Newest(game, IntOf(p, "lastest", 30));
+            Json::Value list(Json::arrayValue);
+            for (Json::ArrayIndex i = reply["items"].size(); i-- > 0;) {
+                Json::Value entry;
+                entry["text"] = reply["items"][i]["qiHao"];
+                entry["value"] = reply["items"][i]["qiHao"];
+                list.append(entry);
+            }
+            reply["items"] = list;
+            return reply;
+        };
+        a["/lot/getNewLottery"] = [this](const Json::Value &) {
+            Json::Value reply = Items(nullptr, 0, 0);
+            reply["flag"] = "ok";
+            reply["notice"] = "样例数据，非真实开奖结果";
+            for (const Game &game : games) {
+                reply["items"].append(DrawOf(game, game.draws.back()));
+            }
+            reply["size"] = reply["items"].size();
+            return reply;
+        };
+        a["/lot/getLotteryByLotCategory"] = [this](const Json::Value &p) {
+            return Newest(FindGame(TextOf(p, "productName")), 1);
+        };
+        a["/lot/getLotLevel"] = [this](const Json::Value &p) {
+            const Game *game = FindGame(TextOf(p, "lotteryCategory"));
+            Json::Value reply = Items(game, 0, 0);
+            if (game) {
+                reply["items"] = levels.get(game->category, Json::Value(Json::arrayValue));
+            }
+            reply["size"] = reply["items"].size();
+            return reply;
+        };
+        a["/lot/getLotteryByLotCategoryId"] = [this](const Json::Value &p) {
+            const Game *game = FindGame(TextOf(p, "lotCategoryId"));
+            const Json::Value *draw = game ? DrawNumbered(*game, TextOf(p, "qiHao")) : nullptr;
+            Json::Value reply = Items(draw ? game : nullptr, 0, 0);
+            if (draw) {
+                Json::Value item = DrawOf(*game, *draw);
+                item["levels"] = levels.get(game->category, Json::Value(Json::arrayValue));
+                reply["items"].append(item);
+            } else {
+                reply["notice"] = "没有该期开奖数据";
+            }
+            reply["size"] = reply["items"].size();
+            return reply;
+        };
+        a["/lot/getLotCategory"] = [this](const Json::Value &) {
+            Json::Value reply = Items(nullptr, 0, 0);
+            reply["flag"] = "ok";
+            reply["notice"] = "样例数据";
+            for (const Game &game : games) {
+                Json::Value entry;
+                entry["lotCategoryId"] = game.id;
+                entry["lotteryCategory"] = game.category;
+                entry["productCnName"] = game.cnName;
+                reply["items"].append(entry);
+            }
+            reply["size"] = reply["items"].size();
+            return reply;
+        };
+        a["/lot/checkZj"] = [this](const Json::Value &p) {
+            const Game *game = FindGame(TextOf(p, "lotteryCategory"));
+            const Json::Value *draw = game ? DrawNumbered(*game, TextOf(p, "qiHao")) : nullptr;
+            if (!draw) {
+                Json::Value reply;
+                reply["flag"] = "error";
+                reply["msg"] = "没有该期开奖数据";
+                return reply;
+            }
+            Json::Value reply = DrawOf(*game, *draw);
+            reply["flag"] = "ok";
+            reply["notice"] = game->notice;
+            return reply;
+        };
+        a["/art/getMoreTypeArticles"] = [](const Json::Value &p) {
+            Json::Value reply;
+            reply["flag"] = "ok";
+            reply["items"] = Json::Value(Json::arrayValue);
+            const int count = std::clamp(IntOf(p, "lastestNum", 5), 0, 20);
+            for (int i = 1; i <= count; ++i) {
+                Json::Value article;
+                article["id"] = std::to_string(i);
+                article["tab"] = TextOf(p, "tab");
+                article["title"] = "样例文章 " + std::to_string(i);
+                article["readTimes"] = "0";
+                reply["items"].append(article);
+            }
+            return reply;
+        };
+        a["/art/addOne"] = [](const Json::Value &) { return Flag("ok", "已记录"); };
+        a["/art/getForumInfo"] = [](const Json::Value &) {
+            Json::Value reply = Flag("ok", "样例论坛");
+            reply["forumUrl"] = "";
+            return reply;
+        };
+        a["/art/getAds"] = [](const Json::Value &) {
+            Json::Value reply = Flag("ok", "");
+            reply["items"] = Json::Value(Json::arrayValue);
+            return reply;
+        };
+        a["/sys/checkNewClienVersion"] = [](const Json::Value &) {
+            return Flag("noNewVersion", "当前版本已是最新版本！");
+        };
+        a["/sys/feedback"] = [](const Json::Value &) { return Flag("ok", "反馈成功！"); };
+        a["/sys/checkConfigUpdate"] = [](const Json::Value &) {
+            Json::Value reply;
+            reply["openUpdate"] = "0";
+            return reply;
+        };
+        a["/sys/getCastWebsite"] = [](const Json::Value &) {
+            Json::Value reply = Flag("ok", "");
+            reply["items"] = Json::Value(Json::arrayValue);
+            Json::Value site;
+            site["name"] = "样例投注网站";
+            site["url"] = "";
+            reply["items"].append(site);
+            return reply;
+        };
+        a["/sys/getUserInfo"] = [](const Json::Value &) { return Flag("no_user", "没有该用户"); };
+        a["/sys/getTextAdForCastWin"] = [](const Json::Value &) {
+            Json::Value reply = Flag("ok", "");
+            reply["items"] = Json::Value(Json::arrayValue);
+            return reply;
+        };
+        a["/sys/getVideoUrl"] = [](const Json::Value &) { return Flag("error", "暂无视频"); };
+        a["/sys/logIn"] = [](const Json::Value &) { return Flag("error", "样例服务不提供登录"); };
+        a["/sys/changePassword"] = [](const Json::Value &) {
+            return Flag("error", "样例服务不提供修改密码");
+        };
+        return a;
+    }
+
+    static Json::Value Flag(const char *flag, const char *msg)
+    {
+        Json::Value reply;
+        reply["flag"] = flag;
+        reply["msg"] = msg;
+        return reply;
+    }
+
+    // Records the request; answers it with its path's failure when it has one.
+    bool FailOrRecord(const httplib::Request &request, httplib::Response &response)
+    {
+        Failure failure = Failure::None;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            received.push_back({request.method, request.path,
+                                request.has_param("param") ? request.get_param_value("param") : std::string(),
+                                request.method == "POST" ? request.body : std::string()});
+            auto it = failures.find(request.path);
+            if (it != failures.end()) {
+                failure = it->second;
+            }
+        }
+        switch (failure) {
+        case Failure::None:
+            return false;
+        case Failure::NotFound:
+            response.status = 404;
+            break;
+        case Failure::ServerError:
+            response.status = 500;
+            break;
+        case Failure::Stall: {
+            // Until the server stops or the path is told otherwise, a minute at the most.
+            std::unique_lock<std::mutex> lock(mutex);
+            stopped.wait_for(lock, std::chrono::seconds(60), [this, &request] {
+                auto it = failures.find(request.path);
+                return stopping || it == failures.end() || it->second != Failure::Stall;
+            });
+            response.status = 503;
+            break;
+        }
+        case Failure::Close:
+            response.set_chunked_content_provider("text/plain",
+                                                  [](std::size_t, httplib::DataSink &) { return false; });
+            break;
+        case Failure::ErrorBody:
+            response.set_content("error=错误代码：500", "text/plain; charset=utf-8");
+            break;
+        case Failure::NotJson:
+            response.set_content("<html>not a reply</html>", "text/plain; charset=utf-8");
+            break;
+        case Failure::JsonArray:
+            response.set_content("[1,2,3]", "text/plain; charset=utf-8");
+            break;
+        case Failure::Empty:
+            response.set_content("", "text/plain; charset=utf-8");
+            break;
+        }
+        return true;
+    }
+
+    void Routes()
+    {
+        for (auto &[path, answer] : Answers()) {
+            auto handler = [this, answer = answer](const httplib::Request &request,
+                                                   httplib::Response &response) {
+                if (FailOrRecord(request, response)) {
+                    return;
+                }
+                const std::string param = request.has_param("param") ? request.get_param_value("param") : "";
+                response.set_content(Write(answer(ParseParam(param))), "text/plain; charset=utf-8");
+            };
+            server.Get(path, handler);
+            server.Post(path, handler);
+        }
+        server.Get("/standin/received", [this](const httplib::Request &, httplib::Response &response) {
+            Json::Value list(Json::arrayValue);
+            for (const ReceivedRequest &r : Received()) {
+                Json::Value entry;
+                entry["verb"] = r.verb;
+                entry["path"] = r.path;
+                entry["param"] = r.param;
+                entry["body"] = r.body;
+                list.append(entry);
+            }
+            response.set_content(Write(list), "application/json");
+        });
+        server.Post("/standin/fail", [this](const httplib::Request &request, httplib::Response &response) {
+            std::optional<Failure> failure = FailureNamed(request.get_param_value("mode"));
+            if (!failure || request.get_param_value("path").empty()) {
+                response.status = 400;
+                return;
+            }
+            SetFailure(request.get_param_value("path"), *failure);
+        });
+        server.Post("/standin/reset", [this](const httplib::Request &, httplib::Response &) { Reset(); });
+    }
+
+    std::vector<ReceivedRequest> Received() const
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return received;
+    }
+
+    // Stalled requests of a path that no longer stalls end.
+    void SetFailure(const std::string &path, Failure failure)
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            failures[path] = failure;
+        }
+        stopped.notify_all();
+    }
+
+    void Reset()
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            failures.clear();
+            received.clear();
+        }
+        stopped.notify_all();
+    }
+};
+
+StandinServer::StandinServer(const std::string &fixtures, const std::string &pages,
+                             const std::string &pageScripts)
+    : impl_(std::make_unique<Impl>())
+{
+    std::vector<std::filesystem::path> files;
+    for (const auto &entry : std::filesystem::directory_iterator(std::filesystem::path(fixtures) / "draws")) {
+        if (entry.path().extension() == ".json") {
+            files.push_back(entry.path());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    for (const std::filesystem::path &file : files) {
+        Json::Value doc = ReadJsonFile(file);
+        Game game{doc["productName"].asString(),   doc["lotteryCategory"].asString(),
+                  doc["lotCategoryId"].asString(), doc["productCnName"].asString(),
+                  doc["notice"].asString(),        {}};
+        for (const Json::Value &draw : doc["draws"]) {
+            game.draws.push_back(draw);
+        }
+        if (game.draws.empty()) {
+            throw std::runtime_error("no draws in " + file.string());
+        }
+        impl_->games.push_back(std::move(game));
+    }
+    std::sort(impl_->games.begin(), impl_->games.end(),
+              [](const Game &a, const Game &b) { return std::stoi(a.id) < std::stoi(b.id); });
+    impl_->levels = ReadJsonFile(std::filesystem::path(fixtures) / "levels.json");
+    if (!pageScripts.empty()) {
+        impl_->server.set_mount_point("/qel", pageScripts);
+    }
+    if (!pages.empty()) {
+        impl_->server.set_mount_point("/", pages);
+    }
+    impl_->server.new_task_queue = [] { return new httplib::ThreadPool(8); };
+    impl_->Routes();
+}
+
+StandinServer::~StandinServer()
+{
+    Stop();
+}
+
+std::optional<int> StandinServer::Listen(int port)
+{
+    if (port == 0) {
+        port = impl_->server.bind_to_any_port(kHost);
+        return port > 0 ? std::optional<int>(port) : std::nullopt;
+    }
+    return impl_->server.bind_to_port(kHost, port) ? std::optional<int>(port) : std::nullopt;
+}
+
+void StandinServer::Run()
+{
+    impl_->server.listen_after_bind();
+}
+
+void StandinServer::Stop()
+{
+    {
+        std::lock_guard<std::mutex> lock(impl_->mutex);
+        impl_->stopping = true;
+    }
+    impl_->stopped.notify_all();
+    impl_->server.stop();
+}
+
+bool StandinServer::running() const
+{
+    return impl_->server.is_running();
+}
+
+void StandinServer::SetFailure(const std::string &path, Failure failure)
+{
+    impl_->SetFailure(path, failure);
+}
+
+void StandinServer::Reset()
+{
+    impl_->Reset();
+}
+
+std::vector<ReceivedRequest> StandinServer::Received() const
+{
+    return impl_->Received();
+}
+
+} // namespace qel::standin

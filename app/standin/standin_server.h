@@ -1,0 +1,74 @@
+/// \file
+/// \brief The stand-in data service: the service's paths on 127.0.0.1, answered from sample draws.
+///
+/// A test tool and the run script's service, not part of the program. It answers every path of
+/// the program's request catalogue in the reply shapes the program and the pages read, from the
+/// fixture files of past draws (one per game, marked as sample data), and serves the files below
+/// its pages folder ("/html/pageForPc/..."). It records every request it received and can be told
+/// per path to fail. Control addresses, for scripts:
+///   GET  /standin/received            the requests received, as a JSON array
+///   POST /standin/fail?path=P&mode=M  path P fails with mode M ("none" answers again)
+///                                     (POSTs with a body, if an empty one: curl -d "")
+///   POST /standin/reset               forgets the requests and every failure
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qel::standin {
+
+/// How a path fails.
+enum class Failure {
+    None,
+    NotFound,    ///< status 404
+    ServerError, ///< status 500
+    Stall,       ///< no answer until the server stops
+    Close,       ///< the connection closes in the middle of the reply
+    ErrorBody,   ///< status 200 with the body "error=错误代码：500"
+    NotJson,     ///< status 200 with a body that is not JSON
+    JsonArray,   ///< status 200 with a JSON array
+    Empty,       ///< status 200 with an empty body
+};
+
+/// The failure a mode name of the control address names ("404", "500", "stall", "close",
+/// "error", "nonjson", "array", "empty", "none").
+std::optional<Failure> FailureNamed(const std::string &name);
+
+/// One request as the service received it.
+struct ReceivedRequest {
+    std::string verb; ///< "GET" or "POST"
+    std::string path;
+    std::string param; ///< the decoded "param" (query or form field)
+    std::string body;  ///< the raw body of a POST
+};
+
+class StandinServer {
+public:
+    /// fixtures: the folder of "draws/<game key>.json" and "levels.json"; pages: the folder
+    /// served below "/" for "/html/..."; pageScripts: the program's page folder, served below
+    /// "/qel/" (the page protocol and style sheet the pages share with the program's own).
+    /// Throws std::runtime_error when a fixture does not read.
+    StandinServer(const std::string &fixtures, const std::string &pages, const std::string &pageScripts);
+    ~StandinServer();
+    StandinServer(const StandinServer &) = delete;
+    StandinServer &operator=(const StandinServer &) = delete;
+
+    /// Binds 127.0.0.1:port (0: a free port); the port, or nothing.
+    std::optional<int> Listen(int port);
+    /// Serves until Stop().
+    void Run();
+    void Stop();
+    bool running() const;
+
+    void SetFailure(const std::string &path, Failure failure);
+    void Reset();
+    std::vector<ReceivedRequest> Received() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace qel::standin
