@@ -37,11 +37,21 @@ std::vector<int> PairCodes(const std::vector<std::wstring> &texts)
     return codes;
 }
 
+thread_local std::set<std::wstring> *t_keyLog = nullptr;
+
 } // namespace
+
+void LogConditionKeys(std::set<std::wstring> *log)
+{
+    t_keyLog = log;
+}
 
 const Data &LookupCondition(const DataMap &conditions, const std::wstring &key)
 {
     static const Data kMissing;
+    if (t_keyLog != nullptr) {
+        t_keyLog->insert(key);
+    }
     auto it = conditions.find(key);
     return it == conditions.end() ? kMissing : it->second;
 }

@@ -23,25 +23,40 @@ INSERT INTO dict (dictCode, dictName, type, productName, castType, sort, isUse, 
     ('baoLiu',        '保留',     'calType',    NULL, NULL, 1, 1, NULL, NULL),
     ('paiChu',        '排除',     'calType',    NULL, NULL, 2, 1, NULL, NULL);
 
--- Play types of the three-digit game.
+-- Play types of the digit games that have them.
 INSERT INTO dict (dictCode, dictName, type, productName, castType, sort, isUse, level, parentCode) VALUES
-    ('zhiXuan', '直选', 'castType', 'Magic3', NULL, 1, 1, NULL, NULL),
+    ('zhiXuan', '直选', 'castType', 'Magic3,Quick3,Fc4Of10', NULL, 1, 1, NULL, NULL),
     ('zuLiu',   '组六', 'castType', 'Magic3', NULL, 2, 1, NULL, NULL),
-    ('zuSan',   '组三', 'castType', 'Magic3', NULL, 3, 1, NULL, NULL);
+    ('zuSan',   '组三', 'castType', 'Magic3', NULL, 3, 1, NULL, NULL),
+    ('zuXuan',  '组选', 'castType', 'Quick3', NULL, 2, 1, NULL, NULL),
+    ('zu24',    '组24', 'castType', 'Fc4Of10', NULL, 2, 1, NULL, NULL),
+    ('zu12',    '组12', 'castType', 'Fc4Of10', NULL, 3, 1, NULL, NULL),
+    ('zu6',     '组6',  'castType', 'Fc4Of10', NULL, 4, 1, NULL, NULL),
+    ('zu4',     '组4',  'castType', 'Fc4Of10', NULL, 5, 1, NULL, NULL);
 
--- Quick-select lists of the three-digit game's controls (types ending in "Select"; the code is
--- the list of values the choice selects).
+-- Quick-select lists of the digit games' controls (types ending in "Select"; the code is the list
+-- of values the choice selects): the digits 0-9, and the dice of "Quick3".
 INSERT INTO dict (dictCode, dictName, type, productName, castType, sort, isUse, level, parentCode) VALUES
-    ('0,1,2,3,4,5,6,7,8,9', '全部', 'numSelect', 'Magic3', NULL,  1, 1, NULL, NULL),
-    ('1,3,5,7,9',           '奇数', 'numSelect', 'Magic3', NULL,  2, 1, NULL, NULL),
-    ('0,2,4,6,8',           '偶数', 'numSelect', 'Magic3', NULL,  3, 1, NULL, NULL),
-    ('5,6,7,8,9',           '大数', 'numSelect', 'Magic3', NULL,  4, 1, NULL, NULL),
-    ('0,1,2,3,4',           '小数', 'numSelect', 'Magic3', NULL,  5, 1, NULL, NULL),
-    ('1,2,3,5,7',           '质数', 'numSelect', 'Magic3', NULL,  6, 1, NULL, NULL),
-    ('0,4,6,8,9',           '合数', 'numSelect', 'Magic3', NULL,  7, 1, NULL, NULL),
-    ('0,3,6,9',             '0路',  'numSelect', 'Magic3', NULL,  8, 1, NULL, NULL),
-    ('1,4,7',               '1路',  'numSelect', 'Magic3', NULL,  9, 1, NULL, NULL),
-    ('2,5,8',               '2路',  'numSelect', 'Magic3', NULL, 10, 1, NULL, NULL),
+    ('0,1,2,3,4,5,6,7,8,9', '全部', 'numSelect', 'Magic3,Array5,Fc4Of10,Fc6Of10,Tc7Of10', NULL,  1, 1, NULL, NULL),
+    ('1,3,5,7,9',           '奇数', 'numSelect', 'Magic3,Array5,Fc4Of10,Fc6Of10,Tc7Of10', NULL,  2, 1, NULL, NULL),
+    ('0,2,4,6,8',           '偶数', 'numSelect', 'Magic3,Array5,Fc4Of10,Fc6Of10,Tc7Of10', NULL,  3, 1, NULL, NULL),
+    ('5,6,7,8,9',           '大数', 'numSelect', 'Magic3,Array5,Fc4Of10,Fc6Of10,Tc7Of10', NULL,  4, 1, NULL, NULL),
+    ('0,1,2,3,4',           '小数', 'numSelect', 'Magic3,Array5,Fc4Of10,Fc6Of10,Tc7Of10', NULL,  5, 1, NULL, NULL),
+    ('1,2,3,5,7',           '质数', 'numSelect', 'Magic3,Array5,Fc4Of10,Fc6Of10,Tc7Of10', NULL,  6, 1, NULL, NULL),
+    ('0,4,6,8,9',           '合数', 'numSelect', 'Magic3,Array5,Fc4Of10,Fc6Of10,Tc7Of10', NULL,  7, 1, NULL, NULL),
+    ('0,3,6,9',             '0路',  'numSelect', 'Magic3,Array5,Fc4Of10,Fc6Of10,Tc7Of10', NULL,  8, 1, NULL, NULL),
+    ('1,4,7',               '1路',  'numSelect', 'Magic3,Array5,Fc4Of10,Fc6Of10,Tc7Of10', NULL,  9, 1, NULL, NULL),
+    ('2,5,8',               '2路',  'numSelect', 'Magic3,Array5,Fc4Of10,Fc6Of10,Tc7Of10', NULL, 10, 1, NULL, NULL),
+    ('1,2,3,4,5,6',         '全部', 'numSelect', 'Quick3', NULL,  1, 1, NULL, NULL),
+    ('1,3,5',               '奇数', 'numSelect', 'Quick3', NULL,  2, 1, NULL, NULL),
+    ('2,4,6',               '偶数', 'numSelect', 'Quick3', NULL,  3, 1, NULL, NULL),
+    ('4,5,6',               '大数', 'numSelect', 'Quick3', NULL,  4, 1, NULL, NULL),
+    ('1,2,3',               '小数', 'numSelect', 'Quick3', NULL,  5, 1, NULL, NULL),
+    ('1,2,3,5',             '质数', 'numSelect', 'Quick3', NULL,  6, 1, NULL, NULL),
+    ('4,6',                 '合数', 'numSelect', 'Quick3', NULL,  7, 1, NULL, NULL),
+    ('3,6',                 '0路',  'numSelect', 'Quick3', NULL,  8, 1, NULL, NULL),
+    ('1,4',                 '1路',  'numSelect', 'Quick3', NULL,  9, 1, NULL, NULL),
+    ('2,5',                 '2路',  'numSelect', 'Quick3', NULL, 10, 1, NULL, NULL),
 
     ('0,1,2,3,4,5,6,7,8,9',                       '小和值(0-9)',   'heZhiSelect', 'Magic3', NULL,           1, 1, NULL, NULL),
     ('10,11,12,13,14,15,16,17',                   '中和值(10-17)', 'heZhiSelect', 'Magic3', NULL,           2, 1, NULL, NULL),

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 
 #include "calculation/data.h"
@@ -12,6 +13,11 @@ namespace calculation {
 
 /// Reads the entry under key; a missing key reads as an empty, disabled condition.
 CALCULATION_EXPORT const Data &LookupCondition(const DataMap &conditions, const std::wstring &key);
+
+/// While a log is set on the calling thread, LookupCondition adds to it every key it is asked
+/// for: which conditions a chain and its stages read, so that a game's condition panels can be
+/// checked against them. Null ends the log.
+CALCULATION_EXPORT void LogConditionKeys(std::set<std::wstring> *log);
 
 class CALCULATION_EXPORT Condition {
 public:
