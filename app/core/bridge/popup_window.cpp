@@ -6,6 +6,7 @@
 #include "basekit/json_util.h"
 #include "handlers/component_handlers.h"
 #include "handlers/result_handlers.h"
+#include "plan/plan_handlers.h"
 #include "settings/dictionary_handlers.h"
 #include "settings/system_config_handlers.h"
 
@@ -61,8 +62,8 @@ const std::array<Row, 25> kMethods = {{
     {"GetIndexExplanation", Settings<OnGetIndexExplanation>},
     {"changePassword", NotAvailable},
     {"Feedback", NotAvailable},
-    {"generatePlan", NotAvailable},
-    {"savePlan", NotAvailable},
+    {"generatePlan", [](PopupWindow &w, const Json::Value &r) { return OnGeneratePlan(w.plan(), r); }},
+    {"savePlan", [](PopupWindow &w, const Json::Value &) { return OnSavePlan(w.plan(), w.app().windows()); }},
     {"getQiHaoList", NotAvailable},
     {"zjCheck", NotAvailable},
     {"touZhuYuSuan", NotAvailable},

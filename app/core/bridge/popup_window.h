@@ -8,6 +8,7 @@
 #include "bridge/page_window.h"
 #include "bridge/window_services.h"
 #include "filter/filter_context.h"
+#include "plan/betting_plan.h"
 
 namespace qel {
 
@@ -22,6 +23,8 @@ public:
     Application &app() { return app_; }
     CFilterContext &context() { return context_; }
     WindowServices &services() { return services_; }
+    /// The last betting plan this window made ("generatePlan"), until it is saved.
+    BettingPlan &plan() { return plan_; }
 
     static std::span<const MethodRow<PopupWindow>> Methods();
 
@@ -34,6 +37,7 @@ private:
     Application &app_;
     CFilterContext context_;
     WindowServices services_;
+    BettingPlan plan_;
 };
 
 } // namespace qel
