@@ -223,28 +223,27 @@ std::size_t AesUtil::CoveredBytes(std::span<const unsigned char> buffer, int len
     return covered <= buffer.size() ? covered : 0;
 }
 
-void *AesUtil::Cipher(std::span<unsigned char> buffer, int length) const
+void *AesUtil::EachBlock(std::span<unsigned char> buffer, int length, bool decrypt) const
 {
     const std::size_t covered = CoveredBytes(buffer, length);
     if (covered == 0) {
         return nullptr;
     }
     for (std::size_t offset = 0; offset < covered; offset += kBlockSize) {
-        Cipher(buffer.subspan(offset).first<kBlockSize>());
+        const std::span<unsigned char, kBlockSize> block = buffer.subspan(offset).first<kBlockSize>();
+        decrypt ? InvCipher(block) : Cipher(block);
     }
     return buffer.data();
 }
 
+void *AesUtil::Cipher(std::span<unsigned char> buffer, int length) const
+{
+    return EachBlock(buffer, length, false);
+}
+
 void *AesUtil::InvCipher(std::span<unsigned char> buffer, int length) const
 {
-    const std::size_t covered = CoveredBytes(buffer, length);
-    if (covered == 0) {
-        return nullptr;
-    }
-    for (std::size_t offset = 0; offset < covered; offset += kBlockSize) {
-        InvCipher(buffer.subspan(offset).first<kBlockSize>());
-    }
-    return buffer.data();
+    return EachBlock(buffer, length, true);
 }
 
 bool AesUtil::Cipher(const char *text, std::span<char> hexOut) const

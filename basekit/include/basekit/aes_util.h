@@ -55,6 +55,8 @@ private:
 
     /// What Cipher and InvCipher cover of buffer, or 0 when it is refused.
     static std::size_t CoveredBytes(std::span<const unsigned char> buffer, int length);
+    /// The buffer forms: every covered block encrypted, or decrypted.
+    void *EachBlock(std::span<unsigned char> buffer, int length, bool decrypt) const;
 
     void AddRoundKey(unsigned char *state, int round) const;
     std::array<Block, kRounds + 1> roundKeys_{};
