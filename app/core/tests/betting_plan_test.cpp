@@ -133,18 +133,8 @@ TEST(BettingPlanTest, AtMostTenThousandDraws)
 
 TEST(BettingPlanTest, FileTextHasTheHeadingAndOneLinePerRow)
 {
-    std::tm when{};
-    when.tm_year = 2024 - 1900;
-    when.tm_mon = 2;
-    when.tm_mday = 5;
-    when.tm_hour = 7;
-    when.tm_min = 8;
-    when.tm_sec = 9;
-    const std::wstring stamp = PlanTimeStamp(when);
-    EXPECT_EQ(stamp, L"2024-03-05_07-08-09");
-
     BettingPlan plan{{10, 10, 30}, GeneratePlan({10, 10, 3})};
-    EXPECT_EQ(basekit::UnicodeToUTF8Str(PlanFileText(plan, stamp)),
+    EXPECT_EQ(basekit::UnicodeToUTF8Str(PlanFileText(plan, L"2024-03-05_07-08-09")),
               "保存时间：2024-03-05_07-08-09\r\n"
               "单注中奖金额：10元;\r\n"
               "最低盈利金额：10元;\r\n"

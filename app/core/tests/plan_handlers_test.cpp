@@ -40,12 +40,13 @@ protected:
         dir_ = fs::temp_directory_path() / ("qel-plan-" + std::to_string(::getpid()) + "-" +
                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir_);
+        // 2024-01-05 07:08:09: every field of the stamp has two digits (the year four).
         when_.tm_year = 2024 - 1900;
-        when_.tm_mon = 11;
-        when_.tm_mday = 31;
-        when_.tm_hour = 23;
-        when_.tm_min = 59;
-        when_.tm_sec = 58;
+        when_.tm_mon = 0;
+        when_.tm_mday = 5;
+        when_.tm_hour = 7;
+        when_.tm_min = 8;
+        when_.tm_sec = 9;
     }
     void TearDown() override { fs::remove_all(dir_); }
 
@@ -122,7 +123,7 @@ TEST_F(PlanHandlersTest, SaveWritesTheFileTheUserPicksAndForgetsThePlan)
     EXPECT_FALSE(fs::exists(dir_ / "missing-folder"));
     EXPECT_EQ(Save(), kSaved);
     EXPECT_EQ(Read(dir_ / "plan.txt"),
-              "保存时间：2024-12-31_23-59-58\r\n"
+              "保存时间：2024-01-05_07-08-09\r\n"
               "单注中奖金额：1000元;\r\n"
               "最低盈利金额：100元;\r\n"
               "计划追号期数：3期,有效期数：3期;\r\n"
@@ -130,7 +131,7 @@ TEST_F(PlanHandlersTest, SaveWritesTheFileTheUserPicksAndForgetsThePlan)
               "1  1  2  2  998\r\n"
               "2  1  2  4  996\r\n"
               "3  1  2  6  994\r\n");
-    EXPECT_EQ(windows_.suggestedNames, std::vector<std::string>(3, "追号计划2024-12-31_23-59-58.txt"));
+    EXPECT_EQ(windows_.suggestedNames, std::vector<std::string>(3, "追号计划2024-01-05_07-08-09.txt"));
     EXPECT_EQ(windows_.dialogKinds, std::vector<FileKind>(3, FileKind::Text));
     // Saved once: a second save has nothing to write and asks nothing.
     EXPECT_EQ(Save(), kNothingToSave);
