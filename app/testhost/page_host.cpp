@@ -1,6 +1,8 @@
 #include "page_host.h"
 
+#include <memory>
 #include <mutex>
+#include <vector>
 
 #include <httplib.h>
 #include <json/json.h>
@@ -10,6 +12,7 @@
 #include "basekit/xml_util.h"
 #include "bridge/main_window.h"
 #include "bridge/page_window.h"
+#include "bridge/popup_window.h"
 #include "headless_window_system.h"
 #include "qel_resources/base_files.h"
 #include "qel_resources/bridge_script.h"
@@ -66,6 +69,9 @@ struct PageHost::Impl {
     std::mutex mutex; // one request at a time reaches the core
     HeadlessWindowSystem windows;
     std::unique_ptr<Application> app;
+    // Pop-ups opened for pages that run in one (POST /popup); a modal pop-up of the core only
+    // lives for the call that opens it.
+    std::vector<std::unique_ptr<PopupWindow>> popups;
     int port = 0;
     int exitStatus = 0;
 
@@ -80,6 +86,18 @@ struct PageHost::Impl {
                                 : std::string();
         windows.ReleaseClosed();
         return reply;
+    }
+
+    std::string OpenPopup()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        Json::Value answer;
+        answer["id"] = 0;
+        if (app) {
+            popups.push_back(std::make_unique<PopupWindow>(*app));
+            answer["id"] = popups.back()->id();
+        }
+        return Json::writeString(Json::StreamWriterBuilder(), answer);
     }
 
     std::string Status()
@@ -161,6 +179,10 @@ struct PageHost::Impl {
             response.set_content(resources::BridgeScript(Address() + "/bridge/" + std::to_string(*id)),
                                  "text/javascript");
         });
+        server.Post("/popup", [this](const httplib::Request &, httplib::Response &response) {
+            AllowAnyOrigin(response);
+            response.set_content(OpenPopup(), "application/json");
+        });
         server.Get("/status", [this](const httplib::Request &, httplib::Response &response) {
             AllowAnyOrigin(response);
             response.set_content(Status(), "application/json");
@@ -190,6 +212,7 @@ PageHost::~PageHost()
     Stop();
     std::lock_guard<std::mutex> lock(impl_->mutex);
     impl_->windows.ReleaseAll();
+    impl_->popups.clear();
     impl_->app.reset();
 }
 
