@@ -99,6 +99,23 @@ const RECORDER_SCRIPT = `(() => {
     };
 })();`;
 
+// Records what goes wrong in the page (console errors, script errors, failed and refused loads)
+// in problems, each text starting with prefix.
+function watchProblems(page, problems, prefix) {
+    page.on("console", (message) => {
+        if (message.type() === "error") {
+            problems.push(`${prefix}console error: ${message.text()}`);
+        }
+    });
+    page.on("pageerror", (error) => problems.push(`${prefix}page error: ${error.message}`));
+    page.on("requestfailed", (request) => problems.push(`${prefix}request failed: ${request.url()}`));
+    page.on("response", (response) => {
+        if (response.status() >= 400) {
+            problems.push(`${prefix}HTTP ${response.status()}: ${response.url()}`);
+        }
+    });
+}
+
 async function fetchText(url) {
     const response = await fetch(url, { signal: AbortSignal.timeout(STEP_TIMEOUT_MS) });
     if (!response.ok) {
@@ -145,18 +162,7 @@ async function runSession(name, deadlineMs, body, setup = {}) {
 
         const page = await context.newPage();
         const problems = [];
-        page.on("console", (message) => {
-            if (message.type() === "error") {
-                problems.push(`console error: ${message.text()}`);
-            }
-        });
-        page.on("pageerror", (error) => problems.push(`page error: ${error.message}`));
-        page.on("requestfailed", (request) => problems.push(`request failed: ${request.url()}`));
-        page.on("response", (response) => {
-            if (response.status() >= 400) {
-                problems.push(`HTTP ${response.status()}: ${response.url()}`);
-            }
-        });
+        watchProblems(page, problems, "");
 
         fs.mkdirSync(options.artifacts, { recursive: true });
         session = {
@@ -166,6 +172,7 @@ async function runSession(name, deadlineMs, body, setup = {}) {
             problems,
             calls: () => page.evaluate(() => window.__qelCalls || []),
             screenshot: (file) => page.screenshot({ path: path.join(options.artifacts, file), fullPage: true }),
+            artifacts: options.artifacts,
         };
         await body(session);
         if (problems.length > 0) {
@@ -204,4 +211,4 @@ function check(condition, message, seen) {
     }
 }
 
-module.exports = { runSession, check, STEP_TIMEOUT_MS };
+module.exports = { runSession, check, fetchText, watchProblems, RECORDER_SCRIPT, STEP_TIMEOUT_MS };
