@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <regex>
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -25,6 +24,22 @@ const std::wstring kNothingToSave = L"{flag:\"error\",msg:\"没有计划可保�
 Json::Value Request(const std::wstring &text)
 {
     return JsonUtil::JsonStrToJsonObj(text);
+}
+
+// "2024-01-05_07-08-09": digits where the shape has d, the rest as it stands.
+bool IsTimeStamp(const std::string &text)
+{
+    const std::string shape = "dddd-dd-dd_dd-dd-dd";
+    if (text.size() != shape.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < shape.size(); ++i) {
+        const bool digit = text[i] >= '0' && text[i] <= '9';
+        if (shape[i] == 'd' ? !digit : text[i] != shape[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::string Read(const fs::path &path)
@@ -171,14 +186,14 @@ TEST(PlanWindowTest, ThePlanWindowMakesAndSavesAPlan)
     EXPECT_EQ(t.windows.popupReplies[1], kSaved);
     EXPECT_EQ(t.windows.popupReplies[2], kNothingToSave);
     ASSERT_EQ(t.windows.suggestedNames.size(), 1U);
-    EXPECT_TRUE(std::regex_match(t.windows.suggestedNames[0],
-                                 std::regex("追号计划\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d\\.txt")))
-        << t.windows.suggestedNames[0];
+    const std::string prefix = "追号计划";
+    const std::string &name = t.windows.suggestedNames[0];
+    ASSERT_TRUE(name.rfind(prefix, 0) == 0 && name.size() == prefix.size() + 19 + 4 && name.ends_with(".txt"))
+        << name;
+    const std::string stamp = name.substr(prefix.size(), 19);
+    EXPECT_TRUE(IsTimeStamp(stamp)) << name;
     const std::string text = Read(dir / "plan.txt");
-    EXPECT_EQ(text.rfind("保存时间：" +
-                             t.windows.suggestedNames[0].substr(std::string("追号计划").size(), 19) + "\r\n",
-                         0),
-              0U)
+    EXPECT_EQ(text.rfind("保存时间：" + stamp + "\r\n", 0), 0U)
         << "the heading and the file name carry the same time";
     EXPECT_NE(text.find("\r\n3  3  6  14  16\r\n"), std::string::npos) << text;
 

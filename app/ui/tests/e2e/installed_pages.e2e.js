@@ -53,7 +53,7 @@ async function planPage(session, url) {
     check((await messageAfter(page, () => page.press("#qiShu", "Enter"))) === "计划追号期数须在1到10000期之间！",
         "too many draws were not refused");
     await fill("10", "ten", "3");
-    check((await messageAfter(page, () => page.click("#generatePlan"))) === "最低盈利金额须为整数！",
+    check((await messageAfter(page, () => page.click("#generatePlan"))) === "最低盈利金额须为0或正整数！",
         "a text amount was not refused");
     check((await generated()).length === 0, "a refused input reached the program");
 

@@ -30,7 +30,7 @@ var planInputs = (function () {
                 return refuse(field.key, "请输入" + field.name + "！");
             }
             if (!/^\d+$/.test(text)) {
-                return refuse(field.key, field.name + "须为整数！");
+                return refuse(field.key, field.name + "须为0或正整数！");
             }
             values[field.key] = Number(text);
         }
