@@ -436,7 +436,8 @@ bool GtkWindowSystem::OnPopupPress(int windowId, const GdkEventButton &press)
     return false;
 }
 
-std::optional<std::string> GtkWindowSystem::ChooseFile(FileKind kind, bool save)
+std::optional<std::string> GtkWindowSystem::ChooseFile(FileKind kind, bool save,
+                                                       const std::string &suggestedName)
 {
     GtkWindow *parent = main_ ? main_->window() : nullptr;
     GtkFileChooserNative *dialog = gtk_file_chooser_native_new(
@@ -447,6 +448,9 @@ std::optional<std::string> GtkWindowSystem::ChooseFile(FileKind kind, bool save)
     gtk_file_chooser_add_filter(chooser, FilterFor(kind));
     if (save) {
         gtk_file_chooser_set_do_overwrite_confirmation(chooser, TRUE);
+        if (!suggestedName.empty()) {
+            gtk_file_chooser_set_current_name(chooser, suggestedName.c_str());
+        }
     }
     std::optional<std::string> chosen;
     if (gtk_native_dialog_run(GTK_NATIVE_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
@@ -459,14 +463,14 @@ std::optional<std::string> GtkWindowSystem::ChooseFile(FileKind kind, bool save)
     return chosen;
 }
 
-std::optional<std::string> GtkWindowSystem::ChooseFileToSave(FileKind kind)
+std::optional<std::string> GtkWindowSystem::ChooseFileToSave(FileKind kind, const std::string &suggestedName)
 {
-    return ChooseFile(kind, true);
+    return ChooseFile(kind, true, suggestedName);
 }
 
 std::optional<std::string> GtkWindowSystem::ChooseFileToOpen(FileKind kind)
 {
-    return ChooseFile(kind, false);
+    return ChooseFile(kind, false, {});
 }
 
 void GtkWindowSystem::ShowMessage(const std::wstring &text)

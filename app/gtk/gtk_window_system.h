@@ -67,7 +67,7 @@ public:
                       const std::string &url) override;
     void ClosePopup(PageWindow &popup) override;
     void MovePopupBy(PageWindow &popup, int deltaX, int deltaY) override;
-    std::optional<std::string> ChooseFileToSave(FileKind kind) override;
+    std::optional<std::string> ChooseFileToSave(FileKind kind, const std::string &suggestedName) override;
     std::optional<std::string> ChooseFileToOpen(FileKind kind) override;
     void ShowMessage(const std::wstring &text) override;
     bool OpenWithDefaultApplication(const std::wstring &target) override;
@@ -91,7 +91,7 @@ private:
     bool OnPopupPress(int windowId, const GdkEventButton &press);
     void ClosePopup(int windowId);
     void DestroyPopupLater(int windowId);
-    std::optional<std::string> ChooseFile(FileKind kind, bool save);
+    std::optional<std::string> ChooseFile(FileKind kind, bool save, const std::string &suggestedName);
     static gboolean OnTimer(gpointer timer);
     static void DeleteTimer(gpointer timer);
 

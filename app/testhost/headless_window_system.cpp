@@ -55,7 +55,7 @@ void HeadlessWindowSystem::ReleaseAll()
 
 void HeadlessWindowSystem::MovePopupBy(PageWindow &, int, int) {}
 
-std::optional<std::string> HeadlessWindowSystem::ChooseFileToSave(FileKind)
+std::optional<std::string> HeadlessWindowSystem::ChooseFileToSave(FileKind, const std::string &)
 {
     return fileToSave;
 }

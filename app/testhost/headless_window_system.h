@@ -61,7 +61,7 @@ public:
                       const std::string &url) override;
     void ClosePopup(PageWindow &popup) override;
     void MovePopupBy(PageWindow &popup, int deltaX, int deltaY) override;
-    std::optional<std::string> ChooseFileToSave(FileKind kind) override;
+    std::optional<std::string> ChooseFileToSave(FileKind kind, const std::string &suggestedName) override;
     std::optional<std::string> ChooseFileToOpen(FileKind kind) override;
     void ShowMessage(const std::wstring &text) override { messages.push_back(text); }
     bool OpenWithDefaultApplication(const std::wstring &target) override;

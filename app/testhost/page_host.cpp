@@ -1,6 +1,8 @@
 #include "page_host.h"
 
+#include <memory>
 #include <mutex>
+#include <vector>
 
 #include <httplib.h>
 #include <json/json.h>
@@ -70,6 +72,9 @@ struct PageHost::Impl {
     std::mutex mutex; // one request at a time reaches the core
     HeadlessWindowSystem windows;
     std::unique_ptr<Application> app;
+    // Pop-ups opened for pages that run in one (POST /popup); a modal pop-up of the core only
+    // lives for the call that opens it.
+    std::vector<std::unique_ptr<PopupWindow>> popups;
     int port = 0;
     int exitStatus = 0;
 
@@ -86,16 +91,16 @@ struct PageHost::Impl {
         return reply;
     }
 
-    int OpenPopup()
+    std::string OpenPopup()
     {
         std::lock_guard<std::mutex> lock(mutex);
-        if (!app) {
-            return 0;
+        Json::Value answer;
+        answer["id"] = 0;
+        if (app) {
+            popups.push_back(std::make_unique<PopupWindow>(*app));
+            answer["id"] = popups.back()->id();
         }
-        auto popup = std::make_unique<PopupWindow>(*app);
-        const int id = popup->id();
-        windows.ShowModeless(std::move(popup), WindowPlacement{}, "");
-        return id;
+        return Json::writeString(Json::StreamWriterBuilder(), answer);
     }
 
     std::string Status()
@@ -179,7 +184,7 @@ struct PageHost::Impl {
         });
         server.Post("/popup", [this](const httplib::Request &, httplib::Response &response) {
             AllowAnyOrigin(response);
-            response.set_content(std::to_string(OpenPopup()), "text/plain");
+            response.set_content(OpenPopup(), "application/json");
         });
         server.Get("/status", [this](const httplib::Request &, httplib::Response &response) {
             AllowAnyOrigin(response);
@@ -210,6 +215,7 @@ PageHost::~PageHost()
     Stop();
     std::lock_guard<std::mutex> lock(impl_->mutex);
     impl_->windows.ReleaseAll();
+    impl_->popups.clear();
     impl_->app.reset();
 }
 

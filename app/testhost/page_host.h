@@ -7,8 +7,8 @@
 ///   POST /bridge/<id>           one execute call of window <id>; the reply text is the body
 ///   GET  /bridge-script/<id>    the script that installs window.external for window <id>
 ///   GET  /status                what the core asked of its windows, as JSON
-///   POST /popup                 opens a modeless pop-up window (as the shell opens pages of
-///                               the pop-up table) and answers its window id
+///   POST /popup                 opens a pop-up window of the core, as a modal window's page has
+///                               one, kept until the host ends; answers {"id":<id>}
 /// The core's base URL is the host's own "http://127.0.0.1:<port>/base". Requests are served one
 /// at a time, as the shell serves them on its one user-interface thread.
 #pragma once

@@ -11,6 +11,7 @@
 #include "dataservice/prize_handlers.h"
 #include "handlers/component_handlers.h"
 #include "handlers/result_handlers.h"
+#include "plan/plan_handlers.h"
 #include "settings/dictionary_handlers.h"
 #include "settings/system_config_handlers.h"
 
@@ -83,8 +84,8 @@ const std::array<Row, 25> kMethods = {{
     {"GetIndexExplanation", Settings<OnGetIndexExplanation>},
     {"changePassword", NotAvailable},
     {"Feedback", [](PopupWindow &w, const Json::Value &r) { return OnFeedback(w.app().dataService(), r); }},
-    {"generatePlan", NotAvailable},
-    {"savePlan", NotAvailable},
+    {"generatePlan", [](PopupWindow &w, const Json::Value &r) { return OnGeneratePlan(w.plan(), r); }},
+    {"savePlan", [](PopupWindow &w, const Json::Value &) { return OnSavePlan(w.plan(), w.app().windows()); }},
     {"getQiHaoList", ServicePassThrough<"GetQiHaoList", PopupWindow>},
     {"zjCheck", ServiceHandler<OnZjCheck, PopupWindow>},
     {"touZhuYuSuan", ServiceHandler<OnTouZhuYuSuan, PopupWindow>},

@@ -9,6 +9,7 @@
 #include "bridge/page_window.h"
 #include "bridge/window_services.h"
 #include "filter/filter_context.h"
+#include "plan/betting_plan.h"
 
 namespace qel {
 
@@ -23,6 +24,8 @@ public:
     Application &app() { return app_; }
     CFilterContext &context() { return context_; }
     WindowServices &services() { return services_; }
+    /// The last betting plan this window made ("generatePlan"), until it is saved.
+    BettingPlan &plan() { return plan_; }
 
     static std::span<const MethodRow<PopupWindow>> Methods();
 
@@ -35,6 +38,7 @@ private:
     Application &app_;
     CFilterContext context_;
     WindowServices services_;
+    BettingPlan plan_;
 };
 
 /// Opens a modal pop-up at url with the given size and answers "" once it has closed.

@@ -8,6 +8,7 @@
 #include "basekit/text_convert.h"
 #include "files/user_files.h"
 #include "filter/filter_criteria.h"
+#include "handlers/save_text.h"
 
 namespace qel {
 namespace {
@@ -56,14 +57,7 @@ int PageNumber(const Json::Value &request, const char *key)
 std::wstring SaveText(WindowSystem &windows, FileKind kind, const std::wstring &text,
                       const std::wstring &cancelFlag)
 {
-    std::optional<std::string> path = windows.ChooseFileToSave(kind);
-    if (!path) {
-        return JsonUtil::Msg(cancelFlag, L"保存取消！");
-    }
-    if (!WriteUserFile(WithExtension(*path, kind), text)) {
-        return JsonUtil::Msg(L"error", L"保存失败：文件无法写入！");
-    }
-    return JsonUtil::Msg(L"ok", L"保存成功！");
+    return SaveReply(SaveTextToChosenFile(windows, kind, {}, text), cancelFlag);
 }
 
 } // namespace

@@ -37,7 +37,11 @@ public:
                       const std::string &url) override;
     void ClosePopup(PageWindow &) override { ++popupsClosed; }
     void MovePopupBy(PageWindow &, int dx, int dy) override { moves.emplace_back(dx, dy); }
-    std::optional<std::string> ChooseFileToSave(FileKind kind) override { return Next(saveAnswers, kind); }
+    std::optional<std::string> ChooseFileToSave(FileKind kind, const std::string &suggestedName) override
+    {
+        suggestedNames.push_back(suggestedName);
+        return Next(saveAnswers, kind);
+    }
     std::optional<std::string> ChooseFileToOpen(FileKind kind) override { return Next(openAnswers, kind); }
     void ShowMessage(const std::wstring &text) override { messages.push_back(text); }
     bool OpenWithDefaultApplication(const std::wstring &target) override
@@ -61,6 +65,7 @@ public:
     /// Answers of the file dialogs, in order; an empty optional is a cancelled dialog.
     std::deque<std::optional<std::string>> saveAnswers, openAnswers;
     std::vector<FileKind> dialogKinds;
+    std::vector<std::string> suggestedNames; ///< what each save dialog offered
     std::vector<std::wstring> messages, opened;
     std::optional<int> exitStatus;
     /// What a modal pop-up's page asks while it is open, and what it got.

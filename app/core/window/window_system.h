@@ -61,8 +61,9 @@ public:
     virtual void ClosePopup(PageWindow &popup) = 0;
     virtual void MovePopupBy(PageWindow &popup, int deltaX, int deltaY) = 0;
 
-    /// The path the user chose, or nothing when the dialog was cancelled.
-    virtual std::optional<std::string> ChooseFileToSave(FileKind kind) = 0;
+    /// The path the user chose, or nothing when the dialog was cancelled. suggestedName (UTF-8, may
+    /// be empty) is the file name the dialog offers first.
+    virtual std::optional<std::string> ChooseFileToSave(FileKind kind, const std::string &suggestedName) = 0;
     virtual std::optional<std::string> ChooseFileToOpen(FileKind kind) = 0;
     virtual void ShowMessage(const std::wstring &text) = 0;
     /// Opens the target (a web address or a file) with the desktop's default application.

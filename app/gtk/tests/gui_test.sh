@@ -6,8 +6,9 @@
 #   first page that the run fixture holds (the e2e test checks the same run in Chromium); switching
 #   the game loads the page again for the other game;
 #   a modal pop-up opened by the page runs its own page and closes by its own request, after
-#   which the main page's call returns; "Exit" sent by the page ends the program with status 0.
-# Screenshots of the main window (before and after the run) and of the pop-up are kept in the
+#   which the main page's call returns; the betting-plan window, an installation page, makes a
+#   plan; "Exit" sent by the page ends the program with status 0.
+# Screenshots of the main window (before and after the run) and of the pop-ups are kept in the
 # artefact folder.
 # The program runs from a scratch copy of its stage folder: it writes its settings database
 # (sys.db), and so do the pages' scripts; WebKit's data and caches go to that copy as well.
@@ -59,5 +60,17 @@ screenshot "$popup_xid" qel-about-window.png
 send "execute $popup {\"method\":\"exit\"}"
 expect "^qel-test: bridge window=$popup request=\\{\"method\":\"exit\"\\} reply-bytes=0$"
 expect "^qel-test: bridge window=$main request=\\{\"method\":\"aboutQel\"\\} reply-bytes=0$"
+
+# The betting-plan window: an installation page below html/, which loads its scripts from there
+# through the base address, computes a plan in its own pop-up and shows it in its grid.
+send "execute $main {\"method\":\"showZhuiHaoPlanWin\"}"
+expect '^qel-test: page loaded window=([0-9]+) xid=(0x[0-9a-f]+) uri=qel://base/html/pageForPlan.html$'
+plan="${BASH_REMATCH[1]}" plan_xid="${BASH_REMATCH[2]}"
+run_script "$plan" 'const set = (id, value) => { document.getElementById(id).value = value; }; set("oneBonus", "1000"); set("minBonus", "100"); set("qiShu", "3"); document.getElementById("generatePlan").click(); return Array.from(document.querySelectorAll("#planRows tr"), (row) => row.cells[4].textContent).join(",");'
+[[ "$RESULT" == '"998,996,994"' ]] || fail "the plan window showed $RESULT, not the plan's profits"
+screenshot "$plan_xid" qel-plan-window.png
+send "execute $plan {\"method\":\"exit\"}"
+expect "^qel-test: bridge window=$plan request=\\{\"method\":\"exit\"\\} reply-bytes=0$"
+expect "^qel-test: bridge window=$main request=\\{\"method\":\"showZhuiHaoPlanWin\"\\} reply-bytes=0$"
 
 exit_program "$main"

@@ -142,6 +142,20 @@ TEST_F(PageHostTest, GivesEachWindowItsBridgeScript)
     EXPECT_EQ(Status("/bridge-script/x"), 404);
 }
 
+TEST_F(PageHostTest, OpensPopUpsThatAnswerTheirOwnTable)
+{
+    auto opened = client_->Post("/popup", "", "text/plain");
+    ASSERT_TRUE(opened);
+    Json::Value answer = basekit::JsonUtil::JsonStrToJsonObj(basekit::UTF8ToUnicode(opened->body));
+    const int id = basekit::JsonUtil::GetInt(answer, "id", 0);
+    ASSERT_GT(id, 0);
+    EXPECT_NE(id, host_->mainWindowId());
+    // The pop-up's table: "exit" is its own, an unknown method answers nothing.
+    EXPECT_EQ(Bridge(id, R"({"method":"NoSuchMethod"})"), "");
+    EXPECT_EQ(Bridge(id, R"({"method":"generatePlan","oneBonus":1000,"minBonus":100,"qiShu":1})"),
+              R"({size:"1",children:[{benQiTouRu:"2",qiHao:"1",rate:"1",revenue:"998",total:"2"}]})");
+}
+
 // The program as documented: started with a port of 0, it tells where it listens.
 TEST(PageHostProgramTest, PrintsItsAddressAndAnswersThere)
 {

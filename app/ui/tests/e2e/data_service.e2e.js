@@ -6,6 +6,7 @@
 "use strict";
 
 const path = require("node:path");
+const { openPopupPage } = require("./popup_page.js");
 const { runSession, check } = require("./harness.js");
 const { openMainPage, cancelLogin, requests } = require("./main_page_steps.js");
 const { startStandin, sampleDraws, pointAt, argument } = require("./standin.js");
@@ -20,7 +21,9 @@ async function main() {
     const magic3 = sampleDraws("Magic3");
     const fc6Of33 = sampleDraws("Fc6Of33");
 
-    await runSession("data service e2e", 110000, async ({ host, page, calls, screenshot, openPopup }) => {
+    await runSession("data service e2e", 110000, async (session) => {
+        const { host, page, calls, screenshot } = session;
+        const openPopup = async (url) => (await openPopupPage(session, url, { width: 800, height: 700 })).page;
         await openMainPage(page, host);
         await cancelLogin(page);
 

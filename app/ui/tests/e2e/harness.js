@@ -109,6 +109,23 @@ const RECORDER_SCRIPT = `(() => {
     };
 })();`;
 
+// Records what goes wrong in the page (console errors, script errors, failed and refused loads)
+// in problems, each text starting with prefix.
+function watchProblems(page, problems, prefix) {
+    page.on("console", (message) => {
+        if (message.type() === "error") {
+            problems.push(`${prefix}console error: ${message.text()}`);
+        }
+    });
+    page.on("pageerror", (error) => problems.push(`${prefix}page error: ${error.message}`));
+    page.on("requestfailed", (request) => problems.push(`${prefix}request failed: ${request.url()}`));
+    page.on("response", (response) => {
+        if (response.status() >= 400) {
+            problems.push(`${prefix}HTTP ${response.status()}: ${response.url()}`);
+        }
+    });
+}
+
 async function fetchText(url) {
     const response = await fetch(url, { signal: AbortSignal.timeout(STEP_TIMEOUT_MS) });
     if (!response.ok) {
@@ -155,48 +172,17 @@ async function runSession(name, deadlineMs, body, setup = {}) {
 
         const page = await context.newPage();
         const problems = [];
-        page.on("console", (message) => {
-            if (message.type() === "error") {
-                problems.push(`console error: ${message.text()}`);
-            }
-        });
-        page.on("pageerror", (error) => problems.push(`page error: ${error.message}`));
-        page.on("requestfailed", (request) => problems.push(`request failed: ${request.url()}`));
-        page.on("response", (response) => {
-            if (response.status() >= 400) {
-                problems.push(`HTTP ${response.status()}: ${response.url()}`);
-            }
-        });
+        watchProblems(page, problems, "");
 
         fs.mkdirSync(options.artifacts, { recursive: true });
-        // A page of the pop-up window's table: a pop-up opened in the core, its own bridge, and
-        // the same records of calls and problems as the main page.
-        const openPopup = async (address) => {
-            const opened = await fetch(`${host.address}/popup`, { method: "POST",
-                                                                  signal: AbortSignal.timeout(STEP_TIMEOUT_MS) });
-            const popupId = Number(await opened.text());
-            const popupContext = await browser.newContext({ viewport: { width: 800, height: 700 } });
-            popupContext.setDefaultTimeout(STEP_TIMEOUT_MS);
-            await popupContext.addInitScript({ content: await fetchText(`${host.address}/bridge-script/${popupId}`) });
-            await popupContext.addInitScript({ content: RECORDER_SCRIPT });
-            const popup = await popupContext.newPage();
-            popup.on("pageerror", (error) => problems.push(`pop-up page error: ${error.message}`));
-            popup.on("console", (message) => {
-                if (message.type() === "error") {
-                    problems.push(`pop-up console error: ${message.text()}`);
-                }
-            });
-            await popup.goto(address, { waitUntil: "load" });
-            return popup;
-        };
         session = {
-            openPopup,
             host,
             status: async () => JSON.parse(await fetchText(`${host.address}/status`)),
             page,
             problems,
             calls: () => page.evaluate(() => window.__qelCalls || []),
             screenshot: (file) => page.screenshot({ path: path.join(options.artifacts, file), fullPage: true }),
+            artifacts: options.artifacts,
         };
         await body(session);
         if (problems.length > 0) {
@@ -235,4 +221,4 @@ function check(condition, message, seen) {
     }
 }
 
-module.exports = { runSession, check, startServer, STEP_TIMEOUT_MS };
+module.exports = { runSession, check, startServer, fetchText, watchProblems, RECORDER_SCRIPT, STEP_TIMEOUT_MS };
