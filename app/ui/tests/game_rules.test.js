@@ -6,6 +6,9 @@ const test = require("node:test");
 const assert = require("node:assert/strict");
 const path = require("node:path");
 
+// The program's game table, as the build writes it for the pages.
+global.gameTable = require(process.env.QEL_GAME_TABLE_JS);
+
 const rules = require(path.join(__dirname, "..", "pages", "js", "main", "game_rules.js"));
 
 function counts(map) {
@@ -20,7 +23,9 @@ test("a run needs the game's least base numbers, with the game's message", () =>
         ["Magic3", "zuLiu", { baseNums: 3 }, null],
         ["Magic3", "zuSan", { baseNums: 1 }, "请至少选择2个基础号码！"],
         ["Quick3", "zuSan", { baseNums: 1 }, "请至少选择2个基础号码！"],
-        ["Fc4Of10", "zu24", { baseNums: 1 }, "请至少选择2个基础号码！"],
+        ["Fc4Of10", "zu24", { baseNums: 3 }, "请至少选择4个基础号码！"],
+        ["Fc4Of10", "zu6", { baseNums: 2 }, null],
+        ["Quick3", "zuXuan", { baseNums: 1 }, null],
         ["Array5", "zhiXuan", { baseNums: 0 }, "请至少选择1个基础号码！"],
         ["Tc7Of10", "zhiXuan", { baseNums: 1 }, null],
         ["Hd5Of15", "", { baseNums: 4 }, "请至少选择5个基础号码！"],
@@ -92,7 +97,11 @@ test("a typed row is a bet of the game or nothing", () => {
 test("old numbers and the last draw are sent in the form the game's chain reads", () => {
     assert.equal(rules.oldNumForRequest("Magic3", "123,456\n789"), "123|456\n789");
     assert.equal(rules.oldNumForRequest("Array5", "12345,67890"), "12345|67890");
-    assert.equal(rules.oldNumForRequest("Fc4Of10", "1234,5678"), "1234,5678");
+    assert.equal(rules.oldNumForRequest("Fc4Of10", "1234,5678"), "1234|5678");
+    assert.equal(rules.oldNumForRequest("Tc7Of10", "1234567 7654321"), "1234567 7654321");
+    assert.equal(rules.oldNumForRequest("Fc6Of10", "1 2 3 4 5 6+12\r\n\r\n6,5,4,3,2,1,1\n"),
+        "1,2,3,4,5,6,12\n6,5,4,3,2,1,1");
+    assert.equal(rules.lastLotteryForRequest("Fc4Of10", "1234"), "1,2,3,4");
     assert.equal(rules.lastLotteryForRequest("Magic3", " 1 2 3 "), "1,2,3");
     assert.equal(rules.lastLotteryForRequest("Array5", "12345"), "1,2,3,4,5");
     assert.equal(rules.lastLotteryForRequest("Fc6Of33", " 01,02 "), "01,02");
@@ -125,6 +134,8 @@ test("every game has its grid table, its tabs and its save formats", () => {
     const titles = (game) => rules.conditionTabs(game).map((tab) => tab.title);
     assert.deepEqual(titles("Magic3"), ["基本指标", "形态指标", "二位指标、号码组", "更多指标"]);
     assert.deepEqual(titles("Tc5Of35"), ["基本指标", "形态指标", "区间、二位、号码组", "更多指标", "后区指标"]);
+    assert.deepEqual(titles("Fc6Of10"), ["基本指标", "形态指标", "二位指标、号码组", "更多指标"],
+        "a zodiac label has no conditions of its own");
     assert.deepEqual(rules.saveFormats("Tc5Of35").map((f) => f.example),
         ["01,02,03,04,05+06,07", "01 02 03 04 05:06 07", "01,02,03,04,05:06,07"]);
     assert.deepEqual(rules.saveFormats("Fc6Of33").map((f) => f.example),

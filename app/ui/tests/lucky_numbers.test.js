@@ -5,6 +5,9 @@ const test = require("node:test");
 const assert = require("node:assert/strict");
 const path = require("node:path");
 
+// The program's game table, as the build writes it for the pages.
+global.gameTable = require(process.env.QEL_GAME_TABLE_JS);
+
 const lucky = require(path.join(__dirname, "..", "pages", "js", "lucky_numbers.js"));
 
 // A random source that walks through fixed fractions, so a bet can be worked out by hand.

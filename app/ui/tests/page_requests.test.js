@@ -6,6 +6,9 @@ const test = require("node:test");
 const assert = require("node:assert/strict");
 const path = require("node:path");
 
+// The program's game table, as the build writes it for the pages.
+global.gameTable = require(process.env.QEL_GAME_TABLE_JS);
+
 const main = path.join(__dirname, "..", "pages", "js", "main");
 global.gameRules = require(path.join(main, "game_rules.js"));
 const filterRequest = require(path.join(main, "filter_request.js"));

@@ -2,31 +2,21 @@
 var luckyNumbers = (function () {
     "use strict";
 
-    var DIGIT_GAMES = ["Magic3", "Array5", "Quick3", "Fc4Of10", "Fc6Of10", "Tc7Of10"];
     var JOINED_WITHOUT_SEPARATOR = ["Magic3", "Quick3", "Array5", "Fc4Of10"];
     var ZODIAC = ["鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪"];
 
-    function numberAfterOf(game) {
-        var at = game.indexOf("Of");
-        var value = at < 0 ? NaN : parseInt(game.substr(at + 2, 2), 10);
-        return isNaN(value) ? null : value;
-    }
-
-    function numberBeforeOf(game) {
-        var at = game.indexOf("Of");
-        var value = at < 1 ? NaN : parseInt(game.charAt(at - 1), 10);
-        return isNaN(value) ? null : value;
-    }
-
+    // The shape of a bet of the game, from the program's game table (game_table.js).
     function parameters(game) {
-        var frontPool = game === "Quick3" ? 6 : numberAfterOf(game) || 10;
-        var frontCount = { Fc4Of10: 4, Magic3: 3, Quick3: 3, L5Of11: 5 }[game] || numberBeforeOf(game) || 5;
+        var entry = gameTable.filter(function (g) {
+            return g.key === game;
+        })[0] || { kind: "lotto", front: 5, back: 0, low: 1, high: 10, backHigh: 0 };
         return {
-            frontPool: frontPool,
-            backPool: game === "Tc5Of35" || game === "Fc6Of10" ? 12 : 16,
-            frontCount: frontCount,
-            backCount: { Fc6Of33: 1, Tc5Of35: 2, Fc6Of10: 1 }[game] || 0,
-            digit: DIGIT_GAMES.indexOf(game) >= 0
+            frontLow: entry.low,
+            frontPool: entry.high - entry.low + 1,
+            backPool: entry.backHigh,
+            frontCount: entry.front,
+            backCount: entry.back,
+            digit: entry.kind === "digit"
         };
     }
 
@@ -61,14 +51,14 @@ var luckyNumbers = (function () {
         var back = [];
         if (p.digit) {
             for (var i = 0; i < p.frontCount; i += 1) {
-                front.push(String(game === "Quick3" ? below(6, random) + 1 : below(p.frontPool, random)));
+                front.push(String(below(p.frontPool, random) + p.frontLow));
             }
             for (var j = 0; j < p.backCount; j += 1) {
-                back.push(String(below(12, random) + 1));
+                back.push(String(below(p.backPool, random) + 1));
             }
         } else {
             front = distinctSorted(p.frontCount, p.frontPool, random).map(function (v) {
-                return twoDigits(v + 1);
+                return twoDigits(v + p.frontLow);
             });
             back = distinctSorted(p.backCount, p.backPool, random).map(function (v) {
                 return twoDigits(v + 1);

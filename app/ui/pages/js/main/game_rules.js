@@ -16,38 +16,18 @@ var gameRules = (function () {
         return { count: count, message: message || "请至少选择" + count + "个基础号码！" };
     }
 
-    // The three-digit family: the play type decides how many base numbers a run needs.
-    function threeDigitMinimum(castType) {
-        if (castType === "zhiXuan") {
-            return atLeast(1);
-        }
-        return castType === "zuLiu" ? atLeast(3) : atLeast(2);
+    // The digit games with play types: a group type needs as many base digits as its groups hold
+    // different digits; straight play (and a triple) one.
+    var GROUP_DIGITS = { zuLiu: 3, zuSan: 2, zu24: 4, zu12: 3, zu6: 2, zu4: 2, zuXuan: 1 };
+
+    function playTypeMinimum(castType) {
+        return atLeast(GROUP_DIGITS[castType] || 1);
     }
 
     function fixed(minimum) {
         return function () {
             return minimum;
         };
-    }
-
-    // kind: "digit" (a digit or die per position, repeats allowed) or "lotto" (distinct numbers
-    // from a pool). front/back: numbers per bet in each area; low/high: a front number's range;
-    // backHigh: a back number's largest value (back numbers start at 1). baseAreas: the base-number
-    // components and their minimums; a two-area game has one per area.
-    function digit(length, extra) {
-        var game = { kind: "digit", front: length, back: 0, low: 0, high: 9, backHigh: 0 };
-        Object.keys(extra).forEach(function (key) {
-            game[key] = extra[key];
-        });
-        return game;
-    }
-
-    function lotto(front, pool, extra) {
-        var game = { kind: "lotto", front: front, back: 0, low: 1, high: pool, backHigh: 0 };
-        Object.keys(extra || {}).forEach(function (key) {
-            game[key] = extra[key];
-        });
-        return game;
     }
 
     function singleArea(minimum) {
@@ -61,35 +41,43 @@ var gameRules = (function () {
         ];
     }
 
-    var GAMES = {
-        Magic3: digit(3, { baseAreas: singleArea(threeDigitMinimum), oldNumPipes: true }),
-        Quick3: digit(3, { low: 1, high: 6, baseAreas: singleArea(threeDigitMinimum), highFrequency: true }),
-        Fc4Of10: digit(4, { baseAreas: singleArea(threeDigitMinimum) }),
-        Array5: digit(5, { baseAreas: singleArea(fixed(atLeast(1))), oldNumPipes: true }),
-        Tc7Of10: digit(7, { baseAreas: singleArea(fixed(atLeast(1))) }),
-        Fc6Of10: digit(6, {
-            back: 1,
-            backHigh: 12,
+    // What only the page needs of a game: its base-number areas with their minimums, whether old
+    // numbers separated by commas are one per entry ("oldNumPipes": the digit games of one area),
+    // whether it is a high-frequency game.
+    var PAGE_DATA = {
+        Magic3: { baseAreas: singleArea(playTypeMinimum), oldNumPipes: true },
+        Quick3: { baseAreas: singleArea(playTypeMinimum), oldNumPipes: true, highFrequency: true },
+        Fc4Of10: { baseAreas: singleArea(playTypeMinimum), oldNumPipes: true },
+        Array5: { baseAreas: singleArea(fixed(atLeast(1))), oldNumPipes: true },
+        Tc7Of10: { baseAreas: singleArea(fixed(atLeast(1))), oldNumPipes: true },
+        Fc6Of10: {
             baseAreas: twoAreas(atLeast(1, "请至少选择1个前区基础号码！"), atLeast(1, "请至少选择1个生肖号码！"))
-        }),
-        Hd5Of15: lotto(5, 15, { baseAreas: singleArea(fixed(atLeast(5))) }),
-        L5Of11: lotto(5, 11, { baseAreas: singleArea(fixed(atLeast(5))), highFrequency: true }),
-        Ttl5Of22: lotto(5, 22, { baseAreas: singleArea(fixed(atLeast(5))) }),
-        Tc5Of20: lotto(5, 20, { baseAreas: singleArea(fixed(atLeast(5))) }),
-        Fc5Of23: lotto(5, 23, { baseAreas: singleArea(fixed(atLeast(5))) }),
-        Fc7Of30: lotto(7, 30, { baseAreas: singleArea(fixed(atLeast(7))) }),
-        Tc7Of33: lotto(7, 33, { baseAreas: singleArea(fixed(atLeast(7))) }),
-        Fc6Of33: lotto(6, 33, {
-            back: 1,
-            backHigh: 16,
-            baseAreas: twoAreas(atLeast(6, "请至少选择6个红球！"), atLeast(1, "请至少选择1个篮球！"))
-        }),
-        Tc5Of35: lotto(5, 35, {
-            back: 2,
-            backHigh: 12,
-            baseAreas: twoAreas(atLeast(5, "请至少选择5个红球！"), atLeast(2, "请至少选择2个篮球！"))
-        })
+        },
+        Hd5Of15: { baseAreas: singleArea(fixed(atLeast(5))) },
+        L5Of11: { baseAreas: singleArea(fixed(atLeast(5))), highFrequency: true },
+        Ttl5Of22: { baseAreas: singleArea(fixed(atLeast(5))) },
+        Tc5Of20: { baseAreas: singleArea(fixed(atLeast(5))) },
+        Fc5Of23: { baseAreas: singleArea(fixed(atLeast(5))) },
+        Fc7Of30: { baseAreas: singleArea(fixed(atLeast(7))) },
+        Tc7Of33: { baseAreas: singleArea(fixed(atLeast(7))) },
+        Fc6Of33: { baseAreas: twoAreas(atLeast(6, "请至少选择6个红球！"), atLeast(1, "请至少选择1个篮球！")) },
+        Tc5Of35: { baseAreas: twoAreas(atLeast(5, "请至少选择5个红球！"), atLeast(2, "请至少选择2个篮球！")) }
     };
+
+    // The games of the program's game table (game_table.js): kind "digit" (a digit or die per
+    // position, repeats allowed) or "lotto" (distinct numbers from a pool); front/back: numbers per
+    // bet in each area; low/high: a front number's range; backHigh: a back number's largest value
+    // (back numbers start at 1); and the page's own data.
+    var GAMES = {};
+    gameTable.forEach(function (entry) {
+        var game = { kind: entry.kind, front: entry.front, back: entry.back, low: entry.low, high: entry.high,
+                     backHigh: entry.backHigh };
+        var page = PAGE_DATA[entry.key] || { baseAreas: [] };
+        Object.keys(page).forEach(function (key) {
+            game[key] = page[key];
+        });
+        GAMES[entry.key] = game;
+    });
 
     var GAME_KEYS = Object.keys(GAMES);
 
@@ -277,11 +265,22 @@ var gameRules = (function () {
         return wellFormedOldNums(key, text) ? null : "大底号码格式不正确！";
     }
 
-    // The old-number text as "Filter" sends it: for the games whose old numbers may be separated
-    // by commas, every comma becomes a row separator.
+    // The old-number text as "Filter" sends it: for the digit games of one area every comma
+    // becomes a row separator; the six digits and the label of a labelled digit game's row are
+    // written as "1,2,3,4,5,6,7", one row per line, whatever separators the user typed.
     function oldNumForRequest(key, text) {
         var g = game(key);
-        return g && g.oldNumPipes ? text.replace(/,/g, "|") : text;
+        if (g && g.oldNumPipes) {
+            return text.replace(/,/g, "|");
+        }
+        if (g && g.kind === "digit" && g.back > 0) {
+            return text.split(/\r\n|\r|\n/).map(function (line) {
+                return line.trim() === "" ? "" : rowForRequest(key, line) || line;
+            }).filter(function (line) {
+                return line !== "";
+            }).join("\n");
+        }
+        return text;
     }
 
     // The last draw as "Filter" sends it: the same games send its digits joined by ",".
@@ -337,7 +336,8 @@ var gameRules = (function () {
             { flag: "tabErWei", title: g && g.kind === "lotto" ? "区间、二位、号码组" : "二位指标、号码组" },
             { flag: "tabMore", title: "更多指标" }
         ];
-        if (g && g.back > 0) {
+        // A lotto game's back area has conditions of its own; a digit game's label has none.
+        if (g && g.kind === "lotto" && g.back > 0) {
             tabs.push({ flag: "tabBack", title: "后区指标" });
         }
         return tabs;
