@@ -48,9 +48,16 @@ node -e '
   }' "$fixture" "$RESULT" || fail "the first page of the run is not the fixture's"
 screenshot "$main_xid" qel-main-window-after-filter.png
 
-# Switching the game: the program keeps the choice and loads the main page again for that game.
-run_script "$main" 'window.qel.controller.menu.switchTo({ productName: "Fc6Of33", productCnName: "双色球", flag: "Fc", area: "1" }); return true;'
-expect '^qel-test: page title Varnel - 双色球$'
+# Switching the game: the program keeps the choice and loads the main page again for that game,
+# the seven-digit game, which then filters over its own plug-in: base digits 0, 1, 5, 9, sums 27
+# and 28, span 9 keep 385 of the 4^7 rows, 0000999 first.
+run_script "$main" 'window.qel.controller.menu.switchTo({ productName: "Tc7Of10", productCnName: "七星彩", flag: "Tc", area: "1" }); return true;'
+expect '^qel-test: page title Varnel - 七星彩$'
+saw 'request=\{"method":"GetComponentConfig","productName":"Tc7Of10"\} reply-bytes=[1-9]' ||
+  fail "the seven-digit game's panels were not answered"
+run_script "$main" 'for (let i = 0; i < 600 && document.documentElement.getAttribute("data-ready") !== "true"; i += 1) { await new Promise((done) => setTimeout(done, 100)); } const click = (selector) => document.querySelector(selector).click(); const cancel = Array.from(document.querySelectorAll("#loginWindow .my-window-buttons a")).pop(); if (cancel) { cancel.click(); } for (const [name, values] of [["baseNums", [0, 1, 5, 9]], ["heZhi", [27, 28]], ["kuaDu", [9]]]) { for (const v of values) { click(`#cond-${name} .choice[data-value="${v}"]`); } } click("#startFilter"); for (let i = 0; i < 600; i += 1) { const cells = document.querySelectorAll("#eastRegion .datagrid-btable td[field=number]"); if (cells.length && cells[0].textContent !== "") { return cells[0].textContent + "|" + document.querySelector("#eastRegion .pagination-info").textContent; } await new Promise((done) => setTimeout(done, 100)); } return null;'
+[[ "$RESULT" == '"0000999|'*'385'* ]] || fail "the seven-digit game's run showed $RESULT"
+screenshot "$main_xid" qel-main-window-tc7of10.png
 
 send "execute $main {\"method\":\"aboutQel\"}"
 expect '^qel-test: page loaded window=([0-9]+) xid=(0x[0-9a-f]+) uri=qel://res/about.html$'
