@@ -176,10 +176,7 @@ TEST_F(HistoryTablesTest, DistributionMarksEachPositionInItsColour)
 
 TEST(HistoryTablesEdgeTest, DistributionPositionsPastTheStylesHaveNone)
 {
-    HistoryGame game = testsupport::FixtureGame();
-    game.frontMax = 10;
-    game.frontCount = 7;
-    game.backCount = 0;
+    const HistoryGame game = testsupport::LottoGame(10, 7);
     const basekit::TextMapList cache{testsupport::Draw(L"1", L"d", L"1,2,3,4,5,6,7")};
     const auto rows =
         testsupport::ParseListReply(HistoryTables(game, cache).Distribution(kRed, L"", kSeries, {}, 0));
@@ -251,10 +248,7 @@ TEST(HistoryTablesEdgeTest, PositionOfDigitsAndOfTheLastArea)
     EXPECT_EQ(ValueOf(row, L"pos20"), Marked(0, kRed, L"0"));
 
     // Three areas of 7 over 1-22: 22 is in the third.
-    HistoryGame game = testsupport::FixtureGame();
-    game.frontMax = 22;
-    game.backCount = 0;
-    game.areaWidth = 7;
+    const HistoryGame game = testsupport::LottoGame(22, 5);
     const basekit::TextMapList lotto{testsupport::Draw(L"1", L"d", L"18,19,20,21,22")};
     row = testsupport::ParseListReply(
         HistoryTables(game, lotto).Position(L"pos4", kRed, L"", kSeries, {}, 1))[0];
@@ -449,10 +443,7 @@ TEST_F(HistoryTablesTest, RoutesCountEachClassAndMarkEachPosition)
 
 TEST(HistoryTablesEdgeTest, ThreeAreasPutTheLastNumberOfAWiderPoolInTheThird)
 {
-    HistoryGame game = testsupport::FixtureGame();
-    game.frontMax = 22;
-    game.backCount = 0;
-    game.areaWidth = 7;
+    const HistoryGame game = testsupport::LottoGame(22, 5);
     const basekit::TextMapList cache{testsupport::Draw(L"1", L"d", L"1,8,14,15,22")};
     const auto row =
         testsupport::ParseListReply(HistoryTables(game, cache).RouteArea(kRed, L"", L"threeArea", {}, 1))[0];
@@ -570,9 +561,7 @@ TEST_F(HistoryTablesTest, PatternsMarkTheConsecutiveNumbers)
 
 TEST(HistoryTablesEdgeTest, PatternsOfSameTailsAndOfDigits)
 {
-    HistoryGame game = testsupport::FixtureGame();
-    game.frontMax = 35;
-    game.backCount = 0;
+    const HistoryGame game = testsupport::LottoGame(35, 5);
     const basekit::TextMapList cache{testsupport::Draw(L"1", L"d", L"03,13,25,27,35")};
     const auto row =
         testsupport::ParseListReply(HistoryTables(game, cache).Patterns(kRed, L"", L"sameTail", 0))[0];
@@ -623,10 +612,7 @@ TEST_F(HistoryTablesTest, BackAreaChartsTheBackNumber)
 
 TEST(HistoryTablesEdgeTest, BackAreaOfTwoNumbersAndOfLabels)
 {
-    HistoryGame game = testsupport::FixtureGame();
-    game.frontMax = 35;
-    game.backMax = 12;
-    game.backCount = 2;
+    const HistoryGame game = testsupport::LottoGame(35, 5, 12, 2);
     const basekit::TextMapList cache{testsupport::Draw(L"1", L"d", L"01,02,03,04,05,04,13")};
     const auto row = testsupport::ParseListReply(HistoryTables(game, cache).BackArea(kRed, kBlue, {}, 1))[0];
     // Two back numbers draw no chart line; 13 is past the back pool and marks nothing.

@@ -27,15 +27,10 @@ struct Game {
 
 calculation::HistoryGame Shape(int frontMax, int frontCount, int backMax, int backCount, bool digits)
 {
-    calculation::HistoryGame game;
-    game.frontMax = frontMax;
-    game.frontCount = frontCount;
+    calculation::HistoryGame game = digits ? testsupport::DigitGame(frontCount)
+                                           : testsupport::LottoGame(frontMax, frontCount, backMax, backCount);
     game.backMax = backMax;
     game.backCount = backCount;
-    game.lowestNumber = digits ? 0 : 1;
-    game.digitLayout = digits;
-    game.bigStart = digits ? 5 : frontMax / 2 + 1;
-    game.areaWidth = digits ? 3 : (frontMax + 2) / 3;
     return game;
 }
 
@@ -144,19 +139,8 @@ public:
     }
 };
 
-class HistoryColumnsTest : public SettingsDatabaseTest {
+class HistoryColumnsTest : public DaoDatabaseTest<GridDao> {
 protected:
-    void SetUp() override
-    {
-        SettingsDatabaseTest::SetUp();
-        ASSERT_EQ(dao_.openDb(dbPath_.c_str()), 0);
-    }
-    void TearDown() override
-    {
-        dao_.closeDb();
-        SettingsDatabaseTest::TearDown();
-    }
-
     // The fields of the grid's columns for a game's table, with the columns under the groups.
     std::set<std::wstring> Fields(const std::wstring &game, const std::wstring &tab)
     {
@@ -176,8 +160,6 @@ protected:
     }
 
     std::wstring OfferedTabs(const std::wstring &game) { return dao_.OfferedTabs(game); }
-
-    GridDao dao_;
 };
 
 TEST_F(HistoryColumnsTest, EveryGameOffersItsTablesWithTheColumnsOfTheirRows)

@@ -27,11 +27,7 @@ std::wstring HistoryTables::Base(const std::wstring &frontStyle, const std::wstr
         row.emplace_back(L"maxNum", basekit::IntToStr(util_.GetBiggest(r, k), L"%02d"));
         row.emplace_back(L"sum", std::to_wstring(util_.GetSum(r, k)));
         row.emplace_back(L"span", std::to_wstring(util_.GetSpan(r, k)));
-        row.emplace_back(L"threeAreaRate", util_.ThreeAreaRateText(r, k, game_.areaWidth));
-        row.emplace_back(L"bigSmallRate", util_.BigSmallRateText(r, k, game_.bigStart));
-        row.emplace_back(L"oddEvenRate", util_.OddEvenRateText(r, k));
-        row.emplace_back(L"zhiHeRate", util_.ZhiHeRateText(r, k));
-        row.emplace_back(L"luShuRate", util_.LuShuRateText(r, k));
+        AddRatios(row, r, k);
         rows.push_back(std::move(row));
     }
     AddSumRow(rows, rates, keys,

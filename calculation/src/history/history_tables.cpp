@@ -47,6 +47,15 @@ std::wstring HistoryTables::Balls(const HistoryDraw &draw, const std::wstring &f
     return balls;
 }
 
+void HistoryTables::AddRatios(basekit::OrderedRow &row, const int *numbers, int n) const
+{
+    row.emplace_back(L"threeAreaRate", util_.ThreeAreaRateText(numbers, n, game_.areaWidth));
+    row.emplace_back(L"bigSmallRate", util_.BigSmallRateText(numbers, n, game_.bigStart));
+    row.emplace_back(L"oddEvenRate", util_.OddEvenRateText(numbers, n));
+    row.emplace_back(L"zhiHeRate", util_.ZhiHeRateText(numbers, n));
+    row.emplace_back(L"luShuRate", util_.LuShuRateText(numbers, n));
+}
+
 basekit::OrderedRow HistoryTables::NewRow(const HistoryDraw &draw, std::wstring balls) const
 {
     return {{L"qiHao", draw.qiHao}, {L"lotDate", draw.lotDate}, {L"lottery", std::move(balls)}};

@@ -70,18 +70,25 @@ inline basekit::TextMapList ThirtyDraws()
     return draws;
 }
 
-/// Five numbers from 1-15 and one back number from 1-6.
-inline calculation::HistoryGame FixtureGame()
+/// frontCount numbers from 1-frontMax, backCount back numbers from 1-backMax, three areas.
+inline calculation::HistoryGame LottoGame(int frontMax, int frontCount, int backMax = 0, int backCount = 0)
 {
     calculation::HistoryGame game;
-    game.frontMax = 15;
-    game.backMax = 6;
-    game.frontCount = 5;
-    game.backCount = 1;
-    game.bigStart = 8;
-    game.areaWidth = 5;
+    game.frontMax = frontMax;
+    game.backMax = backMax;
+    game.frontCount = frontCount;
+    game.backCount = backCount;
+    game.bigStart = frontMax / 2 + 1;
+    game.areaWidth = frontMax / 3;
     game.lowestNumber = 1;
     return game;
+}
+
+/// The fixture's game: five numbers from 1-15 (8 and above big, areas of 5) and one back number
+/// from 1-6.
+inline calculation::HistoryGame FixtureGame()
+{
+    return LottoGame(15, 5, 6, 1);
 }
 
 /// Three digits 0-9, as the three-digit game.

@@ -93,7 +93,6 @@ std::wstring BaseTable(const HistoryTables &tables, const std::wstring &frontSty
     // The chance that a given digit is among three: 1 - 0.9³.
     const std::vector<std::wstring> rates(kDigitValues, L"27.1");
     const calculation::CCalculationUtil &util = tables.util();
-    const calculation::HistoryGame &game = tables.game();
     basekit::TextMapPtrList rows;
     for (const HistoryDraw &draw : tables.Draws()) {
         const int *r = draw.row();
@@ -111,11 +110,7 @@ std::wstring BaseTable(const HistoryTables &tables, const std::wstring &frontSty
         row.emplace_back(L"lianHao", util.GetLianMaForMagic3Text(r, kDigits));
         row.emplace_back(L"span", std::to_wstring(util.GetSpan(r, kDigits)));
         row.emplace_back(L"acValue", std::to_wstring(util.GetAc(r, kDigits)));
-        row.emplace_back(L"threeAreaRate", util.ThreeAreaRateText(r, kDigits, game.areaWidth));
-        row.emplace_back(L"bigSmallRate", util.BigSmallRateText(r, kDigits, game.bigStart));
-        row.emplace_back(L"oddEvenRate", util.OddEvenRateText(r, kDigits));
-        row.emplace_back(L"zhiHeRate", util.ZhiHeRateText(r, kDigits));
-        row.emplace_back(L"luShuRate", util.LuShuRateText(r, kDigits));
+        tables.AddRatios(row, r, kDigits);
         rows.push_back(std::move(row));
     }
     return Finish(

@@ -40,6 +40,9 @@ public:
                        int pad) const;
     /// A table row that begins with the draw's "qiHao", "lotDate" and "lottery" (balls).
     basekit::OrderedRow NewRow(const HistoryDraw &draw, std::wstring balls) const;
+    /// Appends the five class ratios of the first n numbers: "threeAreaRate", "bigSmallRate",
+    /// "oddEvenRate", "zhiHeRate", "luShuRate".
+    void AddRatios(basekit::OrderedRow &row, const int *numbers, int n) const;
     /// The label of back number 1..12; the empty text for any other number.
     std::wstring Label(int number) const;
 
