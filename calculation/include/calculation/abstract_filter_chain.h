@@ -164,7 +164,7 @@ protected:
     static std::pair<std::size_t, std::size_t> PageRange(std::size_t listSize, int pageSize, int pageNum);
 
     // History tables, reached through GetDetailedData. A game overrides one to pass its rates or
-    // to build its own rows; the engine's answer from the game's parameters alone.
+    // to build its own rows; the engine answers the rest from the game's parameters alone.
     virtual std::wstring GetDetailedDataForBase(const std::wstring &frontStyle, const std::wstring &backStyle,
                                                 Rates rates, int pad);
     virtual std::wstring GetDetailedDataForDistribution(const std::wstring &frontStyle,
