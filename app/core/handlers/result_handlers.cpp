@@ -116,12 +116,15 @@ std::wstring OnDeleteAll(CFilterContext &filter, const Json::Value & /*request*/
     return Page(filter, L"0", 0, 0);
 }
 
-std::wstring OnGetDetailedData(CFilterContext &filter, const Json::Value & /*request*/)
+std::wstring OnGetDetailedData(CFilterContext &filter, const Json::Value &request)
 {
-    if (!filter.chain()) {
+    calculation::AbstractFilterChain *chain = filter.chain();
+    if (!chain) {
         return JsonUtil::Msg(L"error", L"请先选择彩种！");
     }
-    return JsonUtil::Msg(L"error", L"走势统计表暂不可用！");
+    // The tables read only the draws the window cached; the clean-up worker never touches them.
+    return chain->GetDetailedData(JsonUtil::GetString(request, "productName"),
+                                  JsonUtil::GetString(request, "tab"));
 }
 
 std::wstring OnSaveResult(CFilterContext &filter, WindowSystem &windows, const Json::Value &request)

@@ -20,6 +20,8 @@ std::wstring OnSearchResult(CFilterContext &filter, const Json::Value &request);
 std::wstring OnDeleteRows(CFilterContext &filter, const Json::Value &request);
 std::wstring OnAddRow(CFilterContext &filter, const Json::Value &request);
 std::wstring OnDeleteAll(CFilterContext &filter, const Json::Value &request);
+/// The history table "tab" of the window's game over the draws its chain cached; "" for a tab that
+/// names no table.
 std::wstring OnGetDetailedData(CFilterContext &filter, const Json::Value &request);
 
 std::wstring OnSaveResult(CFilterContext &filter, WindowSystem &windows, const Json::Value &request);

@@ -7,6 +7,9 @@ namespace qel::testing {
 void FakeWindowSystem::RunModal(PageWindow &popup, const WindowPlacement &p, const std::string &url)
 {
     windows.push_back({url, p, true});
+    if (onModal) {
+        onModal(popup);
+    }
     for (const std::wstring &request : popupRequests) {
         popupReplies.push_back(popup.Execute(request));
     }

@@ -69,6 +69,7 @@ public:
     std::vector<std::wstring> messages, opened;
     std::optional<int> exitStatus;
     /// What a modal pop-up's page asks while it is open, and what it got.
+    std::function<void(PageWindow &)> onModal; ///< runs first, when set
     std::vector<std::wstring> popupRequests;
     std::vector<std::wstring> popupReplies;
 

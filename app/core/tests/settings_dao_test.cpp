@@ -15,20 +15,7 @@ namespace {
 
 using basekit::MapList;
 
-class FilterContextDaoTest : public SettingsDatabaseTest {
-protected:
-    void SetUp() override
-    {
-        SettingsDatabaseTest::SetUp();
-        ASSERT_EQ(dao_.openDb(dbPath_.c_str()), 0);
-    }
-    void TearDown() override
-    {
-        dao_.closeDb();
-        SettingsDatabaseTest::TearDown();
-    }
-    CFilterContextDao dao_;
-};
+using FilterContextDaoTest = DaoDatabaseTest<CFilterContextDao>;
 
 TEST_F(FilterContextDaoTest, ComponentPanelsOfAGameByIdWithTheirColumns)
 {

@@ -66,6 +66,23 @@ protected:
     std::unique_ptr<CSystemService> service_;
 };
 
+/// The same with an access object of type Dao open on the database.
+template <typename Dao> class DaoDatabaseTest : public SettingsDatabaseTest {
+protected:
+    void SetUp() override
+    {
+        SettingsDatabaseTest::SetUp();
+        ASSERT_EQ(dao_.openDb(dbPath_.c_str()), 0);
+    }
+    void TearDown() override
+    {
+        dao_.closeDb();
+        SettingsDatabaseTest::TearDown();
+    }
+
+    Dao dao_;
+};
+
 /// The key set of a row.
 std::string KeysOf(const basekit::RowMap &row);
 /// The text values under one key of every row, joined by ",".

@@ -7,4 +7,5 @@ INSERT INTO all_table (tableId, tableName) VALUES
     ( 11, '六位号码过滤结果'),     -- Fc6Of33, Fc6Of10
     ( 12, '七位号码过滤结果'),     -- Fc7Of30, Tc7Of33, Tc7Of10
     ( 13, '大乐透过滤结果'),       -- Tc5Of35
+    ( 20, '历史走势'),             -- the history tables of every game (history_columns.sql)
     (100, '插件管理');             -- the plug-in grid of the settings tab

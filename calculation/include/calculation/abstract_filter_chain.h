@@ -27,6 +27,7 @@
 #include "calculation/calculation_export.h"
 #include "calculation/calculation_util.h"
 #include "calculation/data.h"
+#include "calculation/history/history_tables.h"
 #include "calculation/number_row.h"
 
 namespace calculation {
@@ -91,6 +92,9 @@ public:
     /// The chosen list as save text: one row per line, CR LF between rows.
     virtual std::wstring GetResultStr(const std::wstring &listFlag, const std::wstring &separator,
                                       const std::wstring &backSeparator, int pad, int allRows);
+    /// The history table of type over the cached draws (see history_dispatch.cpp for the types);
+    /// the empty text for a type that names no table. productName is not read.
+    virtual std::wstring GetDetailedData(const std::wstring &productName, const std::wstring &type);
     virtual void SetOldDataCache(const basekit::TextMapList &draws);
     /// Hands the past draws to rule out to the last stage (at most 365 rows are kept).
     virtual void SetOldDataForRuleOut(const std::vector<std::vector<int>> &rows);
@@ -129,6 +133,8 @@ public:
     const std::wstring &gameKeyValue() const { return gameKey; }
     const DataMap &nodeMapValue() const { return nodeMap; }
     const basekit::TextMapList &oldDataCacheValue() const { return oldDataCache; }
+    /// A copy of the latest cached draw; {"flag": "no_oldData"} when the cache is empty.
+    basekit::TextMap GetMaxQiHaoLottery() const;
 
 protected:
     /// Candidate rows of the pool that pass the stages, appended to into (lotto games).
@@ -166,6 +172,42 @@ protected:
     std::wstring WritePage(const std::wstring &listFlag, basekit::TextMapPtrList &rows) const;
     /// Indexes of the page, clamped: page numbers and sizes below 1 count as 1.
     static std::pair<std::size_t, std::size_t> PageRange(std::size_t listSize, int pageSize, int pageNum);
+
+    // History tables, reached through GetDetailedData. A game overrides one to pass its rates or
+    // to build its own rows; the engine answers the rest from the game's parameters alone.
+    virtual std::wstring GetDetailedDataForBase(const std::wstring &frontStyle, const std::wstring &backStyle,
+                                                Rates rates, int pad);
+    virtual std::wstring GetDetailedDataForDistribution(const std::wstring &frontStyle,
+                                                        const std::wstring &backStyle,
+                                                        std::span<const std::wstring> styles, Rates rates,
+                                                        int pad);
+    virtual std::wstring GetDetailedDataForShape(const std::wstring &type, const std::wstring &frontStyle,
+                                                 const std::wstring &backStyle, Rates rates, int pad);
+    virtual std::wstring GetDetailedDataForSpan(const std::wstring &frontStyle, const std::wstring &backStyle,
+                                                Rates rates, int count, int pad);
+    virtual std::wstring GetDetailedDataForHeZhi(const std::wstring &frontStyle,
+                                                 const std::wstring &backStyle,
+                                                 std::span<const SumRange> ranges, Rates rates, int pad);
+    virtual std::wstring GetDetailedDataForWuXing(const std::wstring &frontStyle,
+                                                  const std::wstring &backStyle, Rates rates, int mode,
+                                                  int pad);
+    virtual std::wstring GetDetailedDataForOther(const std::wstring &frontStyle, int pad);
+    virtual std::wstring GetDetailedDataForLuShu(const std::wstring &frontStyle,
+                                                 const std::wstring &backStyle, const std::wstring &type,
+                                                 Rates rates, int pad);
+    virtual std::wstring GetDetailedDataForLianHao(const std::wstring &frontStyle,
+                                                   const std::wstring &backStyle, const std::wstring &type,
+                                                   Rates rates, int pad);
+    /// Digit groups ("w5", "w6", "w7"): no table in the engine.
+    virtual std::wstring GetDetailedDataForWx(const std::wstring &frontStyle, const std::wstring &backStyle,
+                                              const std::wstring &type, Rates rates, int pad);
+    virtual std::wstring GetDetailedDataForBlue(const std::wstring &frontStyle, const std::wstring &backStyle,
+                                                Rates rates, int pad);
+    virtual std::wstring GetDetailedDataForPos(const std::wstring &type, const std::wstring &frontStyle,
+                                               const std::wstring &backStyle,
+                                               std::span<const std::wstring> styles, Rates rates, int pad);
+    /// The engine's tables over this game's parameters and cached draws.
+    HistoryTables HistoryTablesOf() const;
 
     CCalculationUtil util;
     DataMap nodeMap;

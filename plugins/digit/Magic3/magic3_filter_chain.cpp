@@ -1,5 +1,8 @@
 #include "magic3_filter_chain.h"
 
+#include "calculation/history/history_cells.h"
+#include "magic3_history_tables.h"
+
 namespace plugins::magic3 {
 
 using namespace digit; // NOLINT(google-build-using-namespace): the description reads as data
@@ -21,6 +24,66 @@ const DigitGame &Magic3Game()
         return g;
     }();
     return game;
+}
+
+// History tables: the game's own rows, the engine's span and "other" tables without padding.
+
+std::wstring Magic3FilterChain::GetDetailedDataForBase(const std::wstring &frontStyle, const std::wstring &,
+                                                       calculation::Rates, int)
+{
+    return BaseTable(HistoryTablesOf(), frontStyle, calculation::BallStyle(baseUrl(), L"purple"));
+}
+
+std::wstring Magic3FilterChain::GetDetailedDataForDistribution(const std::wstring &frontStyle,
+                                                               const std::wstring &,
+                                                               std::span<const std::wstring> styles,
+                                                               calculation::Rates, int)
+{
+    return DistributionTable(HistoryTablesOf(), frontStyle, styles);
+}
+
+std::wstring Magic3FilterChain::GetDetailedDataForShape(const std::wstring &type,
+                                                        const std::wstring &frontStyle, const std::wstring &,
+                                                        calculation::Rates, int)
+{
+    return ShapeTable(HistoryTablesOf(), type, frontStyle);
+}
+
+std::wstring Magic3FilterChain::GetDetailedDataForSpan(const std::wstring &frontStyle,
+                                                       const std::wstring &backStyle, calculation::Rates, int,
+                                                       int)
+{
+    return AbstractFilterChain::GetDetailedDataForSpan(frontStyle, backStyle, SpanRates(), 10, 0);
+}
+
+std::wstring Magic3FilterChain::GetDetailedDataForHeZhi(const std::wstring &frontStyle, const std::wstring &,
+                                                        std::span<const calculation::SumRange>,
+                                                        calculation::Rates, int)
+{
+    return SumTable(HistoryTablesOf(), frontStyle);
+}
+
+std::wstring Magic3FilterChain::GetDetailedDataForWuXing(const std::wstring &frontStyle, const std::wstring &,
+                                                         calculation::Rates, int, int)
+{
+    return FiveElementTable(HistoryTablesOf(), frontStyle);
+}
+
+std::wstring Magic3FilterChain::GetDetailedDataForOther(const std::wstring &frontStyle, int)
+{
+    return AbstractFilterChain::GetDetailedDataForOther(frontStyle, 0);
+}
+
+std::wstring Magic3FilterChain::GetDetailedDataForLuShu(const std::wstring &frontStyle, const std::wstring &,
+                                                        const std::wstring &type, calculation::Rates, int)
+{
+    return RouteAreaTable(HistoryTablesOf(), type, frontStyle);
+}
+
+std::wstring Magic3FilterChain::GetDetailedDataForWx(const std::wstring &frontStyle, const std::wstring &,
+                                                     const std::wstring &type, calculation::Rates, int)
+{
+    return DigitGroupTable(HistoryTablesOf(), type, frontStyle);
 }
 
 } // namespace plugins::magic3

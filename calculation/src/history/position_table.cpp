@@ -1,0 +1,59 @@
+#include "basekit/number_text.h"
+#include "calculation/history/history_cells.h"
+#include "calculation/history/history_tables.h"
+#include "calculation/history/summary_rows.h"
+#include "table_helpers.h"
+
+namespace calculation {
+namespace {
+
+constexpr int kDigitColumns = 10;
+
+// The position a type names by its last character ("pos2" is 2); 0 when that is no digit.
+int PositionOf(const std::wstring &type)
+{
+    return type.empty() ? 0 : basekit::StrToIntW(type.substr(type.size() - 1));
+}
+
+} // namespace
+
+std::wstring HistoryTables::Position(const std::wstring &type, const std::wstring &frontStyle,
+                                     const std::wstring &backStyle, std::span<const std::wstring> styles,
+                                     Rates rates, int pad) const
+{
+    const int index = PositionOf(type);
+    basekit::TextMapPtrList rows;
+    if (index < 0 || index >= game_.frontCount) {
+        return history::Reply(rows); // no such position in this game's draws
+    }
+    // Lotto layout: column i is the value index + i + 1, as a sorted draw holds at this position.
+    const int columns = game_.digitLayout ? kDigitColumns : game_.frontMax - game_.frontCount + 1;
+    const int firstValue = game_.digitLayout ? 0 : index + 1;
+    const int series = game_.digitLayout ? 0 : index;
+    const std::vector<std::wstring> keys = history::NumberedKeys(L"pos" + std::to_wstring(index), columns);
+    const std::wstring &ballStyle = StyleAt(styles, 0);
+    for (const HistoryDraw &draw : Draws()) {
+        const auto at = static_cast<std::size_t>(index);
+        const int v = draw.numbers[at];
+        basekit::OrderedRow row = NewRow(draw, Balls(draw, frontStyle, backStyle, pad));
+        row.emplace_back(L"weiLot", draw.texts[at]);
+        row.emplace_back(L"bigSmall", v < game_.bigStart ? L"小" : L"大");
+        row.emplace_back(L"oddEven", v % 2 == 0 ? L"偶" : L"奇");
+        row.emplace_back(L"zhiHe", util_.IsZhiOrHe(v) != 0 ? L"质" : L"合");
+        row.emplace_back(L"luShu", std::to_wstring(v % 3));
+        const int area = history::AreaOf(v, game_.areaWidth);
+        row.emplace_back(L"threeArea", area < 0 ? std::wstring() : std::to_wstring(area + 1));
+        for (int i = 0; i < columns; ++i) {
+            const int value = firstValue + i;
+            const std::wstring text =
+                game_.digitLayout ? std::to_wstring(value) : history::NumberText(value, pad);
+            row.emplace_back(keys[static_cast<std::size_t>(i)],
+                             v == value ? MarkedCell(series, ballStyle, text) : L"");
+        }
+        rows.push_back(std::move(row));
+    }
+    AddSumRow(rows, rates, keys, L"weiLot,bigSmall,oddEven,zhiHe,luShu,threeArea", L"%.1f");
+    return history::Reply(rows);
+}
+
+} // namespace calculation

@@ -1,0 +1,47 @@
+#include "table_helpers.h"
+
+#include <algorithm>
+
+#include "basekit/array_util.h"
+#include "basekit/json_util.h"
+
+namespace calculation::history {
+
+std::vector<std::wstring> NumberedKeys(std::wstring_view prefix, int count)
+{
+    std::vector<std::wstring> keys;
+    keys.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    for (int i = 0; i < count; ++i) {
+        keys.push_back(std::wstring(prefix) + std::to_wstring(i));
+    }
+    return keys;
+}
+
+std::wstring NumberText(int v, int pad)
+{
+    std::wstring text = std::to_wstring(v);
+    return pad == 1 && v >= 0 && v < 10 ? L"0" + text : text;
+}
+
+bool Holds(const int *row, int n, int v)
+{
+    return basekit::ArrayUtil::ArrayAcontainElementB(row, n, v) != 0;
+}
+
+int AreaOf(int v, int width)
+{
+    if (width <= 0) {
+        return -1;
+    }
+    if (v <= width) {
+        return 0;
+    }
+    return v <= 2 * width ? 1 : 2;
+}
+
+std::wstring Reply(const basekit::TextMapPtrList &rows)
+{
+    return basekit::JsonUtil::MapListToJson(rows);
+}
+
+} // namespace calculation::history
