@@ -6,17 +6,15 @@ using namespace digit; // NOLINT(google-build-using-namespace): the description 
 
 const DigitGame &Array5Game()
 {
-    static const DigitGame game = [] {
-        DigitGame g;
-        g.key = L"Array5";
-        g.positions = 5;
-        g.primaryTests = {{L"numLag", RowValue::FirstDigit}, {L"diffNum", RowValue::DistinctDigits}};
-        g.repeatTests = true;
-        g.ruleOut = RuleOut::SharedDistinctDigits;
-        g.oldNumberForm = OldNumberForm::Number;
-        g.searches = RunAndRepeatSearches();
-        return g;
-    }();
+    static const DigitGame game{
+        .key = L"Array5",
+        .positions = 5,
+        .primaryTests = {{L"numLag", RowValue::FirstDigit}, {L"diffNum", RowValue::DistinctDigits}},
+        .repeatTests = true,
+        .ruleOut = RuleOut::SharedDistinctDigits,
+        .oldNumberForm = OldNumberForm::Number,
+        .searches = RunAndRepeatSearches(),
+    };
     return game;
 }
 

@@ -6,26 +6,25 @@ using namespace digit; // NOLINT(google-build-using-namespace): the description 
 
 const DigitGame &Fc4Of10Game()
 {
-    static const DigitGame game = [] {
-        DigitGame g;
-        g.key = L"Fc4Of10";
-        g.namesItself = false;
-        g.positions = 4;
-        g.playTypes = {{L"zhiXuan", {}},
-                       {L"zu24", {{1, 1, 1, 1}}},
-                       {L"zu12", {{2, 1, 1}}},
-                       {L"zu6", {{2, 2}}},
-                       {L"zu4", {{3, 1}}}};
-        g.primaryTests = {{L"numLag", RowValue::FirstDigit},
-                          {L"diffNum", RowValue::DistinctDigits},
-                          {L"chongMa", RowValue::RepeatedDigitOfFirstThree}};
-        g.repeatTests = true;
-        g.searches = PlayTypeSearches(g.playTypes, g.positions);
-        g.page.rowNumber = false;
-        g.page.trailer = TrailerOrder::AfterFilterFirst;
-        g.page.positionTextsInStraightPlay = true;
-        return g;
-    }();
+    static const std::vector<PlayType> kPlayTypes = {{L"zhiXuan", {}},
+                                                     {L"zu24", {{1, 1, 1, 1}}},
+                                                     {L"zu12", {{2, 1, 1}}},
+                                                     {L"zu6", {{2, 2}}},
+                                                     {L"zu4", {{3, 1}}}};
+    static const DigitGame game{
+        .key = L"Fc4Of10",
+        .namesItself = false,
+        .positions = 4,
+        .playTypes = kPlayTypes,
+        .primaryTests = {{L"numLag", RowValue::FirstDigit},
+                         {L"diffNum", RowValue::DistinctDigits},
+                         {L"chongMa", RowValue::RepeatedDigitOfFirstThree}},
+        .repeatTests = true,
+        .searches = PlayTypeSearches(kPlayTypes, 4),
+        .page = {.rowNumber = false,
+                 .trailer = TrailerOrder::AfterFilterFirst,
+                 .positionTextsInStraightPlay = true},
+    };
     return game;
 }
 

@@ -9,20 +9,20 @@ using namespace digit; // NOLINT(google-build-using-namespace): the description 
 
 const DigitGame &Magic3Game()
 {
-    static const DigitGame game = [] {
-        DigitGame g;
-        g.key = L"Magic3";
-        g.positions = 3;
-        g.playTypes = {{L"zhiXuan", {}}, {L"zuLiu", {{1, 1, 1}}}, {L"zuSan", {{2, 1}}}};
-        g.primaryTests = {{L"numLag", RowValue::QuarterOfThousand},
-                          {L"diffNum", RowValue::DistinctDigits},
-                          {L"chongMa", RowValue::RepeatedDigitOfFirstThree}};
-        g.ruleOut = RuleOut::StraightOrGroup;
-        g.oldNumberForm = OldNumberForm::Number;
-        g.searches = PlayTypeSearches(g.playTypes, g.positions);
-        g.page.positionTextsInStraightPlay = true;
-        return g;
-    }();
+    static const std::vector<PlayType> kPlayTypes = {
+        {L"zhiXuan", {}}, {L"zuLiu", {{1, 1, 1}}}, {L"zuSan", {{2, 1}}}};
+    static const DigitGame game{
+        .key = L"Magic3",
+        .positions = 3,
+        .playTypes = kPlayTypes,
+        .primaryTests = {{L"numLag", RowValue::QuarterOfThousand},
+                         {L"diffNum", RowValue::DistinctDigits},
+                         {L"chongMa", RowValue::RepeatedDigitOfFirstThree}},
+        .ruleOut = RuleOut::StraightOrGroup,
+        .oldNumberForm = OldNumberForm::Number,
+        .searches = PlayTypeSearches(kPlayTypes, 3),
+        .page = {.positionTextsInStraightPlay = true},
+    };
     return game;
 }
 

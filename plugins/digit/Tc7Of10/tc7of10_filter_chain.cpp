@@ -10,19 +10,17 @@ using namespace digit; // NOLINT(google-build-using-namespace): the description 
 
 const DigitGame &Tc7Of10Game()
 {
-    static const DigitGame game = [] {
-        DigitGame g;
-        g.key = L"Tc7Of10";
-        g.namesItself = false;
-        g.positions = 7;
-        g.primaryTests = {{L"diffNum", RowValue::DistinctDigits}, {L"numLag", RowValue::FirstDigit}};
-        g.repeatTests = true;
-        g.ruleOut = RuleOut::SharedNumbers;
-        g.searches = RunAndRepeatSearches();
-        g.callerSeparator = true;
-        g.cap = 100000;
-        return g;
-    }();
+    static const DigitGame game{
+        .key = L"Tc7Of10",
+        .namesItself = false,
+        .positions = 7,
+        .primaryTests = {{L"diffNum", RowValue::DistinctDigits}, {L"numLag", RowValue::FirstDigit}},
+        .repeatTests = true,
+        .ruleOut = RuleOut::SharedNumbers,
+        .searches = RunAndRepeatSearches(),
+        .callerSeparator = true,
+        .cap = 100000,
+    };
     return game;
 }
 

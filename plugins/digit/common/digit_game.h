@@ -99,12 +99,12 @@ struct PageForm {
 /// A label joined to every bet after its digits (the zodiac sign of a six-digit game): chosen in
 /// the base numbers' second area, never tested, shown by its text.
 struct BackLabel {
-    std::wstring chosenKey;          ///< the condition that holds the chosen label numbers
-    std::vector<std::wstring> texts; ///< label number 1 is texts[0]
+    std::wstring chosenKey = {};          ///< the condition that holds the chosen label numbers
+    std::vector<std::wstring> texts = {}; ///< label number 1 is texts[0]
 };
 
 struct DigitGame {
-    std::wstring key;        ///< the game key
+    std::wstring key = {};   ///< the game key
     bool namesItself = true; ///< whether the chain sets its gameKey
     int positions = 3;       ///< digits per bet
     int lowDigit = 0;        ///< the smallest digit (a die: 1)
@@ -112,18 +112,18 @@ struct DigitGame {
     int bigStart = 5;        ///< the smallest big digit
     int areaWidth = 3;       ///< the width of each of the three areas
     std::wstring baseKey = L"baseNums";
-    std::vector<PlayType> playTypes; ///< none: every run is straight ("castType" is not read)
-    BackLabel label;                 ///< no texts: the game has no label
-    bool erMa = true;                ///< the first stage tests the two-digit codes "erMa"
-    std::vector<MemberTest> primaryTests;
+    std::vector<PlayType> playTypes = {}; ///< none: every run is straight ("castType" is not read)
+    BackLabel label = {};                 ///< no texts: the game has no label
+    bool erMa = true;                     ///< the first stage tests the two-digit codes "erMa"
+    std::vector<MemberTest> primaryTests = {};
     bool repeatTests = false; ///< the last stage tests "chongMa" and "chongMaNum"
     RuleOut ruleOut = RuleOut::None;
     OldNumberForm oldNumberForm = OldNumberForm::Digits;
     /// Old numbers count only their distinct candidates in primaryTotal, not every entry.
     bool oldTotalCountsCandidates = false;
-    std::vector<SearchType> searches;
-    PageForm page;
-    std::wstring separator;       ///< between the numbers of a saved row ("" runs digits together)
+    std::vector<SearchType> searches = {};
+    PageForm page = {};
+    std::wstring separator = {};  ///< between the numbers of a saved row ("" runs digits together)
     bool callerSeparator = false; ///< the saved rows use the separator the save asks for instead
     int cap = 0; ///< the most rows a run stores, the survivors counted in afterFilterLen; 0: no cap
 
