@@ -38,7 +38,7 @@ std::span<const GameInfo> Games()
 
 const GameInfo *FindGame(std::wstring_view key)
 {
-    auto it = std::ranges::find_if(kGames, [&](const GameInfo &g) { return key == g.key; });
+    const auto *it = std::ranges::find_if(kGames, [&](const GameInfo &g) { return key == g.key; });
     return it == kGames.end() ? nullptr : &*it;
 }
 

@@ -263,7 +263,7 @@ void DigitFilterChain::Keep(int *row)
 
 std::vector<std::wstring> DigitFilterChain::OldNumberEntries() const
 {
-    const std::size_t betLength = static_cast<std::size_t>(rowLength());
+    const auto betLength = static_cast<std::size_t>(rowLength());
     std::vector<std::wstring> entries;
     for (const std::wstring &item : LookupCondition(nodeMap, L"oldNum").strs) {
         for (std::wstring &entry : basekit::StrSplit(item, L"|")) {

@@ -71,7 +71,7 @@ std::wstring DigitFilterChain::GetDataByPage(const std::wstring &listFlag, int p
         game_.page.positionTextsInStraightPlay && playType_ != nullptr && playType_->straight();
     basekit::TextMapPtrList page;
     auto [begin, end] = PageRange(list ? list->size() : 0, pageSize, pageNum);
-    for (std::size_t i = begin; i < end; ++i) {
+    for (std::size_t i = begin; list && i < end; ++i) {
         const int *r = list->at(i);
         basekit::OrderedRow row;
         if (game_.page.rowNumber) {

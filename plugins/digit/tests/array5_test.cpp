@@ -45,7 +45,7 @@ TEST_F(Array5Test, OwnConditionsOfTheFirstStage)
         // Only rows beginning with 0 or 9.
         {{{L"numLag", L"0,9"}}, 20000},
         // Rows of exactly two different digits: C(10,2) pairs times the 2^5 - 2 rows of each.
-        {{{L"diffNum", L"2"}}, 45 * 30},
+        {{{L"diffNum", L"2"}}, std::size_t{45} * 30},
         // Excluding the code 01: no row holding both a 0 and a 1 (10^5 - 2·9^5 + 8^5 of them do not).
         {{{L"erMa", L"01", false, L"02,03"}}, 100000 - 14670},
         // Holding the code 01, tolerated once with at most one failure: every row.
