@@ -25,6 +25,15 @@ TEST_F(Quick3Test, DiceInOrderOrAsGroups)
     EXPECT_EQ(rows.back(), L"666");
 }
 
+TEST_F(Quick3Test, BaseDigitsThatAreNoDiceGiveNoCandidates)
+{
+    // Every position's pool is empty: nothing is read from it, nothing is kept.
+    Run(L"zhiXuan", {{L"baseNums", L"0,7,8"}});
+    EXPECT_EQ(chain().resultList()->size(), 0U);
+    Run(L"zuXuan", {{L"baseNums", L"0,7,8"}});
+    EXPECT_EQ(chain().resultList()->size(), 0U);
+}
+
 TEST_F(Quick3Test, OwnConditions)
 {
     struct Case {
