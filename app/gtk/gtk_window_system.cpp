@@ -292,6 +292,29 @@ void GtkWindowSystem::DeleteTimer(gpointer data)
     delete timer;
 }
 
+// Called from other threads: it touches no member, only GLib's default main context, which is
+// safe to add sources to from any thread. The task itself runs on the main loop's thread.
+void GtkWindowSystem::PostToUserInterface(std::function<void()> task)
+{
+    auto *posted = new std::function<void()>(std::move(task));
+    g_idle_add_full(G_PRIORITY_DEFAULT, OnPosted, posted, DeletePosted);
+}
+
+gboolean GtkWindowSystem::OnPosted(gpointer data)
+{
+    try {
+        (*static_cast<std::function<void()> *>(data))();
+    } catch (...) {
+        LogCurrentException("posted task");
+    }
+    return G_SOURCE_REMOVE;
+}
+
+void GtkWindowSystem::DeletePosted(gpointer data)
+{
+    delete static_cast<std::function<void()> *>(data);
+}
+
 GtkWindowSystem::Popup &GtkWindowSystem::OpenPopup(PageWindow &window, const WindowPlacement &placement,
                                                    const std::string &url)
 {
