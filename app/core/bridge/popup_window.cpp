@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "account/account_handlers.h"
 #include "app/application.h"
 #include "basekit/json_util.h"
 #include "basekit/text_convert.h"
@@ -81,7 +82,7 @@ const std::array<Row, 25> kMethods = {{
     {"getLotCategory", ServicePassThrough<"getLotCategory", PopupWindow>},
     {"GetSystemInfo", Settings<OnGetSystemInfo>},
     {"GetIndexExplanation", Settings<OnGetIndexExplanation>},
-    {"changePassword", NotAvailable},
+    {"changePassword", AccountHandler<OnChangePassword, PopupWindow>},
     {"Feedback", [](PopupWindow &w, const Json::Value &r) { return OnFeedback(w.app().dataService(), r); }},
     {"generatePlan", NotAvailable},
     {"savePlan", NotAvailable},

@@ -1,0 +1,29 @@
+#include "account/stored_login.h"
+
+#include "account/credential_scramble.h"
+
+namespace qel {
+namespace {
+
+std::wstring ValueOf(const basekit::TextMap &map, const wchar_t *key)
+{
+    auto it = map.find(key);
+    return it == map.end() ? std::wstring() : it->second;
+}
+
+} // namespace
+
+bool HasStoredLogin(const basekit::TextMap &runtimeConfig)
+{
+    const bool user = !ValueOf(runtimeConfig, L"phone").empty() || !ValueOf(runtimeConfig, L"email").empty();
+    return user && !ValueOf(runtimeConfig, L"pswd").empty();
+}
+
+StoredLogin ReadStoredLogin(const basekit::TextMap &runtimeConfig)
+{
+    return {UnscrambleCredential(ValueOf(runtimeConfig, L"phone")),
+            UnscrambleCredential(ValueOf(runtimeConfig, L"email")),
+            UnscrambleCredential(ValueOf(runtimeConfig, L"pswd"))};
+}
+
+} // namespace qel
