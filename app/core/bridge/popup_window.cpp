@@ -21,11 +21,6 @@ namespace {
 using basekit::JsonUtil;
 using Row = MethodRow<PopupWindow>;
 
-std::wstring NotAvailable(PopupWindow &, const Json::Value &)
-{
-    return JsonUtil::Msg(L"error", L"该功能暂不可用！");
-}
-
 template <std::wstring (*Handler)(SettingsContext &, const Json::Value &)>
 std::wstring Settings(PopupWindow &w, const Json::Value &r)
 {
