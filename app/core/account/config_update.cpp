@@ -5,17 +5,12 @@
 #include "basekit/system_info_util.h"
 #include "basekit/text_convert.h"
 #include "settings/system_config_handlers.h"
+#include "settings/text_map_value.h"
 
 namespace qel {
 namespace {
 
 using basekit::JsonUtil;
-
-std::wstring ValueOf(const basekit::TextMap &map, const wchar_t *key)
-{
-    auto it = map.find(key);
-    return it == map.end() ? std::wstring() : it->second;
-}
 
 std::wstring OsVersion()
 {

@@ -1,17 +1,9 @@
 #include "account/stored_login.h"
 
 #include "account/credential_scramble.h"
+#include "settings/text_map_value.h"
 
 namespace qel {
-namespace {
-
-std::wstring ValueOf(const basekit::TextMap &map, const wchar_t *key)
-{
-    auto it = map.find(key);
-    return it == map.end() ? std::wstring() : it->second;
-}
-
-} // namespace
 
 bool HasStoredLogin(const basekit::TextMap &runtimeConfig)
 {

@@ -9,17 +9,9 @@
 
 #include "basekit/system_info_util.h"
 #include "basekit/text_convert.h"
+#include "settings/text_map_value.h"
 
 namespace qel {
-namespace {
-
-std::wstring ValueOf(const basekit::TextMap &map, const wchar_t *key)
-{
-    auto it = map.find(key);
-    return it == map.end() ? std::wstring() : it->second;
-}
-
-} // namespace
 
 std::wstring ChooseSettingsDatabasePath(const basekit::TextMap &settings)
 {

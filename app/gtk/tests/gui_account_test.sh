@@ -18,14 +18,7 @@ log="$artefacts/qel-gui-account-output.log"
 
 # shellcheck source=gui_steps.sh
 source "$(dirname "${BASH_SOURCE[0]}")/gui_steps.sh"
-# shellcheck source=../../../scripts/lib/standin.sh
-source "$source_root/scripts/lib/standin.sh"
-cleanup_extra() {
-  [[ -z "${standin_pid:-}" ]] || kill "$standin_pid" 2>/dev/null
-}
-copy_stage "$stage" "$(basename "$1")"
-start_standin "$build" "$source_root" "$scratch/standin.log" || fail "the stand-in did not start"
-point_stage_at_standin "$scratch/stage" "$standin_port" || fail "the copy's settings were not changed"
+standin_stage "$stage" "$(basename "$1")" "$build" "$source_root"
 standin="http://127.0.0.1:$standin_port"
 db="$scratch/stage/sys.db"
 
