@@ -515,7 +515,8 @@ bool GtkWindowSystem::OpenWithDefaultApplication(const std::wstring &target)
     }
     GError *error = nullptr;
     if (!g_app_info_launch_default_for_uri(uri->c_str(), nullptr, &error)) {
-        LogError("open " + *uri, error ? error->message : "failed");
+        // Without its query: an address may carry the stored login (the forum's sign-in).
+        LogError("open " + uri->substr(0, uri->find_first_of("?#")), error ? error->message : "failed");
         g_clear_error(&error);
         return false;
     }
