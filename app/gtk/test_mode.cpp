@@ -41,9 +41,9 @@ std::string Reported(const std::string &request)
     const Json::Value parsed = basekit::JsonUtil::JsonStrToJsonObj(basekit::UTF8ToUnicode(request));
     for (const char *secret : {"password", "oldPswd", "newPswd", "pswd"}) {
         if (parsed.isObject() && parsed.isMember(secret)) {
-            return "{\"method\":\"" +
+            return R"({"method":")" +
                    basekit::UnicodeToUTF8Str(basekit::JsonUtil::GetString(parsed, "method")) +
-                   "\"} (credentials left out)";
+                   R"("} (credentials left out))";
         }
     }
     return OneLine(request);
