@@ -300,19 +300,19 @@ void GtkWindowSystem::PostToUserInterface(std::function<void()> task)
     g_idle_add_full(G_PRIORITY_DEFAULT, OnPosted, posted, DeletePosted);
 }
 
-gboolean GtkWindowSystem::OnPosted(gpointer data)
+gboolean GtkWindowSystem::OnPosted(gpointer task)
 {
     try {
-        (*static_cast<std::function<void()> *>(data))();
+        (*static_cast<std::function<void()> *>(task))();
     } catch (...) {
         LogCurrentException("posted task");
     }
     return G_SOURCE_REMOVE;
 }
 
-void GtkWindowSystem::DeletePosted(gpointer data)
+void GtkWindowSystem::DeletePosted(gpointer task)
 {
-    delete static_cast<std::function<void()> *>(data);
+    delete static_cast<std::function<void()> *>(task);
 }
 
 GtkWindowSystem::Popup &GtkWindowSystem::OpenPopup(PageWindow &window, const WindowPlacement &placement,
