@@ -23,4 +23,7 @@ if(NOT result EQUAL 0 OR NOT errors STREQUAL "")
   file(REMOVE "${partial}")
   message(FATAL_ERROR "building ${OUTPUT} failed (${result}):\n${output}${errors}")
 endif()
+# It will hold the stored login: readable and writable by its owner only, and so are the copies
+# that keep their permissions (cp -a).
+file(CHMOD "${partial}" PERMISSIONS OWNER_READ OWNER_WRITE)
 file(RENAME "${partial}" "${OUTPUT}")

@@ -292,6 +292,29 @@ void GtkWindowSystem::DeleteTimer(gpointer data)
     delete timer;
 }
 
+// Called from other threads: it touches no member, only GLib's default main context, which is
+// safe to add sources to from any thread. The task itself runs on the main loop's thread.
+void GtkWindowSystem::PostToUserInterface(std::function<void()> task)
+{
+    auto *posted = new std::function<void()>(std::move(task));
+    g_idle_add_full(G_PRIORITY_DEFAULT, OnPosted, posted, DeletePosted);
+}
+
+gboolean GtkWindowSystem::OnPosted(gpointer task)
+{
+    try {
+        (*static_cast<std::function<void()> *>(task))();
+    } catch (...) {
+        LogCurrentException("posted task");
+    }
+    return G_SOURCE_REMOVE;
+}
+
+void GtkWindowSystem::DeletePosted(gpointer task)
+{
+    delete static_cast<std::function<void()> *>(task);
+}
+
 GtkWindowSystem::Popup &GtkWindowSystem::OpenPopup(PageWindow &window, const WindowPlacement &placement,
                                                    const std::string &url)
 {
@@ -496,7 +519,8 @@ bool GtkWindowSystem::OpenWithDefaultApplication(const std::wstring &target)
     }
     GError *error = nullptr;
     if (!g_app_info_launch_default_for_uri(uri->c_str(), nullptr, &error)) {
-        LogError("open " + *uri, error ? error->message : "failed");
+        // Without its query: an address may carry the stored login (the forum's sign-in).
+        LogError("open " + uri->substr(0, uri->find_first_of("?#")), error ? error->message : "failed");
         g_clear_error(&error);
         return false;
     }

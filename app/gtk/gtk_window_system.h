@@ -62,6 +62,7 @@ public:
     void MinimizeMainWindow() override;
     void CloseMainWindow() override;
     void StartTimer(int milliseconds, std::function<void()> onTimeout) override;
+    void PostToUserInterface(std::function<void()> task) override;
     void RunModal(PageWindow &popup, const WindowPlacement &placement, const std::string &url) override;
     void ShowModeless(std::unique_ptr<PageWindow> popup, const WindowPlacement &placement,
                       const std::string &url) override;
@@ -94,6 +95,8 @@ private:
     std::optional<std::string> ChooseFile(FileKind kind, bool save, const std::string &suggestedName);
     static gboolean OnTimer(gpointer timer);
     static void DeleteTimer(gpointer timer);
+    static gboolean OnPosted(gpointer task);
+    static void DeletePosted(gpointer task);
 
     std::string baseDir_;
     bool consoleToStdout_;

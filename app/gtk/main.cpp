@@ -14,6 +14,7 @@
 #include "basekit/xml_util.h"
 #include "gtk_window_system.h"
 #include "log.h"
+#include "settings/settings_database_path.h"
 #include "splash_window.h"
 #include "startup_paths.h"
 #include "test_mode.h"
@@ -41,6 +42,10 @@ basekit::TextMap ReadSettings()
     settings[L"sysDb"] = ChooseSettingsDatabase(settings, localData, [](const std::wstring &path) {
         return access(basekit::UnicodeToUTF8Str(path).c_str(), F_OK) == 0;
     });
+    // It holds the stored login: nobody but its owner reads it.
+    if (!KeepSettingsDatabasePrivate(settings[L"sysDb"])) {
+        LogError("settings database", "cannot make it readable by its owner only");
+    }
     return settings;
 }
 

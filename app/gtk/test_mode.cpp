@@ -6,6 +6,8 @@
 
 #include <gdk/gdkx.h>
 
+#include "basekit/json_util.h"
+#include "basekit/text_convert.h"
 #include "gtk_window_system.h"
 #include "log.h"
 #include "qel_resources/bridge_script.h"
@@ -32,6 +34,21 @@ std::string OneLine(std::string_view text)
     return Unbroken(text.substr(0, 120));
 }
 
+/// The request as the test-mode line shows it: a request that carries a password shows only its
+/// method, so no password reaches the output.
+std::string Reported(const std::string &request)
+{
+    const Json::Value parsed = basekit::JsonUtil::JsonStrToJsonObj(basekit::UTF8ToUnicode(request));
+    for (const char *secret : {"password", "oldPswd", "newPswd", "pswd"}) {
+        if (parsed.isObject() && parsed.isMember(secret)) {
+            return R"({"method":")" +
+                   basekit::UnicodeToUTF8Str(basekit::JsonUtil::GetString(parsed, "method")) +
+                   R"("} (credentials left out))";
+        }
+    }
+    return OneLine(request);
+}
+
 std::string WindowXid(PageView *view)
 {
     GdkWindow *window = view ? gtk_widget_get_window(GTK_WIDGET(view->window())) : nullptr;
@@ -52,7 +69,7 @@ bool TestMode::Requested()
 TestMode::TestMode(GtkWindowSystem &windows) : windows_(windows)
 {
     windows_.onBridgeAnswered = [](int id, const std::string &request, const std::string &reply) {
-        Report("bridge window=" + std::to_string(id) + " request=" + OneLine(request) +
+        Report("bridge window=" + std::to_string(id) + " request=" + Reported(request) +
                " reply-bytes=" + std::to_string(reply.size()));
     };
     windows_.onMainWindowShown = [this] {

@@ -1,6 +1,7 @@
 #include "standin_server.h"
 
 #include <algorithm>
+#include <cctype>
 #include <condition_variable>
 #include <filesystem>
 #include <fstream>
@@ -50,17 +51,64 @@ std::string Write(const Json::Value &value)
     return Json::writeString(builder, value);
 }
 
+// The object literal with bare keys as JSON text: every key that stands outside a string right
+// after "{" or "," is put in quotes.
+std::string QuoteBareKeys(const std::string &text)
+{
+    std::string out;
+    bool inString = false;
+    char before = '\0'; // the last character outside strings that is not a blank
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            out.push_back(c);
+            if (c == '\\' && i + 1 < text.size()) {
+                out.push_back(text[++i]);
+            } else if (c == '"') {
+                inString = false;
+            }
+            continue;
+        }
+        const bool startsKey = std::isalpha(static_cast<unsigned char>(c)) || c == '_' || c == '$';
+        if (startsKey && (before == '{' || before == ',')) {
+            std::size_t end = i;
+            while (end < text.size() && (std::isalnum(static_cast<unsigned char>(text[end])) ||
+                                         text[end] == '_' || text[end] == '$')) {
+                ++end;
+            }
+            out += '"' + text.substr(i, end - i) + '"';
+            i = end - 1;
+            before = 'k';
+            continue;
+        }
+        if (c == '"') {
+            inString = true;
+        } else if (!std::isspace(static_cast<unsigned char>(c))) {
+            before = c;
+        }
+        out.push_back(c);
+    }
+    return out;
+}
+
+} // namespace
+
 Json::Value ParseParam(const std::string &text)
 {
-    Json::Value value;
     Json::CharReaderBuilder builder;
-    std::string errors;
-    std::istringstream in(text);
-    if (!Json::parseFromStream(builder, in, &value, &errors) || !value.isObject()) {
-        return Json::Value(Json::objectValue);
+    const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+    for (const std::string &candidate : {text, QuoteBareKeys(text)}) {
+        Json::Value value;
+        std::string errors;
+        if (reader->parse(candidate.data(), candidate.data() + candidate.size(), &value, &errors) &&
+            value.isObject()) {
+            return value;
+        }
     }
-    return value;
+    return Json::Value(Json::objectValue);
 }
+
+namespace {
 
 // A member as an int, whether the client wrote it bare or quoted.
 int IntOf(const Json::Value &param, const char *key, int fallback)
@@ -82,6 +130,57 @@ int IntOf(const Json::Value &param, const char *key, int fallback)
 std::string TextOf(const Json::Value &param, const char *key)
 {
     return param[key].isString() ? param[key].asString() : std::string();
+}
+
+// Compares dotted versions part by part as numbers ("1.10" is newer than "1.9").
+bool IsNewer(const std::string &candidate, const std::string &current)
+{
+    std::istringstream a(candidate);
+    std::istringstream b(current);
+    std::string x;
+    std::string y;
+    while (true) {
+        const bool moreA = static_cast<bool>(std::getline(a, x, '.'));
+        const bool moreB = static_cast<bool>(std::getline(b, y, '.'));
+        if (!moreA && !moreB) {
+            return false;
+        }
+        const long left = moreA ? std::strtol(x.c_str(), nullptr, 10) : 0;
+        const long right = moreB ? std::strtol(y.c_str(), nullptr, 10) : 0;
+        if (left != right) {
+            return left > right;
+        }
+    }
+}
+
+// The sample users, the announced version and the settings of the configuration update: what
+// the account paths answer from and change.
+struct Accounts {
+    Json::Value users = Json::Value(Json::arrayValue);
+    std::string newestVersion;
+    Json::Value configUpdate = Json::Value(Json::objectValue);
+
+    // The user a request names: by phone number when it has one, else by e-mail address.
+    Json::Value *Find(const Json::Value &param)
+    {
+        const std::string phone = TextOf(param, "phone");
+        const std::string email = TextOf(param, "email");
+        for (Json::Value &user : users) {
+            if ((!phone.empty() && user["phone"].asString() == phone) ||
+                (phone.empty() && !email.empty() && user["email"].asString() == email)) {
+                return &user;
+            }
+        }
+        return nullptr;
+    }
+};
+
+// What the service tells about a user: everything but the password.
+Json::Value UserInfo(const Json::Value &user)
+{
+    Json::Value info = user;
+    info.removeMember("password");
+    return info;
 }
 
 } // namespace
@@ -106,6 +205,9 @@ struct StandinServer::Impl {
     bool stopping = false;
     std::map<std::string, Failure> failures;
     std::vector<ReceivedRequest> received;
+    Json::Value accountFixture;
+    mutable Accounts accounts; // under mutex; the answers change it
+    int port = 0;
     using Answer = std::function<Json::Value(const Json::Value &param)>;
 
     const Game *FindGame(const std::string &name) const
@@ -286,13 +388,29 @@ struct StandinServer::Impl {
             reply["items"] = Json::Value(Json::arrayValue);
             return reply;
         };
-        a["/sys/checkNewClienVersion"] = [](const Json::Value &) {
-            return Flag("noNewVersion", "当前版本已是最新版本！");
+        a["/sys/checkNewClienVersion"] = [this](const Json::Value &p) {
+            std::lock_guard<std::mutex> lock(mutex);
+            const std::string newest = accounts.newestVersion;
+            if (!IsNewer(newest, TextOf(p, "clientVersion"))) {
+                return Flag("noNewVersion", "当前版本已是最新版本！");
+            }
+            Json::Value reply = Flag("newVersion", "发现新版本");
+            reply["version"] = newest;
+            reply["downloadUrl"] = std::string("http://") + kHost + ":" + std::to_string(port) +
+                                   "/download/varnel-" + newest + ".tar.gz";
+            return reply;
         };
-        a["/sys/feedback"] = [](const Json::Value &) { return Flag("ok", "反馈成功！"); };
-        a["/sys/checkConfigUpdate"] = [](const Json::Value &) {
+        a["/sys/feedback"] = [](const Json::Value &p) {
+            return TextOf(p, "content").empty() ? Flag("error", "反馈内容不能为空！")
+                                                : Flag("ok", "反馈成功！");
+        };
+        a["/sys/checkConfigUpdate"] = [this](const Json::Value &) {
+            std::lock_guard<std::mutex> lock(mutex);
             Json::Value reply;
-            reply["openUpdate"] = "0";
+            reply["openUpdate"] = accounts.configUpdate.empty() ? "0" : "1";
+            if (!accounts.configUpdate.empty()) {
+                reply["systemConfigs"].append(accounts.configUpdate);
+            }
             return reply;
         };
         a["/sys/getCastWebsite"] = [](const Json::Value &) {
@@ -304,16 +422,49 @@ struct StandinServer::Impl {
             reply["items"].append(site);
             return reply;
         };
-        a["/sys/getUserInfo"] = [](const Json::Value &) { return Flag("no_user", "没有该用户"); };
+        a["/sys/getUserInfo"] = [this](const Json::Value &p) {
+            std::lock_guard<std::mutex> lock(mutex);
+            const Json::Value *user = accounts.Find(p);
+            if (!user || (*user)["password"].asString() != TextOf(p, "password")) {
+                return Flag("no_user", "没有该用户");
+            }
+            Json::Value reply = Flag("ok", "");
+            reply["items"].append(UserInfo(*user));
+            return reply;
+        };
         a["/sys/getTextAdForCastWin"] = [](const Json::Value &) {
             Json::Value reply = Flag("ok", "");
             reply["items"] = Json::Value(Json::arrayValue);
             return reply;
         };
         a["/sys/getVideoUrl"] = [](const Json::Value &) { return Flag("error", "暂无视频"); };
-        a["/sys/logIn"] = [](const Json::Value &) { return Flag("error", "样例服务不提供登录"); };
-        a["/sys/changePassword"] = [](const Json::Value &) {
-            return Flag("error", "样例服务不提供修改密码");
+        a["/sys/logIn"] = [this](const Json::Value &p) {
+            std::lock_guard<std::mutex> lock(mutex);
+            const Json::Value *user = accounts.Find(p);
+            if (!user) {
+                return Flag("no_user", "该用户不存在！");
+            }
+            if ((*user)["password"].asString() != TextOf(p, "password")) {
+                return Flag("error", "密码错误！");
+            }
+            Json::Value reply = Flag("ok", "登录成功！");
+            reply["items"].append(UserInfo(*user));
+            return reply;
+        };
+        a["/sys/changePassword"] = [this](const Json::Value &p) {
+            std::lock_guard<std::mutex> lock(mutex);
+            Json::Value *user = accounts.Find(p);
+            if (!user) {
+                return Flag("no_user", "该用户不存在！");
+            }
+            if ((*user)["password"].asString() != TextOf(p, "oldPassword")) {
+                return Flag("error", "原密码错误！");
+            }
+            if (TextOf(p, "newPassword").empty()) {
+                return Flag("error", "新密码不能为空！");
+            }
+            (*user)["password"] = TextOf(p, "newPassword");
+            return Flag("ok", "密码修改成功！");
         };
         return a;
     }
@@ -413,6 +564,17 @@ struct StandinServer::Impl {
             }
             SetFailure(request.get_param_value("path"), *failure);
         });
+        server.Post("/standin/newest-version", [this](const httplib::Request &request, httplib::Response &) {
+            SetNewestVersion(request.get_param_value("version"));
+        });
+        server.Post("/standin/config-update",
+                    [this](const httplib::Request &request, httplib::Response &response) {
+                        if (request.get_param_value("name").empty()) {
+                            response.status = 400;
+                            return;
+                        }
+                        AddConfigUpdate(request.get_param_value("name"), request.get_param_value("value"));
+                    });
         server.Post("/standin/reset", [this](const httplib::Request &, httplib::Response &) { Reset(); });
     }
 
@@ -432,12 +594,33 @@ struct StandinServer::Impl {
         stopped.notify_all();
     }
 
+    void SetNewestVersion(const std::string &version)
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        accounts.newestVersion = version;
+    }
+
+    void AddConfigUpdate(const std::string &name, const std::string &value)
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        accounts.configUpdate[name] = value;
+    }
+
+    // The account state as the fixture gives it; call with the mutex held.
+    void ResetAccounts()
+    {
+        accounts = Accounts{};
+        accounts.users = accountFixture["users"];
+        accounts.newestVersion = accountFixture["newestVersion"].asString();
+    }
+
     void Reset()
     {
         {
             std::lock_guard<std::mutex> lock(mutex);
             failures.clear();
             received.clear();
+            ResetAccounts();
         }
         stopped.notify_all();
     }
@@ -470,6 +653,11 @@ StandinServer::StandinServer(const std::string &fixtures, const std::string &pag
     std::sort(impl_->games.begin(), impl_->games.end(),
               [](const Game &a, const Game &b) { return std::stoi(a.id) < std::stoi(b.id); });
     impl_->levels = ReadJsonFile(std::filesystem::path(fixtures) / "levels.json");
+    impl_->accountFixture = ReadJsonFile(std::filesystem::path(fixtures) / "account.json");
+    if (!impl_->accountFixture["users"].isArray()) {
+        throw std::runtime_error("no users in account.json");
+    }
+    impl_->ResetAccounts();
     if (!pageScripts.empty()) {
         impl_->server.set_mount_point("/qel", pageScripts);
     }
@@ -489,9 +677,14 @@ std::optional<int> StandinServer::Listen(int port)
 {
     if (port == 0) {
         port = impl_->server.bind_to_any_port(kHost);
-        return port > 0 ? std::optional<int>(port) : std::nullopt;
+    } else if (!impl_->server.bind_to_port(kHost, port)) {
+        port = 0;
     }
-    return impl_->server.bind_to_port(kHost, port) ? std::optional<int>(port) : std::nullopt;
+    if (port <= 0) {
+        return std::nullopt;
+    }
+    impl_->port = port; // before any request is served
+    return port;
 }
 
 void StandinServer::Run()
@@ -517,6 +710,16 @@ bool StandinServer::running() const
 void StandinServer::SetFailure(const std::string &path, Failure failure)
 {
     impl_->SetFailure(path, failure);
+}
+
+void StandinServer::SetNewestVersion(const std::string &version)
+{
+    impl_->SetNewestVersion(version);
+}
+
+void StandinServer::AddConfigUpdate(const std::string &name, const std::string &value)
+{
+    impl_->AddConfigUpdate(name, value);
 }
 
 void StandinServer::Reset()

@@ -5,17 +5,30 @@
 /// the program's request catalogue in the reply shapes the program and the pages read, from the
 /// fixture files of past draws (one per game, marked as sample data), and serves the files below
 /// its pages folder ("/html/pageForPc/..."). It records every request it received and can be told
-/// per path to fail. Control addresses, for scripts:
+/// per path to fail.
+///
+/// Account paths ("fixtures/account.json", sample data): the sample users log in with their phone
+/// number or e-mail address and password, get their information and change their password (kept
+/// until a reset); a wrong password or an unknown user is refused. The version check announces
+/// the newest version when it is newer than the client's; the configuration-update check answers
+/// "openUpdate" "1" with the settings it was given, "0" without any.
+///
+/// Control addresses, for scripts:
 ///   GET  /standin/received            the requests received, as a JSON array
 ///   POST /standin/fail?path=P&mode=M  path P fails with mode M ("none" answers again)
 ///                                     (POSTs with a body, if an empty one: curl -d "")
-///   POST /standin/reset               forgets the requests and every failure
+///   POST /standin/newest-version?version=V   the version the version check announces
+///   POST /standin/config-update?name=N&value=V   a setting the configuration update hands out
+///   POST /standin/reset               forgets the requests, every failure, the changed
+///                                     passwords, the announced version and the settings
 #pragma once
 
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include <json/value.h>
 
 namespace qel::standin {
 
@@ -36,6 +49,10 @@ enum class Failure {
 /// "error", "nonjson", "array", "empty", "none").
 std::optional<Failure> FailureNamed(const std::string &name);
 
+/// The "param" text as the service reads it: JSON, or the object literal with bare keys that the
+/// "/sys/" requests carry; an empty object for anything else.
+Json::Value ParseParam(const std::string &text);
+
 /// One request as the service received it.
 struct ReceivedRequest {
     std::string verb; ///< "GET" or "POST"
@@ -46,7 +63,7 @@ struct ReceivedRequest {
 
 class StandinServer {
 public:
-    /// fixtures: the folder of "draws/<game key>.json" and "levels.json"; pages: the folder
+    /// fixtures: the folder of "draws/<game key>.json", "levels.json" and "account.json"; pages: the folder
     /// served below "/" for "/html/..."; pageScripts: the program's page folder, served below
     /// "/qel/" (the page protocol and style sheet the pages share with the program's own).
     /// Throws std::runtime_error when a fixture does not read.
@@ -63,6 +80,8 @@ public:
     bool running() const;
 
     void SetFailure(const std::string &path, Failure failure);
+    void SetNewestVersion(const std::string &version);
+    void AddConfigUpdate(const std::string &name, const std::string &value);
     void Reset();
     std::vector<ReceivedRequest> Received() const;
 

@@ -4,8 +4,9 @@
 /// Nothing is shown: placements, pages, pop-ups, messages and targets are recorded for the tests
 /// to read. Modal pop-ups exist for the length of the call that opens them; modeless ones stay
 /// (their bridge addresses answer) until they are closed. Timers are recorded and never fire,
-/// as the host has no event loop of its own. File dialogs answer the paths the host was given,
-/// or cancel.
+/// as the host has no event loop of its own; for the same reason tasks posted to the
+/// user-interface thread are dropped (none is posted, since only timers start background work).
+/// File dialogs answer the paths the host was given, or cancel.
 #pragma once
 
 #include <functional>
@@ -56,6 +57,7 @@ public:
     void MinimizeMainWindow() override { ++minimized; }
     void CloseMainWindow() override { mainClosed = true; }
     void StartTimer(int milliseconds, std::function<void()> onTimeout) override;
+    void PostToUserInterface(std::function<void()> /*task*/) override {}
     void RunModal(PageWindow &popup, const WindowPlacement &placement, const std::string &url) override;
     void ShowModeless(std::unique_ptr<PageWindow> popup, const WindowPlacement &placement,
                       const std::string &url) override;

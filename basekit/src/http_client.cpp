@@ -70,9 +70,20 @@ HttpResult Failed(std::string why)
     return result;
 }
 
+// Asked by libcurl while the call runs; a non-zero answer ends it.
+int GiveUpWhenCancelled(void *flag, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    return static_cast<std::atomic<bool> *>(flag)->load() ? 1 : 0;
+}
+
 // Options every call shares: HTTP only, no redirects, no signals, the timeouts, fresh connections.
 void SetCommonOptions(CURL *curl, const HttpTimeouts &timeouts, Sink &sink, char *errorBuffer)
 {
+    if (timeouts.cancelled) {
+        curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+        curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, GiveUpWhenCancelled);
+        curl_easy_setopt(curl, CURLOPT_XFERINFODATA, timeouts.cancelled);
+    }
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http");
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);

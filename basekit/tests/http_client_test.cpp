@@ -1,4 +1,5 @@
 // HttpClient against a small server on 127.0.0.1 that records what it received.
+#include <atomic>
 #include <chrono>
 #include <mutex>
 #include <thread>
@@ -107,6 +108,27 @@ TEST_F(HttpClientTest, StalledServerEndsWithinTheTotalTimeout)
     HttpResult result = HttpClient::Get(L"127.0.0.1", L"/stall", L"{}", port_, HttpTimeouts{1000, 300});
     EXPECT_FALSE(result.transportOk);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1400));
+}
+
+TEST_F(HttpClientTest, CancelledCallGivesUpBeforeTheServerAnswers)
+{
+    // A flag that stays down changes nothing.
+    std::atomic<bool> cancelled{false};
+    HttpTimeouts timeouts{1000, 10000};
+    timeouts.cancelled = &cancelled;
+    EXPECT_TRUE(HttpClient::Get(L"127.0.0.1", L"/ok", L"{}", port_, timeouts).ok());
+    // The server answers after 1.5 s; the flag is raised at once and the call is told about it
+    // within a second.
+    std::thread raise([&cancelled] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        cancelled = true;
+    });
+    const auto start = std::chrono::steady_clock::now();
+    HttpResult result = HttpClient::Get(L"127.0.0.1", L"/stall", L"{}", port_, timeouts);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    raise.join();
+    EXPECT_FALSE(result.transportOk);
+    EXPECT_LT(elapsed, std::chrono::milliseconds(1400));
 }
 
 TEST(HttpClientAddress, BadPortsAndHostsFailBeforeSending)

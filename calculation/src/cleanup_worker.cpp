@@ -1,22 +1,8 @@
 #include "calculation/cleanup_worker.h"
 
-#include <pthread.h>
-#include <sched.h>
-#include <sys/resource.h>
+#include "basekit/thread_priority.h"
 
 namespace calculation {
-namespace {
-
-// Releasing memory is never urgent: let the user-interface thread go first.
-void LowerPriority()
-{
-    sched_param param{};
-    if (pthread_setschedparam(pthread_self(), SCHED_IDLE, &param) != 0) {
-        setpriority(PRIO_PROCESS, 0, 19);
-    }
-}
-
-} // namespace
 
 CleanupWorker::~CleanupWorker()
 {
@@ -27,7 +13,8 @@ void CleanupWorker::Start(AbstractFilterChain &chain)
 {
     Join();
     thread_ = std::thread([&chain] {
-        LowerPriority();
+        // Releasing memory is never urgent: the user-interface thread goes first.
+        basekit::LowerThreadToIdlePriority();
         try {
             chain.DeleteOldData();
         } catch (...) {

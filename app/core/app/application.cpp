@@ -1,12 +1,20 @@
 #include "app/application.h"
 
+#include "account/config_update.h"
 #include "bridge/main_window.h"
 #include "dataservice/user_identifier.h"
 
 namespace qel {
 
 Application::Application(WindowSystem &windows, StartupSettings startup)
-    : windows_(windows), startup_(std::move(startup)), dataService_(runtimeConfig_, InstallationUserId)
+    : windows_(windows), startup_(std::move(startup)), dataService_(runtimeConfig_, InstallationUserId),
+      configChecks_([&windows](std::function<void()> task) { windows.PostToUserInterface(std::move(task)); },
+                    [this](const ServiceReply &reply) {
+                        // Applied with the main window's settings service, on the user-interface
+                        // thread, like every other use of its connection.
+                        SettingsContext context = main_->services().Settings();
+                        ApplyConfigUpdateReply(context, reply);
+                    })
 {
     main_ = std::make_unique<MainWindow>(*this);
     RegisterWindow(*main_);
@@ -14,7 +22,16 @@ Application::Application(WindowSystem &windows, StartupSettings startup)
 
 Application::~Application()
 {
+    configChecks_.Stop();
     main_.reset();
+}
+
+void Application::OnConfigurationCheckDue()
+{
+    Preparation prepared = PrepareConfigUpdateCheck(dataService_, runtimeConfig_, startup_.settings);
+    if (prepared.request) {
+        configChecks_.Start(std::move(*prepared.request));
+    }
 }
 
 void Application::Start()

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "account/config_update_checks.h"
 #include "basekit/row_types.h"
 #include "dataservice/data_service_client.h"
 #include "window/window_system.h"
@@ -39,8 +40,10 @@ public:
 
     MainWindow &mainWindow() { return *main_; }
     /// Six seconds after each layout of the main window: the check for configuration updates of
-    /// the data service. It belongs to the account services, which are not built yet.
-    void OnConfigurationCheckDue() {}
+    /// the data service, sent in the background; its reply is applied on this thread later.
+    void OnConfigurationCheckDue();
+    /// The configuration checks whose threads have not been joined yet.
+    std::size_t configUpdateChecksPending() const { return configChecks_.pending(); }
     /// The main window or an open pop-up, by the id of its bridge address; null when none.
     PageWindow *FindWindow(int id);
 
@@ -62,6 +65,8 @@ private:
     std::map<int, PageWindow *> open_;
     int nextId_ = 1;
     std::unique_ptr<MainWindow> main_;
+    // Stopped first when the application goes: its threads must not outlive what they report to.
+    ConfigUpdateChecks configChecks_;
 };
 
 } // namespace qel

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 
+#include "account/account_handlers.h"
 #include "app/application.h"
+#include "basekit/http_client.h"
 #include "basekit/json_util.h"
 #include "basekit/text_convert.h"
 #include "bridge/popup_window.h"
@@ -24,11 +26,6 @@ using Row = MethodRow<MainWindow>;
 constexpr int kMaxWidth = 1366;
 constexpr int kMaxHeight = 728;
 constexpr int kConfigurationCheckDelayMs = 6000;
-
-std::wstring NotAvailable(MainWindow &, const Json::Value &)
-{
-    return JsonUtil::Msg(L"error", L"该功能暂不可用！");
-}
 
 std::string ConfigValue(MainWindow &w, const wchar_t *key)
 {
@@ -163,10 +160,10 @@ const std::array<Row, 62> kMethods = {{
      [](MainWindow &w, const Json::Value &) {
          return w.OpenModal(WebPage(w, "/html/pageForPc/pageForMoreCastWebsite.html"), 800, 550);
      }},
-    {"getUserInfo", NotAvailable},
+    {"getUserInfo", AccountHandler<OnGetUserInfo, MainWindow>},
     {"getTextAdForCastWin", ServicePassThrough<"getTextAdForCastWin", MainWindow>},
     {"getVideoUrl", ServicePassThrough<"getVideoUrl", MainWindow>},
-    {"logIn", NotAvailable},
+    {"logIn", AccountHandler<OnLogIn, MainWindow>},
     {"getLotLevel", LotDetailWindow},
     {"getLotDetailById", [](MainWindow &, const Json::Value &) { return std::wstring(); }},
     {"getLotCategory", ServicePassThrough<"getLotCategory", MainWindow>},
@@ -186,7 +183,10 @@ const std::array<Row, 62> kMethods = {{
     {"showDonarWin", [](MainWindow &w, const Json::Value &) { return BaseWindow<500, 400>(w, "/html/pageForDonar.html"); }},
     {"showUserCenterWin",
      [](MainWindow &w, const Json::Value &r) {
-         return BaseWindow<700, 600>(w, "/html/pageForUserCenter.html?userInfo=" + Member(r, "userInfo"));
+         // The user's information is JSON text: written as one query value, so that "&", "#" or
+         // "%" in it cannot end or break the value; the page decodes it.
+         return BaseWindow<700, 600>(w, "/html/pageForUserCenter.html?userInfo=" +
+                                            basekit::HttpClient::PercentEncode(Member(r, "userInfo")));
      }},
     {"showPhoneClientWin",
      [](MainWindow &w, const Json::Value &) {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "account/account_handlers.h"
 #include "app/application.h"
 #include "basekit/json_util.h"
 #include "basekit/text_convert.h"
@@ -20,11 +21,6 @@ namespace {
 
 using basekit::JsonUtil;
 using Row = MethodRow<PopupWindow>;
-
-std::wstring NotAvailable(PopupWindow &, const Json::Value &)
-{
-    return JsonUtil::Msg(L"error", L"该功能暂不可用！");
-}
 
 template <std::wstring (*Handler)(SettingsContext &, const Json::Value &)>
 std::wstring Settings(PopupWindow &w, const Json::Value &r)
@@ -82,7 +78,7 @@ const std::array<Row, 25> kMethods = {{
     {"getLotCategory", ServicePassThrough<"getLotCategory", PopupWindow>},
     {"GetSystemInfo", Settings<OnGetSystemInfo>},
     {"GetIndexExplanation", Settings<OnGetIndexExplanation>},
-    {"changePassword", NotAvailable},
+    {"changePassword", AccountHandler<OnChangePassword, PopupWindow>},
     {"Feedback", [](PopupWindow &w, const Json::Value &r) { return OnFeedback(w.app().dataService(), r); }},
     {"generatePlan", [](PopupWindow &w, const Json::Value &r) { return OnGeneratePlan(w.plan(), r); }},
     {"savePlan", [](PopupWindow &w, const Json::Value &) { return OnSavePlan(w.plan(), w.app().windows()); }},

@@ -8,6 +8,9 @@
 
 #include <json/value.h>
 
+#include "dataservice/data_service_client.h"
+#include "settings/settings_context.h"
+
 namespace qel {
 
 /// A method name as a template argument.
@@ -28,6 +31,16 @@ template <auto Handler, typename Window>
 std::wstring ServiceHandler(Window &window, const Json::Value &request)
 {
     return Handler(window.app().dataService(), window.context(), request);
+}
+
+/// Runs an account handler of the data service on the window's client and settings context (its
+/// attempt counters and its connection to the settings database).
+template <std::wstring (*Handler)(DataServiceClient &, SettingsContext &, const Json::Value &),
+          typename Window>
+std::wstring AccountHandler(Window &window, const Json::Value &request)
+{
+    SettingsContext context = window.services().Settings();
+    return Handler(window.app().dataService(), context, request);
 }
 
 } // namespace qel

@@ -135,34 +135,49 @@ BuiltParam DataServiceClient::BuildParam(const CatalogueRow &row, const Json::Va
     return {JsonUtil::MapToJsonStr(map), {}};
 }
 
-ServiceReply DataServiceClient::Send(std::string_view method, const Json::Value &request,
-                                     const basekit::TextMap &supplied)
+Preparation DataServiceClient::Prepare(std::string_view method, const Json::Value &request,
+                                       const basekit::TextMap &supplied)
 {
     const CatalogueRow *row = FindServiceRequest(method, request);
     if (!row) {
-        return {false, JsonUtil::Msg(L"error", L"没有该方法！")};
+        return {std::nullopt, JsonUtil::Msg(L"error", L"没有该方法！")};
     }
     BuiltParam param = BuildParam(*row, request, supplied);
     if (!param.text) {
-        return {false, param.error};
+        return {std::nullopt, param.error};
     }
-    const std::wstring host = ConfigValue("host");
-    const int port = PortOf(ConfigValue("port"));
-    const std::wstring path = basekit::CStrA2CStrW(row->path);
+    return {PreparedRequest{row->verb, ConfigValue("host"), PortOf(ConfigValue("port")),
+                            basekit::CStrA2CStrW(row->path), std::move(*param.text), timeouts_},
+            {}};
+}
+
+ServiceReply DataServiceClient::Exchange(const PreparedRequest &request)
+{
     basekit::HttpResult result;
-    if (row->verb == HttpVerb::Get) {
-        result = basekit::HttpClient::Get(host, path, *param.text, port, timeouts_);
+    if (request.verb == HttpVerb::Get) {
+        result = basekit::HttpClient::Get(request.host, request.path, request.param, request.port,
+                                          request.timeouts);
     } else {
         // A form body: "param=" and the text encoded as a form value, so "&", "+" and "%" in
         // what the user wrote reach the service as they were.
         const std::string body =
-            "param=" + basekit::HttpClient::PercentEncode(basekit::UnicodeToUTF8Str(*param.text));
-        result = basekit::HttpClient::Post(host, path, body, port, timeouts_);
+            "param=" + basekit::HttpClient::PercentEncode(basekit::UnicodeToUTF8Str(request.param));
+        result = basekit::HttpClient::Post(request.host, request.path, body, request.port, request.timeouts);
     }
     if (!result.ok() || result.body.empty()) {
         return {false, JsonUtil::Msg(L"error", kServiceFailed)};
     }
     return {true, basekit::UTF8ToUnicode(result.body)};
+}
+
+ServiceReply DataServiceClient::Send(std::string_view method, const Json::Value &request,
+                                     const basekit::TextMap &supplied)
+{
+    Preparation prepared = Prepare(method, request, supplied);
+    if (!prepared.request) {
+        return {false, prepared.error};
+    }
+    return Exchange(*prepared.request);
 }
 
 std::wstring DataServiceClient::PassThrough(std::string_view method, const Json::Value &request)
@@ -172,9 +187,10 @@ std::wstring DataServiceClient::PassThrough(std::string_view method, const Json:
 
 std::optional<Json::Value> DataServiceClient::SendForObject(std::string_view method,
                                                             const Json::Value &request,
-                                                            std::wstring &errorReply)
+                                                            std::wstring &errorReply,
+                                                            const basekit::TextMap &supplied)
 {
-    ServiceReply reply = Send(method, request);
+    ServiceReply reply = Send(method, request, supplied);
     if (!reply.usable) {
         errorReply = reply.text;
         return std::nullopt;

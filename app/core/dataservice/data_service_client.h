@@ -34,6 +34,23 @@ struct ServiceReply {
     std::wstring text; ///< the decoded reply when usable, else the error reply
 };
 
+/// One request with everything its exchange needs copied into it, so that the exchange may run
+/// on another thread than the one that read the runtime configuration.
+struct PreparedRequest {
+    HttpVerb verb = HttpVerb::Get;
+    std::wstring host;
+    int port = 0;
+    std::wstring path;
+    std::wstring param;
+    basekit::HttpTimeouts timeouts;
+};
+
+/// A prepared request, or the error reply when it cannot be sent.
+struct Preparation {
+    std::optional<PreparedRequest> request;
+    std::wstring error;
+};
+
 class DataServiceClient {
 public:
     /// userId gives the installation's user identifier; it is asked for only when a request
@@ -46,6 +63,13 @@ public:
     BuiltParam BuildParam(const CatalogueRow &row, const Json::Value &request,
                           const basekit::TextMap &supplied = {});
 
+    /// The row of method for the request, with host, port and timeouts as they stand now.
+    Preparation Prepare(std::string_view method, const Json::Value &request,
+                        const basekit::TextMap &supplied = {});
+    /// Sends a prepared request and decodes the reply. Reads nothing but the request, so any
+    /// thread may call it.
+    static ServiceReply Exchange(const PreparedRequest &request);
+
     /// Sends the row of method for the request and decodes the reply.
     ServiceReply Send(std::string_view method, const Json::Value &request,
                       const basekit::TextMap &supplied = {});
@@ -56,7 +80,7 @@ public:
     /// A processed request: the reply parsed as a JSON object, or nothing with errorReply set (a
     /// failed exchange, or a reply that is not a JSON object).
     std::optional<Json::Value> SendForObject(std::string_view method, const Json::Value &request,
-                                             std::wstring &errorReply);
+                                             std::wstring &errorReply, const basekit::TextMap &supplied = {});
 
 private:
     std::wstring ConfigValue(const char *key) const;

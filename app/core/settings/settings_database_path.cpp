@@ -3,19 +3,15 @@
 #include <filesystem>
 #include <system_error>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "basekit/system_info_util.h"
 #include "basekit/text_convert.h"
+#include "settings/text_map_value.h"
 
 namespace qel {
-namespace {
-
-std::wstring ValueOf(const basekit::TextMap &map, const wchar_t *key)
-{
-    auto it = map.find(key);
-    return it == map.end() ? std::wstring() : it->second;
-}
-
-} // namespace
 
 std::wstring ChooseSettingsDatabasePath(const basekit::TextMap &settings)
 {
@@ -32,6 +28,26 @@ std::wstring ChooseSettingsDatabasePath(const basekit::TextMap &settings)
         }
     }
     return name;
+}
+
+bool KeepSettingsDatabasePrivate(const std::wstring &path)
+{
+    const std::string file = basekit::CStrW2CStrA(path);
+    // Opened without following a link and changed through the descriptor, so the file changed is
+    // the file looked at.
+    const int fd = file.empty() ? -1 : open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return true;
+    }
+    struct stat status {};
+    bool kept = true;
+    constexpr mode_t kOthers = S_IRWXG | S_IRWXO;
+    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == geteuid() &&
+        (status.st_mode & kOthers) != 0) {
+        kept = fchmod(fd, status.st_mode & 07777 & ~kOthers) == 0;
+    }
+    close(fd);
+    return kept;
 }
 
 } // namespace qel

@@ -13,4 +13,10 @@ namespace qel {
 /// exists; in every other case "sysDbName" itself, relative to the base directory.
 std::wstring ChooseSettingsDatabasePath(const basekit::TextMap &settings);
 
+/// Makes the settings database readable and writable by its owner only (it holds the stored
+/// login): a regular file of this user that others may read or write loses those permissions.
+/// Another user's file, a link or a missing file is left as it is. False when the permissions
+/// were wanted but could not be changed.
+bool KeepSettingsDatabasePrivate(const std::wstring &path);
+
 } // namespace qel

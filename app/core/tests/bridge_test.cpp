@@ -280,10 +280,17 @@ TEST(BridgeTest, ConfigurationAndPanelsFromTheStagedDatabase)
     EXPECT_EQ(t.app->mainWindow().context().chain(), nullptr);
 }
 
-TEST(BridgeTest, RowsOfPartsNotBuiltAnswerAClearError)
+TEST(BridgeTest, AccountRowsReachTheDataService)
 {
+    // No service address is configured here: the version check answers the connection failure.
     TestApp t;
-    EXPECT_EQ(t.Main(L"{\"method\":\"logIn\"}"), L"{flag:\"error\",msg:\"该功能暂不可用！\"}");
+    EXPECT_EQ(t.Main(L"{\"method\":\"CheckNewClienVersion\"}"), L"{flag:\"error\",msg:\"服务器连接失败！\"}");
+    // A password that cannot be stored is refused before anything is sent.
+    EXPECT_EQ(t.Main(L"{\"method\":\"logIn\",\"phone\":\"1\",\"email\":\"\",\"password\":\"\\uffff\"}"),
+              L"{flag:\"error\",msg:\"用户名或密码中有无法保存的字符，请更换后再试！\"}");
+    // Without a stored login the user's information is not asked for.
+    EXPECT_EQ(t.Main(L"{\"method\":\"getUserInfo\"}"),
+              L"{flag:\"noLocalUserInfo\",msg:\"没有本地用户信息\"}");
 }
 
 } // namespace

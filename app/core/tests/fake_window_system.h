@@ -1,8 +1,11 @@
 // A window system that records what the core asked of it, for the tests.
 #pragma once
 
+#include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +35,8 @@ public:
     {
         timers.emplace_back(milliseconds, std::move(onTimeout));
     }
+    /// Kept until the test runs them with RunPosted, on its own thread.
+    void PostToUserInterface(std::function<void()> task) override;
     void RunModal(PageWindow &popup, const WindowPlacement &p, const std::string &url) override;
     void ShowModeless(std::unique_ptr<PageWindow> popup, const WindowPlacement &p,
                       const std::string &url) override;
@@ -73,7 +78,17 @@ public:
     std::vector<std::wstring> popupRequests;
     std::vector<std::wstring> popupReplies;
 
+    /// Waits until count tasks in all have been posted, or the time has passed; whether they were.
+    bool WaitForPosted(std::size_t count, std::chrono::milliseconds limit);
+    /// Runs the tasks posted so far, in order, on the calling thread; how many ran.
+    std::size_t RunPosted();
+
 private:
+    std::mutex postedMutex_;
+    std::condition_variable postedArrived_;
+    std::deque<std::function<void()>> posted_;
+    std::size_t postedCount_ = 0;
+
     std::optional<std::string> Next(std::deque<std::optional<std::string>> &answers, FileKind kind);
 };
 

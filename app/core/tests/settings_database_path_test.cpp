@@ -76,5 +76,33 @@ TEST_F(SettingsDatabasePathTest, LocalCopyOnlyWhenNotDebuggingNotBaseAndPresent)
     }
 }
 
+TEST_F(SettingsDatabasePathTest, TheDatabaseIsKeptReadableByItsOwnerOnly)
+{
+    const fs::path file = folder_ / "sys.db";
+    std::ofstream(file) << "settings";
+    struct Case {
+        fs::perms before;
+        fs::perms after;
+    };
+    using P = fs::perms;
+    const Case cases[] = {
+        {P::owner_read | P::owner_write | P::group_read | P::others_read, P::owner_read | P::owner_write},
+        {P::owner_read | P::owner_write | P::group_write | P::others_all, P::owner_read | P::owner_write},
+        {P::owner_read | P::owner_write, P::owner_read | P::owner_write},
+        {P::owner_read | P::group_read, P::owner_read},
+    };
+    for (const Case &c : cases) {
+        fs::permissions(file, c.before);
+        EXPECT_TRUE(KeepSettingsDatabasePrivate(basekit::CStrA2CStrW(file.string())));
+        EXPECT_EQ(fs::status(file).permissions(), c.after) << static_cast<int>(c.before);
+    }
+    // A link is not followed, and a missing file is no failure.
+    fs::permissions(file, P::owner_read | P::owner_write | P::others_read);
+    fs::create_symlink(file, folder_ / "link.db");
+    EXPECT_TRUE(KeepSettingsDatabasePrivate(basekit::CStrA2CStrW((folder_ / "link.db").string())));
+    EXPECT_EQ(fs::status(file).permissions(), P::owner_read | P::owner_write | P::others_read);
+    EXPECT_TRUE(KeepSettingsDatabasePrivate(basekit::CStrA2CStrW((folder_ / "missing.db").string())));
+}
+
 } // namespace
 } // namespace qel

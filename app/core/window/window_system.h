@@ -51,6 +51,9 @@ public:
     virtual void CloseMainWindow() = 0;
     /// Calls onTimeout once, on the user-interface thread, after the given time.
     virtual void StartTimer(int milliseconds, std::function<void()> onTimeout) = 0;
+    /// Runs task once on the user-interface thread, as soon as that thread is free. The one call
+    /// of this interface that any thread may make: background work hands its result back by it.
+    virtual void PostToUserInterface(std::function<void()> task) = 0;
 
     /// Opens a pop-up window for the page at url hosting popup, and returns when it has closed.
     /// The pop-up's own requests are served meanwhile.

@@ -15,14 +15,7 @@ log="$artefacts/qel-gui-data-service-output.log"
 
 # shellcheck source=gui_steps.sh
 source "$(dirname "${BASH_SOURCE[0]}")/gui_steps.sh"
-# shellcheck source=../../../scripts/lib/standin.sh
-source "$source_root/scripts/lib/standin.sh"
-cleanup_extra() {
-  [[ -z "${standin_pid:-}" ]] || kill "$standin_pid" 2>/dev/null
-}
-copy_stage "$stage" "$(basename "$1")"
-start_standin "$build" "$source_root" "$scratch/standin.log" || fail "the stand-in did not start"
-point_stage_at_standin "$scratch/stage" "$standin_port" || fail "the copy's settings were not changed"
+standin_stage "$stage" "$(basename "$1")" "$build" "$source_root"
 start_qel
 
 expect '^qel-test: main window shown id=([0-9]+) xid=(0x[0-9a-f]+)$'

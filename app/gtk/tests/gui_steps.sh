@@ -2,6 +2,8 @@
 # through its standard input and read through its standard output. Source it after setting
 # `log` (the program's output is copied there) and `artefacts` (screenshots).
 #   copy_stage <stage dir> <program name>: the scratch copy; sets scratch and qel
+#   standin_stage <stage dir> <program name> <build dir> <source root>: the same, pointed at the
+#     stand-in data service
 #   start_qel: starts the copied program as a coprocess
 #   expect, saw, send, run_script, screenshot: see below
 # A test may define cleanup_extra, which runs when the test ends, before the copy goes.
@@ -13,6 +15,7 @@ finish() {
   if declare -F cleanup_extra >/dev/null; then
     cleanup_extra
   fi
+  [[ -z "${standin_pid:-}" ]] || kill "$standin_pid" 2>/dev/null
   [[ -z "${scratch:-}" ]] || rm -rf "$scratch"
 }
 trap finish EXIT
@@ -33,6 +36,16 @@ copy_stage() {
     ldd "$qel" >&2
     fail "the copied program does not find its libraries"
   fi
+}
+
+# The scratch copy whose settings point at the stand-in data service, which starts now and stops
+# when the test ends; sets standin_port besides what copy_stage sets.
+standin_stage() {
+  # shellcheck source=../../../scripts/lib/standin.sh
+  source "$4/scripts/lib/standin.sh"
+  copy_stage "$1" "$2"
+  start_standin "$3" "$4" "$scratch/standin.log" || fail "the stand-in did not start"
+  point_stage_at_standin "$scratch/stage" "$standin_port" || fail "the copy's settings were not changed"
 }
 
 start_qel() {

@@ -7,6 +7,7 @@
 /// text of a reply. Nothing here throws.
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,10 @@ struct HttpResult {
 struct HttpTimeouts {
     long connectMs = 5000;
     long totalMs = 20000;
+    /// When given and it turns true, the call gives up as a failed exchange; it is looked at
+    /// about once a second while the call waits. A background caller that must end early (the
+    /// program closing) sets it.
+    std::atomic<bool> *cancelled = nullptr;
 };
 
 class BASEKIT_EXPORT HttpClient {
