@@ -15,12 +15,6 @@ template <typename Window> struct MethodRow {
     std::wstring (*handler)(Window &window, const Json::Value &request);
 };
 
-/// The answer of a row whose service this build does not offer yet.
-template <typename Window> std::wstring NotAvailable(Window & /*window*/, const Json::Value & /*request*/)
-{
-    return L"{flag:\"error\",msg:\"该功能暂不可用！\"}";
-}
-
 /// The first row whose name equals method (case-sensitive), or null.
 template <typename Window>
 const MethodRow<Window> *FindMethod(std::span<const MethodRow<Window>> table, const std::string &method)

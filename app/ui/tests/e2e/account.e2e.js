@@ -7,6 +7,7 @@
 "use strict";
 
 const path = require("node:path");
+const { openPopupPage } = require("./popup_page.js");
 const { runSession, check, STEP_TIMEOUT_MS } = require("./harness.js");
 const { openMainPage, expectMessage, menuItem, sent } = require("./main_page_steps.js");
 const { startStandin, pointAt, argument } = require("./standin.js");
@@ -44,7 +45,9 @@ async function logIn(page, user, password) {
 async function main() {
     const standin = await startStandin(argument("standin"));
 
-    await runSession("account e2e", 110000, async ({ host, page, calls, status, screenshot, openPopup }) => {
+    await runSession("account e2e", 110000, async (session) => {
+        const { host, page, calls, status, screenshot } = session;
+        const openPopup = async (url) => (await openPopupPage(session, url, { width: 800, height: 700 })).page;
         await openMainPage(page, host);
         // No login is stored: the page starts with the login window.
         await page.waitForSelector("#loginWindow");
