@@ -120,13 +120,30 @@ void AbstractFilter::PrepareClassTables()
         classes_[v].tailUnit = std::uint64_t{1} << (4 * classes_[v].tail);
         classes_[v].tailBit = 1U << classes_[v].tail;
     }
+    classMasks_ = ClassMasks();
+    for (int v = 0; v < static_cast<int>(classes_.size()); ++v) {
+        const NumberClass &c = classes_[v];
+        const std::uint64_t bit = std::uint64_t{1} << v;
+        classMasks_.odd |= c.odd ? bit : 0;
+        classMasks_.big |= c.big ? bit : 0;
+        classMasks_.prime |= c.prime ? bit : 0;
+        classMasks_.seedPrime |= c.seedPrime ? bit : 0;
+        classMasks_.quotient[c.quotient] |= bit;
+        classMasks_.tail[c.tail] |= bit;
+        classMasks_.route[c.route] |= bit;
+        classMasks_.area[c.area] |= bit;
+        if (c.element < 5) {
+            classMasks_.element[c.element] |= bit;
+        }
+    }
+    ForgetPrefixes(); // the shapes of known prefixes were made with the old tables
 }
 
 void AbstractFilter::PlanFirstLevelTests()
 {
     plan_.clear();
     testedSinceOrdering_ = 0;
-    prefixLength_ = 0; // a prefix announced under other conditions says nothing of these
+    ForgetPrefixes(); // a prefix announced under other conditions says nothing of these
     auto plan = [this](Test test, const Condition &c, int index = 0) {
         if (c.enabled()) {
             plan_.push_back(PlannedTest{test, static_cast<std::uint8_t>(index), &c});
@@ -199,6 +216,72 @@ void AbstractFilter::PlanFirstLevelTests()
     };
     needsClassSums_ = planned({Test::ShapeSum});
     needsTails_ = planned({Test::TailSum, Test::Tail, Test::SameTail, Test::SameTailNum});
+    needsDifferences_ = planned({Test::Ac});
+    for (PlannedTest &t : plan_) {
+        TabulateOutcomes(t);
+    }
+}
+
+void AbstractFilter::TabulateOutcomes(PlannedTest &t) const
+{
+    const Condition &c = *t.condition;
+    const int k = positionCount;
+    auto set = [&](int bit) {
+        t.outcomes[static_cast<std::size_t>(bit >> 6)] |= std::uint64_t{1} << (bit & 63);
+    };
+    t.outcomes = {};
+    switch (t.test) {
+    case Test::BigSmallRate:
+    case Test::OddEvenRate:
+    case Test::ZhiHeRate:
+        for (int n = 0; n <= k; ++n) {
+            if (c.Has(n * 10 + (k - n))) {
+                set(n);
+            }
+        }
+        break;
+    case Test::LuShuRate:
+    case Test::ThreeAreaRate:
+        for (int a = 0; a <= k; ++a) {
+            for (int b = 0; a + b <= k; ++b) {
+                if (c.Has(a * 100 + b * 10 + (k - a - b))) {
+                    set(a * 11 + b);
+                }
+            }
+        }
+        break;
+    case Test::LastNum:
+    case Test::RouteCount:
+    case Test::WuXingCount:
+    case Test::SumTail:
+        for (int n = 0; n < 64; ++n) {
+            if (c.Has(n)) {
+                set(n);
+            }
+        }
+        break;
+    case Test::CustomGroup:
+        for (int n = 0; n < 64; ++n) {
+            if (c.Allows(n)) {
+                set(n);
+            }
+        }
+        break;
+    case Test::Ac:
+        for (int n = 0; n < 64; ++n) {
+            if (c.Has(n - kAcOffset)) {
+                set(n);
+            }
+        }
+        break;
+    case Test::Tail:
+        for (int d = 0; d < 10; ++d) {
+            t.outcomes[0] |= c.Has(d) ? classMasks_.tail[d] : 0;
+        }
+        break;
+    default:
+        break;
+    }
 }
 
 bool AbstractFilter::PairPasses(int pair, int a, int b, int &wrongCount) const
@@ -210,6 +293,32 @@ bool AbstractFilter::PairPasses(int pair, int a, int b, int &wrongCount) const
     return test(erWeiHe[pair], erWeiHe[pair].Has(a + b)) &&
            test(erWeiCha[pair], erWeiCha[pair].Has(std::abs(b - a))) &&
            test(erWeiMa[pair], erWeiMa[pair].HasPairCode(std::min(a, b), std::max(a, b)));
+}
+
+int AbstractFilter::RoundedAverage(int sum, int k)
+{
+    // Half up by adding 0.5 and cutting, as the page defines it.
+    return static_cast<int>(static_cast<double>(sum) / k + 0.5); // NOLINT(bugprone-incorrect-roundings)
+}
+
+bool AbstractFilter::SameTailPasses(const Condition &c, std::uint64_t tailCounts)
+{
+    // A chosen tail shared by two or more numbers, or -1 chosen and all tails different.
+    std::uint32_t repeated = RepeatedTails(tailCounts);
+    bool found = (repeated & static_cast<std::uint32_t>(c.mask())) != 0 || (repeated == 0 && c.Has(-1));
+    return c.include() ? found : !found;
+}
+
+int AbstractFilter::SameTailGroupCode(std::uint64_t tailCounts)
+{
+    int groupsOfSize[kMaxPositions + 1] = {};
+    for (int digit = 0; digit < 10; ++digit) {
+        int count = static_cast<int>((tailCounts >> (4 * digit)) & 15U);
+        if (count >= 2) {
+            ++groupsOfSize[std::min(count, kMaxPositions)];
+        }
+    }
+    return GroupCode(groupsOfSize, kMaxPositions);
 }
 
 std::uint32_t AbstractFilter::RepeatedTails(std::uint64_t tailCounts)
@@ -250,11 +359,11 @@ int AbstractFilter::DistinctDifferences(const int *row, int n, const RowShape &s
     return static_cast<int>(seen.size());
 }
 
-int AbstractFilter::RunCodeOfAscending(int n, const RowShape &s)
+int AbstractFilter::RunCodeOfAscending(int n, std::uint64_t mask)
 {
     // In the number mask a run of L consecutive numbers is a run of L bits; and-ing the mask with
     // itself shifted by one leaves a run of L - 1 bits for every run of two or more.
-    std::uint64_t pairs = s.mask & (s.mask >> 1);
+    std::uint64_t pairs = mask & (mask >> 1);
     if (pairs == 0) {
         return 0;
     }
@@ -398,6 +507,15 @@ void AbstractFilter::AddToShape(RowShape &s, int v) const
     }
     s.previous = v;
     ++s.added;
+    if (needsDifferences_) {
+        if (v >= 0 && v < 64) {
+            // v's differences to the numbers below it (as bits of the reversed mask) and above it.
+            s.differences |= (s.mask >> v) | (s.reversed >> (63 - v));
+            s.reversed |= std::uint64_t{1} << (63 - v);
+        } else {
+            s.exactDifferences = false;
+        }
+    }
     s.sum += v;
     s.smallest = std::min(s.smallest, v);
     s.largest = std::max(s.largest, v);
@@ -418,11 +536,32 @@ void AbstractFilter::AddToShape(RowShape &s, int v) const
 
 void AbstractFilter::BeginPrefix(const int *row, int length)
 {
-    prefixShape_ = RowShape();
-    prefixLength_ = std::clamp(length, 0, positionCount);
-    for (int i = 0; i < prefixLength_; ++i) {
-        AddToShape(prefixShape_, row[i]);
+    const int n = std::clamp(length, 0, positionCount);
+    lastVerdicts_.known = false;
+    if (!UsesShapes()) {
+        // Nothing of the prefix is worked out; it is only told on.
+        levelsKnown_ = 0;
+        prefixLength_ = n;
+        if (next) {
+            next->BeginPrefix(row, length);
+        }
+        return;
     }
+    // The levels this prefix shares with the one known are kept; the others are worked out from
+    // the deepest shared one, one number each.
+    int same = 0;
+    while (same < levelsKnown_ && same < n && levelRow_[same] == row[same]) {
+        ++same;
+    }
+    for (int i = same; i < n; ++i) {
+        levelRow_[i] = row[i];
+        levelShapes_[i + 1] = levelShapes_[i];
+        AddToShape(levelShapes_[i + 1], row[i]);
+    }
+    if (same < n) {
+        levelsKnown_ = n;
+    }
+    prefixLength_ = n;
     if (next) {
         next->BeginPrefix(row, length);
     }
@@ -431,9 +570,31 @@ void AbstractFilter::BeginPrefix(const int *row, int length)
 void AbstractFilter::EndPrefix()
 {
     prefixLength_ = 0;
+    lastVerdicts_.known = false;
     if (next) {
         next->EndPrefix();
     }
+}
+
+std::uint64_t AbstractFilter::MaskOf(const int *row) const
+{
+    const int from = UsesShapes() ? prefixLength_ : 0;
+    std::uint64_t mask = levelShapes_[from].mask;
+    for (int i = from; i < positionCount; ++i) {
+        mask |= NumberBit(row[i]);
+    }
+    return mask;
+}
+
+bool AbstractFilter::PrefixMayPass(const Completion &c) const
+{
+    int certainFailures = 0;
+    for (const AbstractFilter *stage = this; stage != nullptr; stage = stage->next) {
+        if (!stage->OwnPrefixMayPass(c, certainFailures)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void AbstractFilter::OrderPlanByRejections() const
@@ -451,7 +612,17 @@ int AbstractFilter::firstLevelFilter(const int *row, int &wrongCount) const
     if (k <= 0 || (plan_.empty() && !anyBankerGroup_)) {
         return 1;
     }
-    RowShape s = prefixShape_;
+    if (lastVerdicts_.known && prefixLength_ == k - 1) {
+        const int v = row[k - 1];
+        if (v >= 0 && v < 64 && ((lastVerdicts_.numbers >> v) & 1U) != 0) {
+            if (((lastVerdicts_.pass >> v) & 1U) == 0) {
+                return 0;
+            }
+            wrongCount += lastVerdicts_.FailuresOf(v);
+            return wrongCount <= maxWrong ? 1 : 0;
+        }
+    }
+    RowShape s = levelShapes_[prefixLength_];
     for (int i = prefixLength_; i < k; ++i) {
         AddToShape(s, row[i]);
     }
@@ -479,8 +650,8 @@ int AbstractFilter::firstLevelFilter(const int *row, int &wrongCount) const
     return 1;
 }
 
-inline bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row, const RowShape &s,
-                                           int &wrongCount) const
+bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row, const RowShape &s,
+                                    int &wrongCount) const
 {
     const Condition &c = *t.condition;
     const int k = positionCount;
@@ -499,9 +670,7 @@ inline bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row,
         passed = c.Has(s.tailDigitSum);
         break;
     case Test::Average:
-        // The average rounds half up by adding 0.5 and cutting, as the page defines it.
-        passed = c.Has(
-            static_cast<int>(static_cast<double>(s.sum) / k + 0.5)); // NOLINT(bugprone-incorrect-roundings)
+        passed = c.Has(RoundedAverage(s.sum, k));
         break;
     case Test::Killed:
         passed = (s.mask & c.mask()) == 0;
@@ -537,7 +706,7 @@ inline bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row,
         // Lotto rows held ascending (their numbers are the bits of the row's mask) take one pass;
         // digit rows, short rows and rows in another order take the general path.
         passed = c.Has(mode != 0 && k >= 4 && k <= 7 && s.descents == 0 && s.smallest >= 0 && s.largest < 64
-                           ? RunCodeOfAscending(k, s)
+                           ? RunCodeOfAscending(k, s.mask)
                            : util.GetLianMa(row, k, mode));
         break;
     case Test::ShapeSum: {
@@ -551,29 +720,18 @@ inline bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row,
         passed = c.Has(util.GetBiggestLag(row, k));
         break;
     case Test::Ac:
-        passed = c.Has(DistinctDifferences(row, k, s) - (k - 1));
+        passed =
+            c.Has((s.exactDifferences ? CountBits(s.differences) : DistinctDifferences(row, k, s)) - (k - 1));
         break;
     case Test::Tail:
         passed = (s.tailMask & ~static_cast<std::uint32_t>(c.mask())) == 0;
         break;
-    case Test::SameTail: {
-        // A chosen tail shared by two or more numbers, or -1 chosen and all tails different.
-        std::uint32_t repeated = RepeatedTails(s.tailCounts);
-        bool found = (repeated & static_cast<std::uint32_t>(c.mask())) != 0 || (repeated == 0 && c.Has(-1));
-        passed = c.include() ? found : !found;
+    case Test::SameTail:
+        passed = SameTailPasses(c, s.tailCounts);
         break;
-    }
-    case Test::SameTailNum: {
-        int groupsOfSize[kMaxPositions + 1] = {};
-        for (int digit = 0; digit < 10; ++digit) {
-            int count = static_cast<int>((s.tailCounts >> (4 * digit)) & 15U);
-            if (count >= 2) {
-                ++groupsOfSize[std::min(count, kMaxPositions)];
-            }
-        }
-        passed = c.Has(GroupCode(groupsOfSize, kMaxPositions));
+    case Test::SameTailNum:
+        passed = c.Has(SameTailGroupCode(s.tailCounts));
         break;
-    }
     case Test::RouteCount:
         passed = c.Has(s.route(t.index));
         break;

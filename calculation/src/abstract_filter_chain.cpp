@@ -88,6 +88,11 @@ void AbstractFilterChain::SetOldDataForRuleOut(const std::vector<std::vector<int
     }
 }
 
+std::wstring AbstractFilterChain::GetDanMa(const basekit::TextMapList & /*draws*/)
+{
+    return {};
+}
+
 void AbstractFilterChain::ResetAll()
 {
     for (auto &stage : filters_) {

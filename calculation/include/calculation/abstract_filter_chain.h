@@ -17,6 +17,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -94,6 +95,9 @@ public:
     virtual void SetOldDataCache(const basekit::TextMapList &draws);
     /// Hands the past draws to rule out to the last stage (at most 365 rows are kept).
     virtual void SetOldDataForRuleOut(const std::vector<std::vector<int>> &rows);
+    /// Suggests banker numbers from past draws: a MapReply of the last draw's keys with "danMa"
+    /// added. The base suggests nothing (the empty text).
+    virtual std::wstring GetDanMa(const basekit::TextMapList &draws);
 
     /// Whether a row written as AddRow reads it is a bet of this game: its number of positions,
     /// each number of the pool of its position.
@@ -123,8 +127,14 @@ public:
     const basekit::TextMapList &oldDataCacheValue() const { return oldDataCache; }
 
 protected:
-    /// Candidate rows of the pool that pass the stages, appended to into (lotto games).
-    int DoFilter(NumberRowList &into);
+    /// The candidates of the lotto games: every ascending combination of frontCount numbers of
+    /// the front pool (FrontPool less the killed numbers, cut to the bounds of the first and last
+    /// position and of the smallest and largest number) that passes the stages, in lexicographic
+    /// order. The first storeAtMost survivors are appended to into; all are counted (the result).
+    long long DoFilter(NumberRowList &into, std::size_t storeAtMost = SIZE_MAX);
+    /// The numbers of the condition frontPoolKey that are front numbers of the game, ascending,
+    /// each once: the pool that DoFilter and the games' totals start from.
+    std::vector<int> FrontPool() const;
     /// All x-subsets of the ascending values, in lexicographic order (x from 2 to 8).
     static std::vector<std::vector<int>> cXy(const std::vector<int> &values, int x);
     /// Covering selection: for each uncovered x-subset of the pool, a row sharing y numbers with it.
@@ -177,6 +187,8 @@ protected:
     basekit::TextMapList oldDataCache;
     int labelBack = 0;
     int noBackInText = 0;
+    /// The condition whose numbers are the front pool of DoFilter.
+    std::wstring frontPoolKey = L"baseNums";
 
     std::unique_ptr<NumberRowList> resultList_;
     std::unique_ptr<NumberRowList> searchList_;

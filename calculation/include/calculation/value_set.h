@@ -27,6 +27,10 @@ public:
         return offset < bitCount_ && ((bits_[offset >> 6] >> (offset & 63)) & 1U) != 0;
     }
     bool empty() const { return bitCount_ == 0 && sorted_.empty(); }
+    /// Whether any value from lo to hi (both included) is in the set.
+    bool containsAnyIn(int lo, int hi) const;
+    /// Bit v (0..63) set when v + offset is in the set.
+    std::uint64_t window(std::int64_t offset) const;
 
 private:
     bool containsSorted(int value) const;
