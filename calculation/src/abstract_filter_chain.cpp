@@ -182,18 +182,42 @@ RowCheck AbstractFilterChain::CheckRowText(const std::wstring &rowText) const
             return RowCheck::NotOfGame;
         }
     }
+    if (distinctAscendingAreas) {
+        auto repeats = [](std::vector<int> area) {
+            std::sort(area.begin(), area.end());
+            return std::adjacent_find(area.begin(), area.end()) != area.end();
+        };
+        if (repeats({values.begin(), values.begin() + frontCount}) ||
+            repeats({values.begin() + frontCount, values.end()})) {
+            return RowCheck::Repeated;
+        }
+    }
     return RowCheck::Ok;
+}
+
+std::optional<std::vector<int>> AbstractFilterChain::BetOfText(const std::wstring &rowText) const
+{
+    if (CheckRowText(rowText) != RowCheck::Ok) {
+        return std::nullopt;
+    }
+    std::vector<int> values = ReadRowText(rowText);
+    if (distinctAscendingAreas) {
+        std::sort(values.begin(), values.begin() + frontCount);
+        std::sort(values.begin() + frontCount, values.end());
+    }
+    return values;
 }
 
 int AbstractFilterChain::AddRow(const std::wstring &rowText)
 {
-    if (CheckRowText(rowText) != RowCheck::Ok) {
+    std::optional<std::vector<int>> bet = BetOfText(rowText);
+    if (!bet) {
         return 0;
     }
     if (!resultList_) {
         NewResultList();
     }
-    resultList_->AddCopy(ReadRowText(rowText).data());
+    resultList_->AddCopy(bet->data());
     return 1;
 }
 
@@ -279,14 +303,20 @@ std::wstring AbstractFilterChain::PageTrailer(const std::wstring &listFlag, std:
     }
     std::wstring rate = L"0.00";
     if (primaryTotal != 0) {
-        // A run that stores at most its cap counts every survivor in afterFilterLen: the share cut
-        // is the share of candidates that did not survive, not of those not stored.
-        const long long survivors = afterFilterLen > 0 ? afterFilterLen : static_cast<long long>(rows);
-        long long cut = (static_cast<long long>(primaryTotal) - survivors) * 100;
+        long long cut = (static_cast<long long>(primaryTotal) - RowsKeptForRate(rows)) * 100;
         rate = basekit::Percentage(static_cast<double>(cut) / primaryTotal, L"%04.2f");
     }
-    return trailer + L",primaryTotal:" + std::to_wstring(primaryTotal) + L",afterFilterLen:" +
-           std::to_wstring(afterFilterLen) + L",cutDownRate:\"" + rate + L"%\"}";
+    const std::wstring primary = L",primaryTotal:" + std::to_wstring(primaryTotal);
+    const std::wstring after = L",afterFilterLen:" + std::to_wstring(afterFilterLen);
+    return trailer + (afterFilterLenFirst ? after + primary : primary + after) + L",cutDownRate:\"" + rate +
+           L"%\"}";
+}
+
+long long AbstractFilterChain::RowsKeptForRate(std::size_t listRows) const
+{
+    // A run that stores at most its cap counts every survivor in afterFilterLen: the share cut is
+    // the share of candidates that did not survive, not of those not stored.
+    return afterFilterLen > 0 ? afterFilterLen : static_cast<long long>(listRows);
 }
 
 std::wstring AbstractFilterChain::WritePage(const std::wstring &listFlag, basekit::TextMapPtrList &rows) const

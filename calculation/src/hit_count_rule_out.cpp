@@ -142,4 +142,22 @@ int HitCountRuleOut::CertainFailures(const Completion &c) const
     return certain;
 }
 
+std::uint64_t HitCountRuleOut::LastNumbersFailing(std::uint64_t numbers) const
+{
+    if (chosen_ == 0 || prefixLength_ != length_ - 1) {
+        return 0;
+    }
+    // Against each draw left, the row's hits are the prefix's, or one more when the last number
+    // is one of the draw's.
+    const Level &level = levels_[prefixLength_];
+    std::uint64_t failing = 0;
+    for (std::size_t a = 0; a < level.draws.size(); ++a) {
+        const int hits = level.hits[a];
+        const std::uint64_t draw = draws_[level.draws[a]];
+        failing |= ((chosen_ >> hits) & 1U) != 0 ? ~draw : 0;
+        failing |= ((chosen_ >> (hits + 1)) & 1U) != 0 ? draw : 0;
+    }
+    return numbers & failing;
+}
+
 } // namespace calculation

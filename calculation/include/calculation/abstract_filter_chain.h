@@ -19,6 +19,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -48,6 +49,7 @@ enum class RowCheck {
     Ok,
     WrongCount, ///< not the game's number of positions
     NotOfGame,  ///< a number outside the game's pool at its position
+    Repeated,   ///< a number twice in one area of a lotto bet
 };
 
 /// A covering reduction "_" + x + "bao" + y over candidate rows.
@@ -100,7 +102,7 @@ public:
     virtual std::wstring GetDanMa(const basekit::TextMapList &draws);
 
     /// Whether a row written as AddRow reads it is a bet of this game: its number of positions,
-    /// each number of the pool of its position.
+    /// each number of the pool of its position, in a lotto game no number twice in an area.
     RowCheck CheckRowText(const std::wstring &rowText) const;
 
     AbstractFilter *GetFirstFilter() const;
@@ -149,6 +151,13 @@ protected:
     /// backMax.
     virtual bool IsNumberOfGame(int position, int value) const;
 
+    /// A row written as AddRow reads it, as the game holds it (a lotto game each area ascending),
+    /// or nothing when CheckRowText refuses it.
+    std::optional<std::vector<int>> BetOfText(const std::wstring &rowText) const;
+    /// The rows the cut-down rate counts as kept: the survivors (afterFilterLen) of a run that
+    /// stores fewer than it counts, else the rows of the list.
+    virtual long long RowsKeptForRate(std::size_t listRows) const;
+
     /// The list a listFlag selects: "1" the search list, anything else the result list.
     NumberRowList *ListFor(const std::wstring &listFlag) const;
     /// Makes a new, empty result list the current one and returns it.
@@ -189,6 +198,10 @@ protected:
     int noBackInText = 0;
     /// The condition whose numbers are the front pool of DoFilter.
     std::wstring frontPoolKey = L"baseNums";
+    /// Lotto bets: the numbers of an area differ and are held ascending.
+    bool distinctAscendingAreas = false;
+    /// Result pages give afterFilterLen before primaryTotal.
+    bool afterFilterLenFirst = false;
 
     std::unique_ptr<NumberRowList> resultList_;
     std::unique_ptr<NumberRowList> searchList_;

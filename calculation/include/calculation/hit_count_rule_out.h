@@ -34,6 +34,9 @@ public:
     int Failures(const int *row) const;
     /// The draws that every completion of the announced prefix from c fails against.
     int CertainFailures(const Completion &c) const;
+    /// Of the numbers that the last position of an announced prefix one short of a row takes,
+    /// those with which the row fails against some draw.
+    std::uint64_t LastNumbersFailing(std::uint64_t numbers) const;
 
 private:
     struct Level {
