@@ -1,5 +1,6 @@
 /// \file
-/// \brief The game "Tc5Of35": five of 1-35 in front and two of 1-12 behind, each back pair tested by the back conditions.
+/// \brief The game "Tc5Of35": five of 1-35 in front and two of 1-12 behind, each back pair tested by the back
+/// conditions.
 #pragma once
 
 #include "lotto/common/lotto_filter_chain.h"

@@ -138,9 +138,10 @@ void LottoFilterChain::FilterNewRows(const Reduction &reduction)
     }
 
     const std::size_t backChoices = BackPool().size();
-    primaryTotal = ClampToInt(fronts * static_cast<long long>(game_.back == BackArea::Pairs
-                                                                  ? basekit::CXy(static_cast<int>(backChoices), 2)
-                                                                  : static_cast<long long>(backChoices)));
+    primaryTotal =
+        ClampToInt(fronts * static_cast<long long>(game_.back == BackArea::Pairs
+                                                       ? basekit::CXy(static_cast<int>(backChoices), 2)
+                                                       : static_cast<long long>(backChoices)));
     const std::vector<std::vector<int>> backs = BackParts();
     if (backs.empty()) {
         return; // no bet without back numbers
@@ -192,8 +193,9 @@ void LottoFilterChain::FilterOldRows()
                 continue;
             }
             int wrongCount = 0; // front and back failures add up
-            const bool passes = first_->FilterRow(bet->data(), k, wrongCount) != 0 &&
-                                (game_.back != BackArea::Pairs || first_->FilterBack(bet->data() + k, wrongCount) != 0);
+            const bool passes =
+                first_->FilterRow(bet->data(), k, wrongCount) != 0 &&
+                (game_.back != BackArea::Pairs || first_->FilterBack(bet->data() + k, wrongCount) != 0);
             if (passes) {
                 resultList_->AddCopy(bet->data());
             }

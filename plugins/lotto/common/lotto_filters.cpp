@@ -72,8 +72,8 @@ void PrimaryFilter::ResetFilterData()
     areas_.clear();
     keptAreas_.clear();
     for (Condition *c : {&backPos_[0], &backPos_[1], &kuaDuBack_, &heZhiBack_, &bigSmallRateBack_,
-                         &oddEvenRateBack_, &zhiHeRateBack_, &luShuRateBack_, &maxBack_, &minBack_, &bigSmallBack_,
-                         &oddEvenBack_, &zhiHeBack_, &luShu012Back_, &lianMaBack_}) {
+                         &oddEvenRateBack_, &zhiHeRateBack_, &luShuRateBack_, &maxBack_, &minBack_,
+                         &bigSmallBack_, &oddEvenBack_, &zhiHeBack_, &luShu012Back_, &lianMaBack_}) {
         c->Reset();
     }
 }
@@ -130,10 +130,11 @@ int PrimaryFilter::FilterBack(const int *backRow, int &wrongCount)
     const bool passes =
         number(kuaDuBack_, util.GetSpan(pair, n)) && number(heZhiBack_, util.GetSum(pair, n)) &&
         number(bigSmallRateBack_, util.BigSmallRate(pair, n, kBackBigStart)) &&
-        number(oddEvenRateBack_, util.OddEvenRate(pair, n)) && number(zhiHeRateBack_, util.ZhiHeRate(pair, n)) &&
-        number(luShuRateBack_, util.LuShuRate(pair, n)) && number(maxBack_, util.GetBiggest(pair, n)) &&
-        number(minBack_, util.GetSmallest(pair, n)) &&
-        pattern(bigSmallBack_, [&](calculation::ClassText &t) { util.GetBigSmall(pair, n, kBackBigStart, t); }) &&
+        number(oddEvenRateBack_, util.OddEvenRate(pair, n)) &&
+        number(zhiHeRateBack_, util.ZhiHeRate(pair, n)) && number(luShuRateBack_, util.LuShuRate(pair, n)) &&
+        number(maxBack_, util.GetBiggest(pair, n)) && number(minBack_, util.GetSmallest(pair, n)) &&
+        pattern(bigSmallBack_,
+                [&](calculation::ClassText &t) { util.GetBigSmall(pair, n, kBackBigStart, t); }) &&
         pattern(oddEvenBack_, [&](calculation::ClassText &t) { util.GetOddEven(pair, n, t); }) &&
         pattern(zhiHeBack_, [&](calculation::ClassText &t) { util.GetZhiHe(pair, n, t); }) &&
         pattern(luShu012Back_, [&](calculation::ClassText &t) { util.GetLuShuText(pair, n, t); }) &&

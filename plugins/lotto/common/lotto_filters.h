@@ -40,7 +40,8 @@ private:
     // The back conditions: two fixed positions, then the tolerated ones in their order.
     calculation::Condition backPos_[2];
     calculation::Condition kuaDuBack_, heZhiBack_, bigSmallRateBack_, oddEvenRateBack_, zhiHeRateBack_,
-        luShuRateBack_, maxBack_, minBack_, bigSmallBack_, oddEvenBack_, zhiHeBack_, luShu012Back_, lianMaBack_;
+        luShuRateBack_, maxBack_, minBack_, bigSmallBack_, oddEvenBack_, zhiHeBack_, luShu012Back_,
+        lianMaBack_;
 };
 
 class SeniorFilter : public calculation::AbstractFilter {

@@ -60,9 +60,9 @@ struct LottoGame {
     std::wstring backPoolKey = L"baseNums_blue"; ///< the condition of the back pool
     /// The first stage tests that every number of a new row is a base number.
     bool testsBaseNumbers = false;
-    std::vector<AreaCount> areaTests;        ///< tested by the first stage, in this order
-    std::vector<std::wstring> keptAreaKeys;  ///< loaded and kept, but tested by nothing
-    std::vector<std::wstring> spreadForms;   ///< reductions that take the spread form
+    std::vector<AreaCount> areaTests;       ///< tested by the first stage, in this order
+    std::vector<std::wstring> keptAreaKeys; ///< loaded and kept, but tested by nothing
+    std::vector<std::wstring> spreadForms;  ///< reductions that take the spread form
     int cap = 0; ///< the most rows a run stores (the rest counted), and the most candidates a
                  ///< reduction takes; 0: no cap
     PageForm page = PageForm::Numbers;
