@@ -24,9 +24,11 @@ const wchar_t *const kShapeSumKeys[] = {L"shapeSum00Small", L"shapeSum01Big", L"
 
 constexpr std::uint8_t kNoElement = 255;
 
+} // namespace
+
 // The group code of group sizes: for each size present in ascending order, the number of groups
 // of that size followed by the size (two groups of 2 and one of 3: 2213); 0 for no group.
-int GroupCode(const int *groupsOfSize, int largestSize)
+int AbstractFilter::GroupCode(const int *groupsOfSize, int largestSize)
 {
     int code = 0;
     for (int size = 2; size <= largestSize; ++size) {
@@ -36,8 +38,6 @@ int GroupCode(const int *groupsOfSize, int largestSize)
     }
     return code;
 }
-
-} // namespace
 
 int AbstractFilter::FilterBack(const int * /*backRow*/, int & /*wrongCount*/)
 {
@@ -359,15 +359,11 @@ int AbstractFilter::DistinctDifferences(const int *row, int n, const RowShape &s
     return static_cast<int>(seen.size());
 }
 
-int AbstractFilter::RunCodeOfAscending(int n, std::uint64_t mask)
+void AbstractFilter::RunsOfAscending(std::uint64_t mask, int (&runsOfSize)[kMaxPositions + 2])
 {
     // In the number mask a run of L consecutive numbers is a run of L bits; and-ing the mask with
     // itself shifted by one leaves a run of L - 1 bits for every run of two or more.
     std::uint64_t pairs = mask & (mask >> 1);
-    if (pairs == 0) {
-        return 0;
-    }
-    int runsOfSize[kMaxPositions + 2] = {};
     while (pairs != 0) {
         int start = __builtin_ctzll(pairs);
         std::uint64_t rest = ~(pairs >> start);
@@ -375,6 +371,22 @@ int AbstractFilter::RunCodeOfAscending(int n, std::uint64_t mask)
         ++runsOfSize[std::min(length + 1, kMaxPositions + 1)];
         pairs &= ~(((length >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << length) - 1)) << start);
     }
+}
+
+int AbstractFilter::RunCodeOfAscending(int n, std::uint64_t mask)
+{
+    int runsOfSize[kMaxPositions + 2] = {};
+    RunsOfAscending(mask, runsOfSize);
+    return GroupCode(runsOfSize, n);
+}
+
+int AbstractFilter::RunCodeWithRunGrown(int n, int (&runsOfSize)[kMaxPositions + 2], int length)
+{
+    // A run of length grows by one (a lone number becomes a run of two).
+    if (length >= 2) {
+        --runsOfSize[std::min(length, kMaxPositions + 1)];
+    }
+    ++runsOfSize[std::min(length + 1, kMaxPositions + 1)];
     return GroupCode(runsOfSize, n);
 }
 
@@ -438,6 +450,17 @@ void AbstractFilter::SetBOZLData(const DataMap &conditions)
     luShu012DingWei.Load(conditions, L"luShu012DingWei");
     threeAreaDingWei.Load(conditions, L"threeAreaDingWei");
     wuXingDingWei.Load(conditions, L"wuXingDingWei");
+    NoteAnyPattern();
+}
+
+void AbstractFilter::NoteAnyPattern()
+{
+    anyPattern_ = false;
+    for (const Condition *c :
+         {&bigSmall, &oddEven, &zhiHe, &luShu012, &threeArea, &bigSmallDingWei, &oddEvenDingWei,
+          &zhiHeDingWei, &luShu012DingWei, &threeAreaDingWei, &wuXingDingWei}) {
+        anyPattern_ = anyPattern_ || c->enabled();
+    }
 }
 
 void AbstractFilter::ReSetCommonIndexData()
@@ -485,6 +508,7 @@ void AbstractFilter::ResetBOZLData()
           &zhiHeDingWei, &luShu012DingWei, &threeAreaDingWei, &wuXingDingWei}) {
         c->Reset();
     }
+    anyPattern_ = false;
 }
 
 int AbstractFilter::DingWeiFilter(const int *row) const
@@ -599,8 +623,11 @@ bool AbstractFilter::PrefixMayPass(const Completion &c) const
 
 void AbstractFilter::OrderPlanByRejections() const
 {
-    std::ranges::stable_sort(
-        plan_, [](const PlannedTest &a, const PlannedTest &b) { return a.rejections > b.rejections; });
+    // Most rejections for the work first: a test that judges numbers one by one costs more.
+    std::ranges::stable_sort(plan_, [](const PlannedTest &a, const PlannedTest &b) {
+        return static_cast<std::uint64_t>(a.rejections) * b.cost >
+               static_cast<std::uint64_t>(b.rejections) * a.cost;
+    });
     for (PlannedTest &t : plan_) {
         t.rejections /= 2; // recent rows weigh more than old ones
     }
@@ -755,6 +782,9 @@ bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row, const 
 
 int AbstractFilter::BOZLFilter(const int *row, int &wrongCount) const
 {
+    if (!anyPattern_) {
+        return 1;
+    }
     const int k = positionCount;
     // The per-position checks read no more entries than the row has positions, whatever the
     // page sent.

@@ -29,120 +29,9 @@ void AbstractFilter::LastVerdicts::AddFailures(std::uint64_t failed)
     }
 }
 
-std::uint64_t AbstractFilter::LastNumbersMayPass(std::uint64_t numbers) const
-{
-    for (const AbstractFilter *stage = this; stage != nullptr && numbers != 0; stage = stage->next) {
-        numbers = stage->OwnLastNumbersMayPass(numbers);
-    }
-    return numbers;
-}
-
-std::uint64_t AbstractFilter::OwnLastNumbersMayPass(std::uint64_t numbers) const
-{
-    if (!JudgeLastNumbers(numbers)) {
-        return numbers;
-    }
-    // The numbers left unjudged are tested row by row.
-    return lastVerdicts_.pass | (numbers & ~lastVerdicts_.numbers);
-}
-
-bool AbstractFilter::JudgeLastNumbers(std::uint64_t last) const
-{
-    LastVerdicts &v = lastVerdicts_;
-    v = LastVerdicts();
-    const int k = positionCount;
-    // Counts stop at 15, so a larger tolerance is left to the rows themselves.
-    if (prefixLength_ != k - 1 || k < 2 || !UsesShapes() || maxWrong >= 15) {
-        return false;
-    }
-    const RowShape &p = levelShapes_[prefixLength_];
-    // Ascending rows of numbers 0..63 only: the last number is the largest and new to the row.
-    if (p.descents != 0 || p.smallest < 0 || p.largest >= 63) {
-        return false;
-    }
-    last &= Above(p.largest);
-    v.numbers = last;
-    v.pass = last;
-    if (pos[k - 1].enabled()) {
-        v.pass &= pos[k - 1].mask(); // fixed numbers of the last position, never tolerated
-    }
-    if (anyBankerGroup_) {
-        std::uint64_t completes = 0;
-        for (const Condition &g : danMa) {
-            if (!g.enabled()) {
-                continue;
-            }
-            const std::uint64_t missing = g.mask() & ~p.mask;
-            completes |= missing == 0 ? ~std::uint64_t{0} : (CountBits(missing) == 1 ? missing : 0);
-        }
-        v.pass &= completes;
-    }
-    // v.pass keeps the numbers that can still pass: a test is judged on them only, and once none
-    // is left the others need not be judged.
-    auto judged = [&](const Condition &c, std::uint64_t passing) {
-        const std::uint64_t failed = v.pass & ~passing;
-        if (failed == 0) {
-            return;
-        }
-        if (!c.canBeWrong()) {
-            v.pass &= passing;
-            return;
-        }
-        v.AddFailures(failed);
-        for (std::uint64_t rest = failed; rest != 0; rest &= rest - 1) {
-            const int number = __builtin_ctzll(rest);
-            if (v.FailuresOf(number) > maxWrong) {
-                v.pass &= ~(std::uint64_t{1} << number);
-            }
-        }
-    };
-    for (PlannedTest &t : plan_) {
-        if (v.pass == 0) {
-            break;
-        }
-        if (t.test == Test::Pair) {
-            // The three conditions of a pair are tolerated one by one.
-            const int a = levelRow_[pairs[t.index][0]];
-            const bool withLast = pairs[t.index][1] == k - 1;
-            const int b = withLast ? -1 : levelRow_[pairs[t.index][1]];
-            auto judge = [&](const Condition &c, auto &&passesWith) {
-                if (!c.enabled()) {
-                    return;
-                }
-                std::uint64_t passing = 0;
-                if (withLast) {
-                    for (std::uint64_t rest = v.pass; rest != 0; rest &= rest - 1) {
-                        const int number = __builtin_ctzll(rest);
-                        passing |= passesWith(number) ? std::uint64_t{1} << number : 0;
-                    }
-                } else {
-                    passing = passesWith(b) ? v.pass : 0;
-                }
-                judged(c, passing);
-            };
-            const int p0 = t.index;
-            judge(erWeiHe[p0], [&](int other) { return erWeiHe[p0].Has(a + other); });
-            judge(erWeiCha[p0], [&](int other) { return erWeiCha[p0].Has(std::abs(other - a)); });
-            judge(erWeiMa[p0],
-                  [&](int other) { return erWeiMa[p0].HasPairCode(std::min(a, other), std::max(a, other)); });
-        } else {
-            judged(*t.condition, LastNumbersPassing(t, p, v.pass));
-        }
-        if (v.pass == 0) {
-            ++t.rejections; // the test that left no number is asked first from now on
-        }
-    }
-    constexpr std::uint32_t kPrefixesBetweenOrderings = 1U << 12;
-    if (++testedSinceOrdering_ >= kPrefixesBetweenOrderings) {
-        testedSinceOrdering_ = 0;
-        OrderPlanByRejections();
-    }
-    v.known = true;
-    return true;
-}
-
-std::uint64_t AbstractFilter::LastNumbersPassing(const PlannedTest &t, const RowShape &p,
-                                                 std::uint64_t last) const
+// Called once per test of a judged prefix, and only here: inlined into JudgeLastNumbers.
+[[gnu::always_inline]] inline std::uint64_t
+AbstractFilter::LastNumbersPassing(const PlannedTest &t, const RowShape &p, std::uint64_t last) const
 {
     const Condition &c = *t.condition;
     const int k = positionCount;
@@ -210,10 +99,14 @@ std::uint64_t AbstractFilter::LastNumbersPassing(const PlannedTest &t, const Row
         return (p.mask & ~c.mask()) != 0 ? all : ~c.mask();
     case Test::LianMa:
         if (mode != 0 && k >= 4 && k <= 7 && p.largest + 2 < 64) {
-            // The last number extends the prefix's last run or stands alone.
+            // The last number stands alone (the prefix's runs) or extends its last run, whose
+            // length is the count of ones ending at its largest number.
             const std::uint64_t next = std::uint64_t{1} << (p.largest + 1);
-            return (c.Has(RunCodeOfAscending(k, p.mask | next)) ? next : 0) |
-                   (c.Has(RunCodeOfAscending(k, p.mask | (next << 1))) ? ~next : 0);
+            int runsOfSize[kMaxPositions + 2] = {};
+            RunsOfAscending(p.mask, runsOfSize);
+            const std::uint64_t apart = c.Has(GroupCode(runsOfSize, k)) ? ~next : 0;
+            const int lastRun = __builtin_clzll(~(p.mask << (63 - p.largest)));
+            return apart | (c.Has(RunCodeWithRunGrown(k, runsOfSize, lastRun)) ? next : 0);
         }
         return LastNumbersPassingOneByOne(t, last);
     case Test::ShapeSum: {
@@ -261,6 +154,116 @@ std::uint64_t AbstractFilter::LastNumbersPassing(const PlannedTest &t, const Row
         break; // judged condition by condition by the caller
     }
     return all;
+}
+
+std::uint64_t AbstractFilter::LastNumbersMayPass(std::uint64_t numbers) const
+{
+    for (const AbstractFilter *stage = this; stage != nullptr && numbers != 0; stage = stage->next) {
+        numbers = stage->OwnLastNumbersMayPass(numbers);
+    }
+    return numbers;
+}
+
+std::uint64_t AbstractFilter::OwnLastNumbersMayPass(std::uint64_t numbers) const
+{
+    if (!JudgeLastNumbers(numbers)) {
+        return numbers;
+    }
+    // The numbers left unjudged are tested row by row.
+    return lastVerdicts_.pass | (numbers & ~lastVerdicts_.numbers);
+}
+
+bool AbstractFilter::JudgeLastNumbers(std::uint64_t last) const
+{
+    LastVerdicts &v = lastVerdicts_;
+    v = LastVerdicts();
+    const int k = positionCount;
+    // Counts stop at 15, so a larger tolerance is left to the rows themselves.
+    if (prefixLength_ != k - 1 || k < 2 || !UsesShapes() || maxWrong >= 15) {
+        return false;
+    }
+    const RowShape &p = levelShapes_[prefixLength_];
+    // Ascending rows of numbers 0..63 only: the last number is the largest and new to the row.
+    if (p.descents != 0 || p.smallest < 0 || p.largest >= 63) {
+        return false;
+    }
+    last &= Above(p.largest);
+    v.numbers = last;
+    v.pass = last;
+    if (pos[k - 1].enabled()) {
+        v.pass &= pos[k - 1].mask(); // fixed numbers of the last position, never tolerated
+    }
+    if (anyBankerGroup_) {
+        std::uint64_t completes = 0;
+        for (const Condition &g : danMa) {
+            if (!g.enabled()) {
+                continue;
+            }
+            const std::uint64_t missing = g.mask() & ~p.mask;
+            completes |= missing == 0 ? ~std::uint64_t{0} : (CountBits(missing) == 1 ? missing : 0);
+        }
+        v.pass &= completes;
+    }
+    // v.pass keeps the numbers that can still pass: a test is judged on them only, and once none
+    // is left the others need not be judged.
+    auto judged = [&](PlannedTest &t, const Condition &c, std::uint64_t passing) {
+        const std::uint64_t failed = v.pass & ~passing;
+        if (failed == 0) {
+            return;
+        }
+        if (!c.canBeWrong()) {
+            v.pass &= passing;
+            t.rejections += v.pass == 0 ? 1 : 0; // it left no number to judge
+            return;
+        }
+        v.AddFailures(failed);
+        for (std::uint64_t rest = failed; rest != 0; rest &= rest - 1) {
+            const int number = __builtin_ctzll(rest);
+            if (v.FailuresOf(number) > maxWrong) {
+                v.pass &= ~(std::uint64_t{1} << number);
+            }
+        }
+    };
+    for (PlannedTest &t : plan_) {
+        if (v.pass == 0) {
+            break;
+        }
+        if (t.test == Test::Pair) {
+            // The three conditions of a pair are tolerated one by one.
+            const int a = levelRow_[pairs[t.index][0]];
+            const bool withLast = pairs[t.index][1] == k - 1;
+            const int b = withLast ? -1 : levelRow_[pairs[t.index][1]];
+            auto judge = [&](const Condition &c, auto &&passesWith) {
+                if (!c.enabled()) {
+                    return;
+                }
+                std::uint64_t passing = 0;
+                if (withLast) {
+                    for (std::uint64_t rest = v.pass; rest != 0; rest &= rest - 1) {
+                        const int number = __builtin_ctzll(rest);
+                        passing |= passesWith(number) ? std::uint64_t{1} << number : 0;
+                    }
+                } else {
+                    passing = passesWith(b) ? v.pass : 0;
+                }
+                judged(t, c, passing);
+            };
+            const int p0 = t.index;
+            judge(erWeiHe[p0], [&](int other) { return erWeiHe[p0].Has(a + other); });
+            judge(erWeiCha[p0], [&](int other) { return erWeiCha[p0].Has(std::abs(other - a)); });
+            judge(erWeiMa[p0],
+                  [&](int other) { return erWeiMa[p0].HasPairCode(std::min(a, other), std::max(a, other)); });
+        } else {
+            judged(t, *t.condition, LastNumbersPassing(t, p, v.pass));
+        }
+    }
+    constexpr std::uint32_t kPrefixesBetweenOrderings = 1U << 12;
+    if (++testedSinceOrdering_ >= kPrefixesBetweenOrderings) {
+        testedSinceOrdering_ = 0;
+        OrderPlanByRejections();
+    }
+    v.known = true;
+    return true;
 }
 
 std::uint64_t AbstractFilter::LastNumbersPassingOneByOne(const PlannedTest &t, std::uint64_t last) const

@@ -64,32 +64,14 @@ bool IntSet::containsAnyIn(int lo, int hi) const
     return false;
 }
 
-std::uint64_t IntSet::window(std::int64_t offset) const
+std::uint64_t IntSet::windowSorted(std::int64_t offset) const
 {
     std::uint64_t out = 0;
-    if (useSorted_) {
-        for (int v = 0; v < 64; ++v) {
-            std::int64_t value = offset + v;
-            if (value >= INT32_MIN && value <= INT32_MAX && containsSorted(static_cast<int>(value))) {
-                out |= std::uint64_t{1} << v;
-            }
+    for (int v = 0; v < 64; ++v) {
+        std::int64_t value = offset + v;
+        if (value >= INT32_MIN && value <= INT32_MAX && containsSorted(static_cast<int>(value))) {
+            out |= std::uint64_t{1} << v;
         }
-        return out;
-    }
-    // Bit index of v = 0 in bits_; bits outside the set read as 0 (bits_ is zero past bitCount_).
-    const std::int64_t start = offset - low_;
-    const auto words = static_cast<std::int64_t>(bits_.size());
-    if (bits_.empty() || start <= -64 || start >= words * 64) {
-        return 0;
-    }
-    if (start < 0) {
-        return bits_[0] << (-start);
-    }
-    const std::int64_t word = start >> 6;
-    const int shift = static_cast<int>(start & 63);
-    out = bits_[static_cast<std::size_t>(word)] >> shift;
-    if (shift != 0 && word + 1 < words) {
-        out |= bits_[static_cast<std::size_t>(word) + 1] << (64 - shift);
     }
     return out;
 }

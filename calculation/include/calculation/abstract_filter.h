@@ -211,6 +211,13 @@ private:
     static int DistinctDifferences(const int *row, int n, const RowShape &s);
     /// The consecutive-number class of a row held ascending (lotto rows), in one pass.
     static int RunCodeOfAscending(int n, std::uint64_t mask);
+    /// The group code of group sizes: for each size present in ascending order, the number of
+    /// groups of that size followed by the size (two groups of 2 and one of 3: 2213); 0 for none.
+    static int GroupCode(const int *groupsOfSize, int largestSize);
+    /// Counts the runs of consecutive numbers of the mask by their length.
+    static void RunsOfAscending(std::uint64_t mask, int (&runsOfSize)[kMaxPositions + 2]);
+    /// The run code of n numbers whose runs are runsOfSize once the run of that length grows by one.
+    static int RunCodeWithRunGrown(int n, int (&runsOfSize)[kMaxPositions + 2], int length);
     std::array<NumberClass, 64> classes_{};
 
     // The enabled tests of firstLevelFilter in their fixed order, planned once per load so that a
@@ -247,7 +254,8 @@ private:
         Test test;
         std::uint8_t index;
         const Condition *condition;
-        std::uint32_t rejections = 0; // rows this test rejected since the plan was last ordered
+        std::uint32_t rejections = 0; // rows (or last numbers) this test rejected since the last ordering
+        std::uint32_t cost = 1;       // the work of one judging, relative to a test of a few cases
         // The test's outcomes, worked out once per load for the judging of prefixes: bit n set
         // when a count of n passes (rates: of the class counted; three-way rates: bit 11 a + b for
         // the first two counts; AC values: bit value + kAcOffset; sum tails: bit of the tail), or
@@ -299,6 +307,8 @@ private:
     bool needsClassSums_ = false;
     bool needsTails_ = false;
     bool needsDifferences_ = false;
+    bool anyPattern_ = false; // a pattern of SetBOZLData is enabled
+    void NoteAnyPattern();
 
     // The verdicts of the first-level tests on every last number of a prefix one short of a row,
     // worked out once for the prefix when the enumeration tells which numbers the last position

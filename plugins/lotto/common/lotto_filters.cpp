@@ -35,12 +35,16 @@ void PrimaryFilter::SetFilterData(const DataMap &conditions)
     if (game_.poolKey != L"baseNums" && dataSource == L"dataSourceNew") {
         baseNums.Load(conditions, game_.poolKey);
     }
+    testsBaseNumbers_ = game_.testsBaseNumbers && dataSource == L"dataSourceNew" && baseNums.enabled();
+    // Only the areas chosen are tested, in the game's order.
     areas_.clear();
     for (const AreaCount &area : game_.areaTests) {
         Area a;
         a.condition.Load(conditions, area.key);
         a.numbers = AreaMask(area.low, area.high);
-        areas_.push_back(std::move(a));
+        if (a.condition.enabled()) {
+            areas_.push_back(std::move(a));
+        }
     }
     keptAreas_.assign(game_.keptAreaKeys.size(), Condition());
     for (std::size_t i = 0; i < keptAreas_.size(); ++i) {
@@ -69,6 +73,7 @@ void PrimaryFilter::SetFilterData(const DataMap &conditions)
 void PrimaryFilter::ResetFilterData()
 {
     ReSetCommonIndexData();
+    testsBaseNumbers_ = false;
     areas_.clear();
     keptAreas_.clear();
     for (Condition *c : {&backPos_[0], &backPos_[1], &kuaDuBack_, &heZhiBack_, &bigSmallRateBack_,
@@ -82,7 +87,7 @@ bool PrimaryFilter::PassesAreas(std::uint64_t rowMask, int &wrongCount) const
 {
     for (const Area &area : areas_) {
         const Condition &c = area.condition;
-        if (c.enabled() && !Check(c, c.Has(calculation::CountBits(rowMask & area.numbers)), wrongCount)) {
+        if (!Check(c, c.Has(calculation::CountBits(rowMask & area.numbers)), wrongCount)) {
             return false;
         }
     }
@@ -92,13 +97,12 @@ bool PrimaryFilter::PassesAreas(std::uint64_t rowMask, int &wrongCount) const
 int PrimaryFilter::FilterRow(const int *row, int /*length*/, int &wrongCount)
 {
     const int k = game_.frontCount;
-    const std::uint64_t mask = MaskOf(row);
     // Rows of new numbers take only base numbers; never tolerated.
-    if (game_.testsBaseNumbers && dataSource == L"dataSourceNew" && baseNums.enabled() &&
-        (mask & ~baseNums.mask()) != 0) {
+    if (testsBaseNumbers_ && (MaskOf(row) & ~baseNums.mask()) != 0) {
         return 0;
     }
-    if (DingWeiFilter(row) == 0 || firstLevelFilter(row, wrongCount) == 0 || !PassesAreas(mask, wrongCount)) {
+    if (DingWeiFilter(row) == 0 || firstLevelFilter(row, wrongCount) == 0 ||
+        (!areas_.empty() && !PassesAreas(MaskOf(row), wrongCount))) {
         return 0;
     }
     return next ? next->FilterRow(row, k, wrongCount) : 1;

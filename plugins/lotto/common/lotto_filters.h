@@ -35,7 +35,8 @@ private:
     bool PassesAreas(std::uint64_t rowMask, int &wrongCount) const;
 
     const LottoGame &game_;
-    std::vector<Area> areas_;                       // game_.areaTests, in order
+    bool testsBaseNumbers_ = false;
+    std::vector<Area> areas_;                       // the chosen of game_.areaTests, in order
     std::vector<calculation::Condition> keptAreas_; // game_.keptAreaKeys
     // The back conditions: two fixed positions, then the tolerated ones in their order.
     calculation::Condition backPos_[2];
