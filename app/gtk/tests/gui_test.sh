@@ -4,7 +4,8 @@
 #   the splash shows, then the main window with its page, which is answered through the bridge
 #   and shows the game's panels; a filter run chosen on the page fills the result grid with the
 #   first page that the run fixture holds (the e2e test checks the same run in Chromium); switching
-#   the game loads the page again for the other game;
+#   to "Tc5Of35" loads the page again for it, and a run of its red and blue base numbers fills the
+#   grid with its rows;
 #   a modal pop-up opened by the page runs its own page and closes by its own request, after
 #   which the main page's call returns; "Exit" sent by the page ends the program with status 0.
 # Screenshots of the main window (before and after the run) and of the pop-up are kept in the
@@ -115,9 +116,14 @@ node -e '
   }' "$fixture" "$RESULT" || fail "the first page of the run is not the fixture's"
 screenshot "$main_xid" qel-main-window-after-filter.png
 
-# Switching the game: the program keeps the choice and loads the main page again for that game.
-run_script "$main" 'window.qel.controller.menu.switchTo({ productName: "Fc6Of33", productCnName: "双色球", flag: "Fc", area: "1" }); return true;'
-expect '^qel-test: page title Varnel - 双色球$'
+# Switching the game: the program keeps the choice and loads the main page again for that game,
+# whose run of red and blue base numbers fills the grid with its rows (front numbers 1 to 7, back
+# pairs of 1 to 3, front-major: the first row 01..05 with 01 and 02, the 63 rows of C(7,5) × 3).
+run_script "$main" 'window.qel.controller.menu.switchTo({ productName: "Tc5Of35", productCnName: "大乐透", flag: "Tc", area: "1" }); return true;'
+expect '^qel-test: page title Varnel - 大乐透$'
+run_script "$main" 'for (let i = 0; i < 600 && !(window.qel && window.qel.controller && document.querySelector("#cond-baseNums_red")); i += 1) { await new Promise((done) => setTimeout(done, 100)); } const click = (selector) => document.querySelector(selector).click(); const cancel = Array.from(document.querySelectorAll("#loginWindow .my-window-buttons a")).pop(); if (cancel) { cancel.click(); } for (const n of ["01", "02", "03", "04", "05", "06", "07"]) { click(`#cond-baseNums_red .choice[data-value="${n}"]`); } for (const n of ["01", "02", "03"]) { click(`#cond-baseNums_blue .choice[data-value="${n}"]`); } click("#startFilter"); for (let i = 0; i < 600; i += 1) { const cells = document.querySelectorAll("#eastRegion .datagrid-btable td[field=redNumber]"); if (cells.length && cells[0].textContent !== "") { const blue = document.querySelector("#eastRegion .datagrid-btable td[field=blueNumber]").textContent; return cells[0].textContent + "+" + blue + "|" + cells.length; } await new Promise((done) => setTimeout(done, 100)); } return null;'
+[[ "$RESULT" == '"0102030405+0102|63"' ]] || fail "the Tc5Of35 run shows other rows: $RESULT"
+screenshot "$main_xid" qel-main-window-tc5of35-after-filter.png
 
 send "execute $main {\"method\":\"aboutQel\"}"
 expect '^qel-test: page loaded window=([0-9]+) xid=(0x[0-9a-f]+) uri=qel://res/about.html$'

@@ -87,6 +87,7 @@ var gameRules = (function () {
         Tc5Of35: lotto(5, 35, {
             back: 2,
             backHigh: 12,
+            backConditions: true,
             baseAreas: twoAreas(atLeast(5, "请至少选择5个红球！"), atLeast(2, "请至少选择2个篮球！"))
         })
     };
@@ -278,18 +279,32 @@ var gameRules = (function () {
     }
 
     // The old-number text as "Filter" sends it: for the games whose old numbers may be separated
-    // by commas, every comma becomes a row separator.
+    // by commas, every comma becomes a row separator; the lotto games send each bet as its numbers
+    // joined by "," (front, then back), one a line.
     function oldNumForRequest(key, text) {
         var g = game(key);
+        if (g && g.kind === "lotto") {
+            return text.split(/\r\n|\r|\n/).map(function (line) {
+                return line.trim() === "" ? "" : rowForRequest(key, line) || line;
+            }).filter(function (line) {
+                return line !== "";
+            }).join("\n");
+        }
         return g && g.oldNumPipes ? text.replace(/,/g, "|") : text;
     }
 
-    // The last draw as "Filter" sends it: the same games send its digits joined by ",".
+    // The last draw as "Filter" sends it: the same games send its digits joined by ","; the lotto
+    // games the numbers of its front area (the back numbers are no numbers of a bet's front).
     function lastLotteryForRequest(key, text) {
         var g = game(key);
         var value = typeof text === "string" ? text.trim() : "";
         if (g && g.oldNumPipes) {
             return (value.match(/\d/g) || []).join(",");
+        }
+        if (g && g.kind === "lotto") {
+            return (value.match(/\d+/g) || []).slice(0, g.front).map(function (n) {
+                return String(parseInt(n, 10));
+            }).join(",");
         }
         return value;
     }
@@ -337,7 +352,7 @@ var gameRules = (function () {
             { flag: "tabErWei", title: g && g.kind === "lotto" ? "区间、二位、号码组" : "二位指标、号码组" },
             { flag: "tabMore", title: "更多指标" }
         ];
-        if (g && g.back > 0) {
+        if (g && g.backConditions) {
             tabs.push({ flag: "tabBack", title: "后区指标" });
         }
         return tabs;
