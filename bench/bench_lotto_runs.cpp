@@ -48,7 +48,7 @@ void BM_Bare(benchmark::State &state)
     const int n = static_cast<int>(state.range(0));
     const int k = static_cast<int>(state.range(1));
     long long candidates = 0;
-    for (auto _ : state) {
+    for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores): the benchmark's loop variable
         benchmark::DoNotOptimize(BareEnumeration(n, k));
     }
     candidates = 1;
@@ -132,7 +132,7 @@ void RunPlugin(benchmark::State &state, const LottoRun &game, const ConditionMap
     calculation::ChainHandle chain = library.MakeChain();
     chain->SetOldDataForRuleOut(ruleOut ? PastDraws(game.k, game.n, 2) : std::vector<std::vector<int>>{});
     std::size_t peak = 0;
-    for (auto _ : state) {
+    for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores): the benchmark's loop variable
         chain->ResetAll();
         chain->DeleteOldData();
         benchsupport::ResetPeak();

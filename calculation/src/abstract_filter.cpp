@@ -390,10 +390,10 @@ int AbstractFilter::RunCodeWithRunGrown(int n, int (&runsOfSize)[kMaxPositions +
     return GroupCode(runsOfSize, n);
 }
 
-void AbstractFilter::SetCommonIndexData(const DataMap &conditions)
+void AbstractFilter::SetCommonIndexData(const DataMap &conditions, const std::wstring &baseKey)
 {
     if (dataSource == L"dataSourceNew") {
-        baseNums.Load(conditions, L"baseNums");
+        baseNums.Load(conditions, baseKey);
     }
     for (int i = 0; i < positionCount; ++i) {
         pos[i].Load(conditions, IndexedKey(L"pos", i));

@@ -327,6 +327,18 @@ std::wstring AbstractFilterChain::WritePage(const std::wstring &listFlag, baseki
     return text + PageTrailer(listFlag, list ? list->size() : 0);
 }
 
+void AbstractFilterChain::AppendRowStatistics(basekit::OrderedRow &pageRow, const int *row) const
+{
+    const int n = frontCount;
+    pageRow.emplace_back(L"sum", std::to_wstring(util.GetSum(row, n)));
+    pageRow.emplace_back(L"kuaDu", std::to_wstring(util.GetSpan(row, n)));
+    pageRow.emplace_back(L"threeArea", util.ThreeAreaRateText(row, n, areaWidth));
+    pageRow.emplace_back(L"bigSmall", util.BigSmallRateText(row, n, bigStart));
+    pageRow.emplace_back(L"oddEven", util.OddEvenRateText(row, n));
+    pageRow.emplace_back(L"zhiHe", util.ZhiHeRateText(row, n));
+    pageRow.emplace_back(L"luShu", util.LuShuRateText(row, n));
+}
+
 std::wstring AbstractFilterChain::GetDataByPage(const std::wstring &listFlag, int pageSize, int pageNum,
                                                 int pad)
 {
@@ -337,16 +349,10 @@ std::wstring AbstractFilterChain::GetDataByPage(const std::wstring &listFlag, in
         auto [begin, end] = PageRange(list->size(), pageSize, pageNum);
         for (std::size_t i = begin; i < end; ++i) {
             const int *row = list->at(i);
-            const int n = frontCount;
-            page.push_back({{L"rowNumber", std::to_wstring(i + 1)},
-                            {L"number", util.ArrayToStr(row, n, 0, style, L"", pad)},
-                            {L"sum", std::to_wstring(util.GetSum(row, n))},
-                            {L"kuaDu", std::to_wstring(util.GetSpan(row, n))},
-                            {L"threeArea", util.ThreeAreaRateText(row, n, areaWidth)},
-                            {L"bigSmall", util.BigSmallRateText(row, n, bigStart)},
-                            {L"oddEven", util.OddEvenRateText(row, n)},
-                            {L"zhiHe", util.ZhiHeRateText(row, n)},
-                            {L"luShu", util.LuShuRateText(row, n)}});
+            basekit::OrderedRow pageRow{{L"rowNumber", std::to_wstring(i + 1)},
+                                        {L"number", util.ArrayToStr(row, frontCount, 0, style, L"", pad)}};
+            AppendRowStatistics(pageRow, row);
+            page.push_back(std::move(pageRow));
         }
     }
     return WritePage(listFlag, page);

@@ -130,18 +130,8 @@ std::set<std::wstring> TestedConditions(const LottoPanels &g)
     return {keys.begin(), keys.end()};
 }
 
-class LottoPanelsTest : public SettingsDatabaseTest {
+class LottoPanelsTest : public FilterContextDaoTest {
 protected:
-    void SetUp() override
-    {
-        SettingsDatabaseTest::SetUp();
-        ASSERT_EQ(dao_.openDb(dbPath_.c_str()), 0);
-    }
-    void TearDown() override
-    {
-        dao_.closeDb();
-        SettingsDatabaseTest::TearDown();
-    }
     // The conditions of the game's panels: every child, and every panel without children.
     std::set<std::wstring> Offered(const std::wstring &game)
     {
@@ -159,7 +149,6 @@ protected:
         }
         return offered;
     }
-    CFilterContextDao dao_;
 };
 
 std::string Narrow(const std::wstring &text)

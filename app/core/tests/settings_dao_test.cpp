@@ -15,21 +15,6 @@ namespace {
 
 using basekit::MapList;
 
-class FilterContextDaoTest : public SettingsDatabaseTest {
-protected:
-    void SetUp() override
-    {
-        SettingsDatabaseTest::SetUp();
-        ASSERT_EQ(dao_.openDb(dbPath_.c_str()), 0);
-    }
-    void TearDown() override
-    {
-        dao_.closeDb();
-        SettingsDatabaseTest::TearDown();
-    }
-    CFilterContextDao dao_;
-};
-
 TEST_F(FilterContextDaoTest, ComponentPanelsOfAGameByIdWithTheirColumns)
 {
     const MapList parents = dao_.QueryComponentParents(L"Magic3");

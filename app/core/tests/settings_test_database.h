@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "basekit/row_types.h"
+#include "settings/filter_context_dao.h"
 #include "settings/settings_context.h"
 #include "settings/settings_host.h"
 #include "settings/system_service.h"
@@ -64,6 +65,22 @@ protected:
     basekit::TextMap runtime_;
     FakeSettingsHost host_;
     std::unique_ptr<CSystemService> service_;
+};
+
+/// The delivered database with an access object of the filter context open on it.
+class FilterContextDaoTest : public SettingsDatabaseTest {
+protected:
+    void SetUp() override
+    {
+        SettingsDatabaseTest::SetUp();
+        ASSERT_EQ(dao_.openDb(dbPath_.c_str()), 0);
+    }
+    void TearDown() override
+    {
+        dao_.closeDb();
+        SettingsDatabaseTest::TearDown();
+    }
+    CFilterContextDao dao_;
 };
 
 /// The key set of a row.

@@ -76,7 +76,8 @@ public:
 
 protected:
     void SetCommonProp(const DataMap &conditions, int positions, int big, int width, int gameMode);
-    void SetCommonIndexData(const DataMap &conditions);
+    /// Loads the common conditions; the base numbers (of a run of new numbers) from baseKey.
+    void SetCommonIndexData(const DataMap &conditions, const std::wstring &baseKey = L"baseNums");
     void SetBOZLData(const DataMap &conditions);
     void ReSetCommonIndexData();
     void ResetBOZLData();

@@ -167,6 +167,9 @@ protected:
     /// One row of the save text in the padded, separated form.
     std::wstring SinglyWrittenRow(const int *row, const std::wstring &separator,
                                   const std::wstring &backSeparator) const;
+    /// Appends the statistics of a page row's front numbers: "sum", "kuaDu", "threeArea",
+    /// "bigSmall", "oddEven", "zhiHe", "luShu".
+    void AppendRowStatistics(basekit::OrderedRow &pageRow, const int *row) const;
     /// The ball style of page rows, with the image prefix: the red ball with yellow numbers.
     std::wstring BallStyle() const;
     /// The ball style of page rows with another picture below "images/" or another text colour.

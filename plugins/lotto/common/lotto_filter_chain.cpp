@@ -221,18 +221,13 @@ std::wstring LottoFilterChain::GetDataByPage(const std::wstring &listFlag, int p
     const std::wstring blue = BallStyle(L"blueBall18.png", L"yellow");
     basekit::TextMapPtrList page;
     auto [begin, end] = PageRange(list ? list->size() : 0, pageSize, pageNum);
-    for (std::size_t i = begin; i < end; ++i) {
+    for (std::size_t i = begin; list != nullptr && i < end; ++i) {
         const int *r = list->at(i);
-        page.push_back({{L"rowNumber", std::to_wstring(i + 1)},
-                        {L"redNumber", util.ArrayToStr(r, k, 0, red, L"", 1)},
-                        {L"blueNumber", util.ArrayToStr(r + k, backCount, 0, blue, L"", 1)},
-                        {L"sum", std::to_wstring(util.GetSum(r, k))},
-                        {L"kuaDu", std::to_wstring(util.GetSpan(r, k))},
-                        {L"threeArea", util.ThreeAreaRateText(r, k, areaWidth)},
-                        {L"bigSmall", util.BigSmallRateText(r, k, bigStart)},
-                        {L"oddEven", util.OddEvenRateText(r, k)},
-                        {L"zhiHe", util.ZhiHeRateText(r, k)},
-                        {L"luShu", util.LuShuRateText(r, k)}});
+        basekit::OrderedRow pageRow{{L"rowNumber", std::to_wstring(i + 1)},
+                                    {L"redNumber", util.ArrayToStr(r, k, 0, red, L"", 1)},
+                                    {L"blueNumber", util.ArrayToStr(r + k, backCount, 0, blue, L"", 1)}};
+        AppendRowStatistics(pageRow, r);
+        page.push_back(std::move(pageRow));
     }
     return WritePage(listFlag, page);
 }

@@ -31,10 +31,7 @@ constexpr int kBackCount = 2;
 void PrimaryFilter::SetFilterData(const DataMap &conditions)
 {
     SetCommonProp(conditions, game_.frontCount, game_.bigStart, game_.areaWidth, 1);
-    SetCommonIndexData(conditions);
-    if (game_.poolKey != L"baseNums" && dataSource == L"dataSourceNew") {
-        baseNums.Load(conditions, game_.poolKey);
-    }
+    SetCommonIndexData(conditions, game_.poolKey);
     testsBaseNumbers_ = game_.testsBaseNumbers && dataSource == L"dataSourceNew" && baseNums.enabled();
     // Only the areas chosen are tested, in the game's order.
     areas_.clear();

@@ -7,6 +7,7 @@ namespace plugins::lotto {
 std::vector<AreaCount> EqualAreas(const std::wstring &word, int width, int count)
 {
     std::vector<AreaCount> areas;
+    areas.reserve(static_cast<std::size_t>(std::max(count, 0)));
     for (int i = 0; i < count; ++i) {
         areas.push_back({word + std::to_wstring(i), 1 + i * width, (i + 1) * width});
     }
