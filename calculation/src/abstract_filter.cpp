@@ -26,14 +26,16 @@ constexpr std::uint8_t kNoElement = 255;
 
 } // namespace
 
-// The group code of group sizes: for each size present in ascending order, the number of groups
-// of that size followed by the size (two groups of 2 and one of 3: 2213); 0 for no group.
-int AbstractFilter::GroupCode(const int *groupsOfSize, int largestSize)
+// The group code of group sizes (a count per size, 4 bits each): for each size present in ascending
+// order, the number of groups of that size followed by the size (two groups of 2 and one of 3:
+// 2213); 0 for no group.
+int AbstractFilter::GroupCode(std::uint64_t groupsOfSize, int largestSize)
 {
     int code = 0;
     for (int size = 2; size <= largestSize; ++size) {
-        if (groupsOfSize[size] > 0) {
-            code = code * 100 + groupsOfSize[size] * 10 + size;
+        const int groups = static_cast<int>((groupsOfSize >> (4 * size)) & 15U);
+        if (groups > 0) {
+            code = code * 100 + groups * 10 + size;
         }
     }
     return code;
@@ -268,8 +270,9 @@ void AbstractFilter::TabulateOutcomes(PlannedTest &t) const
         }
         break;
     case Test::Ac:
+        // By the number of distinct differences of the row: the AC value is that less k - 1.
         for (int n = 0; n < 64; ++n) {
-            if (c.Has(n - kAcOffset)) {
+            if (c.Has(n - (k - 1))) {
                 set(n);
             }
         }
@@ -280,6 +283,55 @@ void AbstractFilter::TabulateOutcomes(PlannedTest &t) const
         }
         break;
     default:
+        break;
+    }
+    // The last numbers that pass with a prefix of have numbers of the class: those of the class
+    // when have + 1 passes, the others when have passes.
+    auto byCount = [&](std::uint64_t cls) {
+        t.lastByCount.assign(kMaxPositions + 1, 0);
+        for (int have = 0; have <= kMaxPositions; ++have) {
+            t.lastByCount[static_cast<std::size_t>(have)] =
+                (t.Passes(have + 1) ? cls : 0) | (t.Passes(have) ? ~cls : 0);
+        }
+    };
+    switch (t.test) {
+    case Test::BigSmallRate:
+        byCount(classMasks_.big);
+        break;
+    case Test::OddEvenRate:
+        byCount(classMasks_.odd);
+        break;
+    case Test::ZhiHeRate:
+        byCount(classMasks_.prime);
+        break;
+    case Test::LastNum:
+        byCount(c.lastMask());
+        break;
+    case Test::RouteCount:
+        byCount(classMasks_.route[t.index]);
+        break;
+    case Test::WuXingCount:
+        byCount(classMasks_.element[t.index]);
+        break;
+    case Test::CustomGroup:
+        byCount(c.mask());
+        break;
+    case Test::LuShuRate:
+    case Test::ThreeAreaRate: {
+        const auto &masks = t.test == Test::LuShuRate ? classMasks_.route : classMasks_.area;
+        t.lastByCount.assign(64, 0);
+        for (int have0 = 0; have0 < 8; ++have0) {
+            for (int have1 = 0; have1 < 8; ++have1) {
+                t.lastByCount[static_cast<std::size_t>(have0 * 8 + have1)] =
+                    (t.Passes((have0 + 1) * 11 + have1) ? masks[0] : 0) |
+                    (t.Passes(have0 * 11 + have1 + 1) ? masks[1] : 0) |
+                    (t.Passes(have0 * 11 + have1) ? masks[2] : 0);
+            }
+        }
+        break;
+    }
+    default:
+        t.lastByCount.clear();
         break;
     }
 }
@@ -311,11 +363,11 @@ bool AbstractFilter::SameTailPasses(const Condition &c, std::uint64_t tailCounts
 
 int AbstractFilter::SameTailGroupCode(std::uint64_t tailCounts)
 {
-    int groupsOfSize[kMaxPositions + 1] = {};
+    std::uint64_t groupsOfSize = 0;
     for (int digit = 0; digit < 10; ++digit) {
-        int count = static_cast<int>((tailCounts >> (4 * digit)) & 15U);
+        const int count = static_cast<int>((tailCounts >> (4 * digit)) & 15U);
         if (count >= 2) {
-            ++groupsOfSize[std::min(count, kMaxPositions)];
+            groupsOfSize += std::uint64_t{1} << (4 * std::min(count, kMaxPositions));
         }
     }
     return GroupCode(groupsOfSize, kMaxPositions);
@@ -359,34 +411,34 @@ int AbstractFilter::DistinctDifferences(const int *row, int n, const RowShape &s
     return static_cast<int>(seen.size());
 }
 
-void AbstractFilter::RunsOfAscending(std::uint64_t mask, int (&runsOfSize)[kMaxPositions + 2])
+std::uint64_t AbstractFilter::RunsOfAscending(std::uint64_t mask)
 {
     // In the number mask a run of L consecutive numbers is a run of L bits; and-ing the mask with
     // itself shifted by one leaves a run of L - 1 bits for every run of two or more.
     std::uint64_t pairs = mask & (mask >> 1);
+    std::uint64_t runsOfSize = 0;
     while (pairs != 0) {
         int start = __builtin_ctzll(pairs);
         std::uint64_t rest = ~(pairs >> start);
         int length = rest == 0 ? 64 - start : __builtin_ctzll(rest);
-        ++runsOfSize[std::min(length + 1, kMaxPositions + 1)];
+        runsOfSize += std::uint64_t{1} << (4 * std::min(length + 1, kMaxPositions + 1));
         pairs &= ~(((length >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << length) - 1)) << start);
     }
+    return runsOfSize;
 }
 
 int AbstractFilter::RunCodeOfAscending(int n, std::uint64_t mask)
 {
-    int runsOfSize[kMaxPositions + 2] = {};
-    RunsOfAscending(mask, runsOfSize);
-    return GroupCode(runsOfSize, n);
+    return GroupCode(RunsOfAscending(mask), n);
 }
 
-int AbstractFilter::RunCodeWithRunGrown(int n, int (&runsOfSize)[kMaxPositions + 2], int length)
+int AbstractFilter::RunCodeWithRunGrown(int n, std::uint64_t runsOfSize, int length)
 {
     // A run of length grows by one (a lone number becomes a run of two).
     if (length >= 2) {
-        --runsOfSize[std::min(length, kMaxPositions + 1)];
+        runsOfSize -= std::uint64_t{1} << (4 * std::min(length, kMaxPositions + 1));
     }
-    ++runsOfSize[std::min(length + 1, kMaxPositions + 1)];
+    runsOfSize += std::uint64_t{1} << (4 * std::min(length + 1, kMaxPositions + 1));
     return GroupCode(runsOfSize, n);
 }
 

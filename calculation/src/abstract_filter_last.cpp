@@ -36,28 +36,6 @@ AbstractFilter::LastNumbersPassing(const PlannedTest &t, const RowShape &p, std:
     const Condition &c = *t.condition;
     const int k = positionCount;
     const std::uint64_t all = ~std::uint64_t{0};
-    // Numbers of class mask add one to the class count have: each of the two counts passes or not.
-    auto byClass = [&](std::uint64_t mask, auto &&passesWithCount, int have) {
-        return (passesWithCount(have + 1) ? mask : 0) | (passesWithCount(have) ? ~mask : 0);
-    };
-    auto counted = [&](std::uint64_t mask, int have) {
-        return byClass(
-            mask, [&](int n) { return t.Passes(n); }, have);
-    };
-    auto threeWay = [&](const std::array<std::uint64_t, 3> &masks, int have0, int have1) {
-        return (t.Passes((have0 + 1) * 11 + have1) ? masks[0] : 0) |
-               (t.Passes(have0 * 11 + have1 + 1) ? masks[1] : 0) |
-               (t.Passes(have0 * 11 + have1) ? masks[2] : 0);
-    };
-    // A test of the whole row, number by number, for what falls into no few cases.
-    auto eachNumber = [&](auto &&passesWith) {
-        std::uint64_t passing = 0;
-        for (std::uint64_t rest = last; rest != 0; rest &= rest - 1) {
-            const int number = __builtin_ctzll(rest);
-            passing |= passesWith(number) ? std::uint64_t{1} << number : 0;
-        }
-        return passing;
-    };
     // Outcomes by the last digit of the last number.
     auto byTail = [&](auto &&passesWithTail) {
         std::uint64_t passing = 0;
@@ -80,21 +58,21 @@ AbstractFilter::LastNumbersPassing(const PlannedTest &t, const RowShape &p, std:
     case Test::Killed:
         return (p.mask & c.mask()) != 0 ? 0 : ~c.mask();
     case Test::BigSmallRate:
-        return counted(classMasks_.big, p.big());
+        return t.LastByCount(p.big());
     case Test::OddEvenRate:
-        return counted(classMasks_.odd, p.odd());
+        return t.LastByCount(p.odd());
     case Test::ZhiHeRate:
-        return counted(classMasks_.prime, p.prime());
+        return t.LastByCount(p.prime());
     case Test::LuShuRate:
-        return threeWay(classMasks_.route, p.route(0), p.route(1));
+        return t.LastByCount(p.route(0) * 8 + p.route(1));
     case Test::ThreeAreaRate:
-        return threeWay(classMasks_.area, p.area(0), p.area(1));
+        return t.LastByCount(p.area(0) * 8 + p.area(1));
     case Test::Maximum:
         return c.mask();
     case Test::Minimum:
         return c.Has(p.smallest) ? all : 0;
     case Test::LastNum:
-        return counted(c.lastMask(), CountBits(p.mask & c.lastMask()));
+        return t.LastByCount(CountBits(p.mask & c.lastMask()));
     case Test::AllInside:
         return (p.mask & ~c.mask()) != 0 ? all : ~c.mask();
     case Test::LianMa:
@@ -102,8 +80,7 @@ AbstractFilter::LastNumbersPassing(const PlannedTest &t, const RowShape &p, std:
             // The last number stands alone (the prefix's runs) or extends its last run, whose
             // length is the count of ones ending at its largest number.
             const std::uint64_t next = std::uint64_t{1} << (p.largest + 1);
-            int runsOfSize[kMaxPositions + 2] = {};
-            RunsOfAscending(p.mask, runsOfSize);
+            const std::uint64_t runsOfSize = RunsOfAscending(p.mask);
             const std::uint64_t apart = c.Has(GroupCode(runsOfSize, k)) ? ~next : 0;
             const int lastRun = __builtin_clzll(~(p.mask << (63 - p.largest)));
             return apart | (c.Has(RunCodeWithRunGrown(k, runsOfSize, lastRun)) ? next : 0);
@@ -124,15 +101,20 @@ AbstractFilter::LastNumbersPassing(const PlannedTest &t, const RowShape &p, std:
     }
     case Test::BiggestLag:
         return LastNumbersPassingOneByOne(t, last);
-    case Test::Ac:
+    case Test::Ac: {
         if (!p.exactDifferences) {
             return 0; // never reached: rows with numbers 0..63 keep exact differences
         }
-        return eachNumber([&](int number) {
-            const std::uint64_t differences =
-                p.differences | (p.mask >> number) | (p.reversed >> (63 - number));
-            return t.Passes(CountBits(differences) - (k - 1) + kAcOffset);
-        });
+        // The new differences of the last number are to the numbers below it; bit c of
+        // outcomes[0] says c distinct differences pass.
+        std::uint64_t passing = 0;
+        for (std::uint64_t rest = last; rest != 0; rest &= rest - 1) {
+            const int number = __builtin_ctzll(rest);
+            const std::uint64_t differences = p.differences | (p.reversed >> (63 - number));
+            passing |= ((t.outcomes[0] >> CountBits(differences)) & 1U) << number;
+        }
+        return passing;
+    }
     case Test::Tail:
         if ((p.tailMask & ~static_cast<std::uint32_t>(c.mask())) != 0) {
             return 0;
@@ -144,12 +126,11 @@ AbstractFilter::LastNumbersPassing(const PlannedTest &t, const RowShape &p, std:
         return byTail(
             [&](int d) { return c.Has(SameTailGroupCode(p.tailCounts + (std::uint64_t{1} << (4 * d)))); });
     case Test::RouteCount:
-        return counted(classMasks_.route[t.index], p.route(t.index));
+        return t.LastByCount(p.route(t.index));
     case Test::WuXingCount:
-        return counted(classMasks_.element[t.index],
-                       static_cast<int>((p.counts >> (4 * (9 + t.index))) & 15U));
+        return t.LastByCount(static_cast<int>((p.counts >> (4 * (9 + t.index))) & 15U));
     case Test::CustomGroup:
-        return counted(c.mask(), CountBits(p.mask & c.mask()));
+        return t.LastByCount(CountBits(p.mask & c.mask()));
     case Test::Pair:
         break; // judged condition by condition by the caller
     }

@@ -212,13 +212,14 @@ private:
     static int DistinctDifferences(const int *row, int n, const RowShape &s);
     /// The consecutive-number class of a row held ascending (lotto rows), in one pass.
     static int RunCodeOfAscending(int n, std::uint64_t mask);
-    /// The group code of group sizes: for each size present in ascending order, the number of
-    /// groups of that size followed by the size (two groups of 2 and one of 3: 2213); 0 for none.
-    static int GroupCode(const int *groupsOfSize, int largestSize);
-    /// Counts the runs of consecutive numbers of the mask by their length.
-    static void RunsOfAscending(std::uint64_t mask, int (&runsOfSize)[kMaxPositions + 2]);
+    /// The group code of group sizes (a count per size, 4 bits each): for each size present in
+    /// ascending order, the number of groups of that size followed by the size (two groups of 2
+    /// and one of 3: 2213); 0 for none.
+    static int GroupCode(std::uint64_t groupsOfSize, int largestSize);
+    /// The runs of consecutive numbers of the mask, counted by their length (4 bits each).
+    static std::uint64_t RunsOfAscending(std::uint64_t mask);
     /// The run code of n numbers whose runs are runsOfSize once the run of that length grows by one.
-    static int RunCodeWithRunGrown(int n, int (&runsOfSize)[kMaxPositions + 2], int length);
+    static int RunCodeWithRunGrown(int n, std::uint64_t runsOfSize, int length);
     std::array<NumberClass, 64> classes_{};
 
     // The enabled tests of firstLevelFilter in their fixed order, planned once per load so that a
@@ -252,6 +253,10 @@ private:
         CustomGroup
     };
     struct PlannedTest {
+        PlannedTest(Test kind, std::uint8_t at, const Condition *tested)
+            : test(kind), index(at), condition(tested)
+        {
+        }
         Test test;
         std::uint8_t index;
         const Condition *condition;
@@ -259,15 +264,24 @@ private:
         std::uint32_t cost = 1;       // the work of one judging, relative to a test of a few cases
         // The test's outcomes, worked out once per load for the judging of prefixes: bit n set
         // when a count of n passes (rates: of the class counted; three-way rates: bit 11 a + b for
-        // the first two counts; AC values: bit value + kAcOffset; sum tails: bit of the tail), or
-        // for "tail" the numbers 0..63 whose last digit passes.
+        // the first two counts; sum tails: bit of the tail), or
+        // for "tail" the numbers 0..63 whose last digit passes; AC values: bit c for c distinct
+        // differences).
         std::array<std::uint64_t, 2> outcomes{};
         bool Passes(int n) const
         {
             return n >= 0 && n < 128 && ((outcomes[static_cast<std::size_t>(n >> 6)] >> (n & 63)) & 1U) != 0;
         }
+        // For the tests of class counts: the last numbers that pass, by the prefix's counts (index
+        // have, or 8 have0 + have1 for three-way rates), so that judging a prefix is a lookup.
+        std::vector<std::uint64_t> lastByCount;
+        std::uint64_t LastByCount(int index) const
+        {
+            return index >= 0 && index < static_cast<int>(lastByCount.size())
+                       ? lastByCount[static_cast<std::size_t>(index)]
+                       : 0;
+        }
     };
-    static constexpr int kAcOffset = 16;
     void TabulateOutcomes(PlannedTest &t) const;
     // The verdict does not depend on the order of the tests (a row fails on any untolerated
     // failure, or once its tolerated failures exceed maxWrong), so the tests that reject most
