@@ -233,7 +233,7 @@ TEST(PrefixJudging, RuleOutHitsPerPrefixEqualTheHitsCountedPerRow)
                     for (const std::vector<int> &draw : draws) {
                         int shared = 0;
                         for (int i = 0; i < k; ++i) {
-                            shared += numbers.count(draw[static_cast<std::size_t>(i)]) != 0 ? 1 : 0;
+                            shared += numbers.contains(draw[static_cast<std::size_t>(i)]) ? 1 : 0;
                         }
                         hits += c.Has(shared) ? 1 : 0;
                     }
@@ -243,10 +243,8 @@ TEST(PrefixJudging, RuleOutHitsPerPrefixEqualTheHitsCountedPerRow)
                     continue;
                 }
                 perPrefix.BeginPrefix(row, level + 1);
-                std::uint64_t rest = 0;
-                for (int n = v + 1; n <= 20; ++n) {
-                    rest |= std::uint64_t{1} << n;
-                }
+                // The numbers v + 1 .. 20.
+                const std::uint64_t rest = ((std::uint64_t{1} << 21) - 1) & ~((std::uint64_t{2} << v) - 1);
                 self(self, level + 1, v + 1, perPrefix.CertainFailures({rest, k - level - 1}));
             }
         };

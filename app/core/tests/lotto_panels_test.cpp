@@ -27,6 +27,7 @@ struct LottoPanels {
 std::vector<std::wstring> Indexed(const std::wstring &word, int count)
 {
     std::vector<std::wstring> keys;
+    keys.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         keys.push_back(word + std::to_wstring(i));
     }
@@ -143,7 +144,7 @@ protected:
             parentsWithChildren.insert(row.at(L"parentId").text);
         }
         for (const basekit::RowMap &row : dao_.QueryComponentParents(game)) {
-            if (parentsWithChildren.count(row.at(L"id").text) == 0) {
+            if (!parentsWithChildren.contains(row.at(L"id").text)) {
                 offered.insert(row.at(L"moduleName").text);
             }
         }
@@ -197,16 +198,21 @@ TEST_F(LottoPanelsTest, EveryConditionOfferedIsTestedAndEveryConditionTestedIsOf
                     L",{\"name\":\"baseNums_blue\",\"chosenItem\":\"" + std::wstring(g.backPool) + L"\"}";
             }
             if (!key.empty()) {
-                items += L",{\"name\":\"" + key + L"\",\"chosenItem\":\"" + value + L"\"}";
+                items.append(L",{\"name\":\"")
+                    .append(key)
+                    .append(L"\",\"chosenItem\":\"")
+                    .append(value)
+                    .append(L"\"}");
             }
-            context.OnFilter(basekit::JsonUtil::JsonStrToJsonObj(
-                L"{\"method\":\"Filter\",\"productName\":\"" + std::wstring(g.game) + L"\",\"items\":[" +
-                items + L"]}"));
+            std::wstring request = L"{\"method\":\"Filter\",\"productName\":\"";
+            request += g.game;
+            request += L"\",\"items\":[" + items + L"]}";
+            context.OnFilter(basekit::JsonUtil::JsonStrToJsonObj(request));
             return context.chain()->resultList()->size();
         };
         ASSERT_GT(run(L"", L""), 0U);
         for (const std::wstring &key : offered) {
-            if (choices.count(key) == 0) {
+            if (!choices.contains(key)) {
                 EXPECT_EQ(run(key, ImpossibleValue(key, pool, g.k + 3)), 0U) << Narrow(key);
             }
         }
