@@ -232,6 +232,7 @@ void AbstractFilter::TabulateOutcomes(PlannedTest &t) const
         t.outcomes[static_cast<std::size_t>(bit >> 6)] |= std::uint64_t{1} << (bit & 63);
     };
     t.outcomes = {};
+    t.tolerated = c.canBeWrong();
     switch (t.test) {
     case Test::BigSmallRate:
     case Test::OddEvenRate:

@@ -157,7 +157,7 @@ std::uint64_t AbstractFilter::OwnLastNumbersMayPass(std::uint64_t numbers) const
 bool AbstractFilter::JudgeLastNumbers(std::uint64_t last) const
 {
     LastVerdicts &v = lastVerdicts_;
-    v = LastVerdicts();
+    v.known = false;
     const int k = positionCount;
     // Counts stop at 15, so a larger tolerance is left to the rows themselves.
     if (prefixLength_ != k - 1 || k < 2 || !UsesShapes() || maxWrong >= 15) {
@@ -171,6 +171,7 @@ bool AbstractFilter::JudgeLastNumbers(std::uint64_t last) const
     last &= Above(p.largest);
     v.numbers = last;
     v.pass = last;
+    v.failures = {};
     if (pos[k - 1].enabled()) {
         v.pass &= pos[k - 1].mask(); // fixed numbers of the last position, never tolerated
     }
@@ -187,12 +188,12 @@ bool AbstractFilter::JudgeLastNumbers(std::uint64_t last) const
     }
     // v.pass keeps the numbers that can still pass: a test is judged on them only, and once none
     // is left the others need not be judged.
-    auto judged = [&](PlannedTest &t, const Condition &c, std::uint64_t passing) {
+    auto judged = [&](PlannedTest &t, bool tolerated, std::uint64_t passing) {
         const std::uint64_t failed = v.pass & ~passing;
         if (failed == 0) {
             return;
         }
-        if (!c.canBeWrong()) {
+        if (!tolerated) {
             v.pass &= passing;
             t.rejections += v.pass == 0 ? 1 : 0; // it left no number to judge
             return;
@@ -227,7 +228,7 @@ bool AbstractFilter::JudgeLastNumbers(std::uint64_t last) const
                 } else {
                     passing = passesWith(b) ? v.pass : 0;
                 }
-                judged(t, c, passing);
+                judged(t, c.canBeWrong(), passing);
             };
             const int p0 = t.index;
             judge(erWeiHe[p0], [&](int other) { return erWeiHe[p0].Has(a + other); });
@@ -235,7 +236,7 @@ bool AbstractFilter::JudgeLastNumbers(std::uint64_t last) const
             judge(erWeiMa[p0],
                   [&](int other) { return erWeiMa[p0].HasPairCode(std::min(a, other), std::max(a, other)); });
         } else {
-            judged(t, *t.condition, LastNumbersPassing(t, p, v.pass));
+            judged(t, t.tolerated, LastNumbersPassing(t, p, v.pass));
         }
     }
     constexpr std::uint32_t kPrefixesBetweenOrderings = 1U << 12;

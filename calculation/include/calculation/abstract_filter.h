@@ -262,6 +262,7 @@ private:
         const Condition *condition;
         std::uint32_t rejections = 0; // rows (or last numbers) this test rejected since the last ordering
         std::uint32_t cost = 1;       // the work of one judging, relative to a test of a few cases
+        bool tolerated = false;       // the condition's canBeWrong
         // The test's outcomes, worked out once per load for the judging of prefixes: bit n set
         // when a count of n passes (rates: of the class counted; three-way rates: bit 11 a + b for
         // the first two counts; sum tails: bit of the tail), or
