@@ -105,6 +105,16 @@ protected:
     {
         return c.canBeWrong() && ++wrongCount <= maxWrong;
     }
+    /// The tolerance rule for failures failed tests of c at once (a condition that fails once
+    /// for each stored draw a row meets): true when the row may go on.
+    bool TolerateEach(const Condition &c, int failures, int &wrongCount) const
+    {
+        if (failures == 0) {
+            return true;
+        }
+        wrongCount += failures;
+        return c.canBeWrong() && wrongCount <= maxWrong;
+    }
     /// Applies the tolerance rule when passed is false.
     bool Check(const Condition &c, bool passed, int &wrongCount) const
     {

@@ -214,15 +214,7 @@ bool SeniorFilter::PassesRuleOut(const int *row, int &wrongCount) const
         return true;
     }
     // One failure for every draw the row meets with a chosen number of hits.
-    const int failures = ruleOut_.Failures(row);
-    if (failures == 0) {
-        return true;
-    }
-    if (!ruleOutOldData_.canBeWrong()) {
-        return false;
-    }
-    wrongCount += failures;
-    return wrongCount <= maxWrong;
+    return TolerateEach(ruleOutOldData_, ruleOut_.Failures(row), wrongCount);
 }
 
 int SeniorFilter::FilterRow(const int *row, int /*length*/, int &wrongCount)

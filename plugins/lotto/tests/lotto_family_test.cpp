@@ -175,6 +175,69 @@ INSTANTIATE_TEST_SUITE_P(LottoGames, ReductionTest, ::testing::ValuesIn(kReducti
     return Narrow(std::wstring(info.param.game) + info.param.reduction);
 });
 
+// Old numbers, a search and the save text of every game: a short entry is counted and never kept,
+// "lianHao" keeps the rows with two neighbouring front numbers, and the save text writes the back
+// numbers after the back separator (none in a game without them).
+struct OldRunCase {
+    const wchar_t *game;
+    std::wstring oldNumbers;
+    std::vector<std::wstring> rows;
+    std::wstring trailer;
+    std::wstring saved; // with " " between numbers and ":" before the back numbers
+};
+
+const OldRunCase kOldRuns[] = {
+    {L"Tc5Of35",
+     L"1,2,3,4,5,1,2|1,2,3,4,5,1|2,4,6,8,10,3,4",
+     {L"01,02,03,04,05+01,02", L"02,04,06,08,10+03,04"},
+     L"total:2,afterFilterLen:0,primaryTotal:3,cutDownRate:\"33.33%\"}",
+     L"01 02 03 04 05:01 02\r\n02 04 06 08 10:03 04"},
+    {L"Fc6Of33",
+     L"1,2,3,4,5,6,1|1,2,3,4,5,6|2,4,6,8,10,12,16",
+     {L"01,02,03,04,05,06+01", L"02,04,06,08,10,12+16"},
+     L"total:2,afterFilterLen:0,primaryTotal:3,cutDownRate:\"33.33%\"}",
+     L"01 02 03 04 05 06:01\r\n02 04 06 08 10 12:16"},
+    {L"Fc7Of30",
+     L"1,2,3,4,5,6,7|1,2,3,4,5,6|2,4,6,8,10,12,14",
+     {L"01,02,03,04,05,06,07", L"02,04,06,08,10,12,14"},
+     L"total:2,primaryTotal:3,afterFilterLen:0,cutDownRate:\"33.33%\"}",
+     L"01 02 03 04 05 06 07\r\n02 04 06 08 10 12 14"},
+    {L"Ttl5Of22",
+     L"1,2,3,4,5|1,2,3,4|2,4,6,8,10",
+     {L"01,02,03,04,05", L"02,04,06,08,10"},
+     L"total:2,primaryTotal:3,afterFilterLen:0,cutDownRate:\"33.33%\"}",
+     L"01 02 03 04 05\r\n02 04 06 08 10"},
+    {L"Tc5Of20",
+     L"1,2,3,4,5|1,2,3,4|2,4,6,8,10",
+     {L"01,02,03,04,05", L"02,04,06,08,10"},
+     L"total:2,primaryTotal:3,afterFilterLen:0,cutDownRate:\"33.33%\"}",
+     L"01 02 03 04 05\r\n02 04 06 08 10"},
+    {L"Hd5Of15",
+     L"1,2,3,4,5|1,2,3,4|2,4,6,8,10",
+     {L"01,02,03,04,05", L"02,04,06,08,10"},
+     L"total:2,primaryTotal:3,afterFilterLen:0,cutDownRate:\"33.33%\"}",
+     L"01 02 03 04 05\r\n02 04 06 08 10"},
+};
+
+class OldRunTest : public LottoRun, public ::testing::WithParamInterface<OldRunCase> {
+protected:
+    OldRunTest() : LottoRun(GetParam().game) {}
+};
+
+TEST_P(OldRunTest, EntriesCountedBetsKeptSearchedAndSaved)
+{
+    const OldRunCase &c = GetParam();
+    Run({}, c.oldNumbers);
+    EXPECT_EQ(Rows(), c.rows);
+    EXPECT_EQ(Trailer(), c.trailer);
+    EXPECT_EQ(chain().GetResultStr(L"0", L" ", L":", 1, 1), c.saved);
+    EXPECT_EQ(Search(L"lianHao"), std::vector<std::wstring>{c.rows.front()});
+    EXPECT_EQ(Search(L"notLianHao"), std::vector<std::wstring>{c.rows.back()});
+}
+
+INSTANTIATE_TEST_SUITE_P(LottoGames, OldRunTest, ::testing::ValuesIn(kOldRuns),
+                         [](const auto &info) { return Narrow(info.param.game); });
+
 // Above the cap a reduction is not run: the run stores the cap's rows as without it.
 TEST(LottoReductionAboveTheCap, IsLeftOut)
 {
