@@ -41,12 +41,14 @@ Reduction LottoGame::ReductionOf(std::wstring_view text) const
     }
     const wchar_t last = text.back();
     r.y = last >= L'0' && last <= L'9' ? last - L'0' : 0;
-    // Subsets of 2 to 8 numbers, and at least one and at most a row's numbers shared with them:
-    // anything else names no reduction a row of this game can meet.
-    if (r.x < 2 || r.x > 8 || r.y < 1 || r.y > std::min(r.x, frontCount)) {
+    // Subsets of 2 up to a bet's numbers, and at least one of their numbers shared: anything else
+    // names no reduction of this game's rows. A covering form that asks a row to hold a whole
+    // subset keeps every row and would scan the rows once for each subset no row holds, so it is
+    // none either.
+    r.spread = std::find(spreadForms.begin(), spreadForms.end(), text) != spreadForms.end();
+    if (r.x < 2 || r.x > frontCount || r.y < 1 || r.y > r.x || (!r.spread && r.y == r.x)) {
         return {};
     }
-    r.spread = std::find(spreadForms.begin(), spreadForms.end(), text) != spreadForms.end();
     return r;
 }
 

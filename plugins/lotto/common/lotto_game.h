@@ -71,7 +71,8 @@ struct LottoGame {
     /// Back numbers per bet.
     int backCount() const;
     /// The reduction named by text, or none (x of 0) for "", "_all" and a text that names no
-    /// reduction of rows of this game.
+    /// reduction of rows of this game (subsets of 2 up to frontCount numbers, one to all of them
+    /// shared; the covering form fewer than all).
     Reduction ReductionOf(std::wstring_view text) const;
 };
 

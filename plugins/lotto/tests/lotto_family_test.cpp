@@ -160,7 +160,7 @@ TEST_P(ReductionTest, KeepsTheRowsOfItsForm)
     EXPECT_EQ(chain().primaryTotalValue(), static_cast<int>(all.size()));
     EXPECT_NE(Trailer().find(L"total:" + std::to_wstring(c.rows.size()) + L","), std::wstring::npos);
     // No reduction: "", "_all", a text that names none, or the choice disabled.
-    for (const wchar_t *none : {L"", L"_all", L"_xbaoy", L"_5bao9"}) {
+    for (const wchar_t *none : {L"", L"_all", L"_xbaoy", L"_5bao9", L"_9bao3", L"_3bao3"}) {
         items.back().chosen = none;
         Run(items);
         EXPECT_EQ(Rows(L"0", L","), all) << Narrow(none);
