@@ -24,20 +24,22 @@ const wchar_t *const kShapeSumKeys[] = {L"shapeSum00Small", L"shapeSum01Big", L"
 
 constexpr std::uint8_t kNoElement = 255;
 
-// The group code of group sizes: for each size present in ascending order, the number of groups
-// of that size followed by the size (two groups of 2 and one of 3: 2213); 0 for no group.
-int GroupCode(const int *groupsOfSize, int largestSize)
+} // namespace
+
+// The group code of group sizes (a count per size, 4 bits each): for each size present in ascending
+// order, the number of groups of that size followed by the size (two groups of 2 and one of 3:
+// 2213); 0 for no group.
+int AbstractFilter::GroupCode(std::uint64_t groupsOfSize, int largestSize)
 {
     int code = 0;
     for (int size = 2; size <= largestSize; ++size) {
-        if (groupsOfSize[size] > 0) {
-            code = code * 100 + groupsOfSize[size] * 10 + size;
+        const int groups = static_cast<int>((groupsOfSize >> (4 * size)) & 15U);
+        if (groups > 0) {
+            code = code * 100 + groups * 10 + size;
         }
     }
     return code;
 }
-
-} // namespace
 
 int AbstractFilter::FilterBack(const int * /*backRow*/, int & /*wrongCount*/)
 {
@@ -120,17 +122,35 @@ void AbstractFilter::PrepareClassTables()
         classes_[v].tailUnit = std::uint64_t{1} << (4 * classes_[v].tail);
         classes_[v].tailBit = 1U << classes_[v].tail;
     }
+    classMasks_ = ClassMasks();
+    for (int v = 0; v < static_cast<int>(classes_.size()); ++v) {
+        const NumberClass &c = classes_[v];
+        const std::uint64_t bit = std::uint64_t{1} << v;
+        classMasks_.odd |= c.odd ? bit : 0;
+        classMasks_.big |= c.big ? bit : 0;
+        classMasks_.prime |= c.prime ? bit : 0;
+        classMasks_.seedPrime |= c.seedPrime ? bit : 0;
+        classMasks_.quotient[c.quotient] |= bit;
+        classMasks_.tail[c.tail] |= bit;
+        classMasks_.route[c.route] |= bit;
+        classMasks_.area[c.area] |= bit;
+        if (c.element < 5) {
+            classMasks_.element[c.element] |= bit;
+        }
+    }
+    ForgetPrefixes(); // the shapes of known prefixes were made with the old tables
 }
 
 void AbstractFilter::PlanFirstLevelTests()
 {
     plan_.clear();
     testedSinceOrdering_ = 0;
-    prefixLength_ = 0; // a prefix announced under other conditions says nothing of these
-    prefixKnown_ = 0;
+    ForgetPrefixes(); // a prefix announced under other conditions says nothing of these
     auto plan = [this](Test test, const Condition &c, int index = 0) {
         if (c.enabled()) {
-            plan_.push_back(PlannedTest{test, static_cast<std::uint8_t>(index), &c, 0, OrderFree(test)});
+            PlannedTest planned{test, static_cast<std::uint8_t>(index), &c};
+            planned.orderFree = OrderFree(test);
+            plan_.push_back(std::move(planned));
         }
     };
     fixedPositions_.clear();
@@ -188,7 +208,9 @@ void AbstractFilter::PlanFirstLevelTests()
                 }
             }
         }
-        plan_.push_back(PlannedTest{Test::Pair, static_cast<std::uint8_t>(p), &erWeiHe[p], 0, false});
+        PlannedTest pair{Test::Pair, static_cast<std::uint8_t>(p), &erWeiHe[p]};
+        pair.orderFree = false;
+        plan_.push_back(std::move(pair));
     }
     for (int g = 0; g < customGroupCount; ++g) {
         plan(Test::CustomGroup, ziDingYi[g], g);
@@ -198,10 +220,126 @@ void AbstractFilter::PlanFirstLevelTests()
             return std::find(tests.begin(), tests.end(), t.test) != tests.end();
         });
     };
+    orderBoundTests_ = static_cast<int>(std::ranges::count_if(plan_, [](const PlannedTest &t) { return !t.orderFree; }));
     needsClassSums_ = planned({Test::ShapeSum});
-    orderBoundTests_ =
-        static_cast<int>(std::ranges::count_if(plan_, [](const PlannedTest &t) { return !t.orderFree; }));
     needsTails_ = planned({Test::TailSum, Test::Tail, Test::SameTail, Test::SameTailNum});
+    needsDifferences_ = planned({Test::Ac});
+    for (PlannedTest &t : plan_) {
+        TabulateOutcomes(t);
+    }
+}
+
+void AbstractFilter::TabulateOutcomes(PlannedTest &t) const
+{
+    const Condition &c = *t.condition;
+    const int k = positionCount;
+    auto set = [&](int bit) {
+        t.outcomes[static_cast<std::size_t>(bit >> 6)] |= std::uint64_t{1} << (bit & 63);
+    };
+    t.outcomes = {};
+    t.tolerated = c.canBeWrong();
+    switch (t.test) {
+    case Test::BigSmallRate:
+    case Test::OddEvenRate:
+    case Test::ZhiHeRate:
+        for (int n = 0; n <= k; ++n) {
+            if (c.Has(n * 10 + (k - n))) {
+                set(n);
+            }
+        }
+        break;
+    case Test::LuShuRate:
+    case Test::ThreeAreaRate:
+        for (int a = 0; a <= k; ++a) {
+            for (int b = 0; a + b <= k; ++b) {
+                if (c.Has(a * 100 + b * 10 + (k - a - b))) {
+                    set(a * 11 + b);
+                }
+            }
+        }
+        break;
+    case Test::LastNum:
+    case Test::RouteCount:
+    case Test::WuXingCount:
+    case Test::SumTail:
+        for (int n = 0; n < 64; ++n) {
+            if (c.Has(n)) {
+                set(n);
+            }
+        }
+        break;
+    case Test::CustomGroup:
+        for (int n = 0; n < 64; ++n) {
+            if (c.Allows(n)) {
+                set(n);
+            }
+        }
+        break;
+    case Test::Ac:
+        // By the number of distinct differences of the row: the AC value is that less k - 1.
+        for (int n = 0; n < 64; ++n) {
+            if (c.Has(n - (k - 1))) {
+                set(n);
+            }
+        }
+        break;
+    case Test::Tail:
+        for (int d = 0; d < 10; ++d) {
+            t.outcomes[0] |= c.Has(d) ? classMasks_.tail[d] : 0;
+        }
+        break;
+    default:
+        break;
+    }
+    // The last numbers that pass with a prefix of have numbers of the class: those of the class
+    // when have + 1 passes, the others when have passes.
+    auto byCount = [&](std::uint64_t cls) {
+        t.lastByCount.assign(kMaxPositions + 1, 0);
+        for (int have = 0; have <= kMaxPositions; ++have) {
+            t.lastByCount[static_cast<std::size_t>(have)] =
+                (t.Passes(have + 1) ? cls : 0) | (t.Passes(have) ? ~cls : 0);
+        }
+    };
+    switch (t.test) {
+    case Test::BigSmallRate:
+        byCount(classMasks_.big);
+        break;
+    case Test::OddEvenRate:
+        byCount(classMasks_.odd);
+        break;
+    case Test::ZhiHeRate:
+        byCount(classMasks_.prime);
+        break;
+    case Test::LastNum:
+        byCount(c.lastMask());
+        break;
+    case Test::RouteCount:
+        byCount(classMasks_.route[t.index]);
+        break;
+    case Test::WuXingCount:
+        byCount(classMasks_.element[t.index]);
+        break;
+    case Test::CustomGroup:
+        byCount(c.mask());
+        break;
+    case Test::LuShuRate:
+    case Test::ThreeAreaRate: {
+        const auto &masks = t.test == Test::LuShuRate ? classMasks_.route : classMasks_.area;
+        t.lastByCount.assign(64, 0);
+        for (int have0 = 0; have0 < 8; ++have0) {
+            for (int have1 = 0; have1 < 8; ++have1) {
+                t.lastByCount[static_cast<std::size_t>(have0 * 8 + have1)] =
+                    (t.Passes((have0 + 1) * 11 + have1) ? masks[0] : 0) |
+                    (t.Passes(have0 * 11 + have1 + 1) ? masks[1] : 0) |
+                    (t.Passes(have0 * 11 + have1) ? masks[2] : 0);
+            }
+        }
+        break;
+    }
+    default:
+        t.lastByCount.clear();
+        break;
+    }
 }
 
 bool AbstractFilter::PairPasses(int pair, int a, int b, int &wrongCount) const
@@ -213,6 +351,32 @@ bool AbstractFilter::PairPasses(int pair, int a, int b, int &wrongCount) const
     return test(erWeiHe[pair], erWeiHe[pair].Has(a + b)) &&
            test(erWeiCha[pair], erWeiCha[pair].Has(std::abs(b - a))) &&
            test(erWeiMa[pair], erWeiMa[pair].HasPairCode(std::min(a, b), std::max(a, b)));
+}
+
+int AbstractFilter::RoundedAverage(int sum, int k)
+{
+    // Half up by adding 0.5 and cutting, as the page defines it.
+    return static_cast<int>(static_cast<double>(sum) / k + 0.5); // NOLINT(bugprone-incorrect-roundings)
+}
+
+bool AbstractFilter::SameTailPasses(const Condition &c, std::uint64_t tailCounts)
+{
+    // A chosen tail shared by two or more numbers, or -1 chosen and all tails different.
+    std::uint32_t repeated = RepeatedTails(tailCounts);
+    bool found = (repeated & static_cast<std::uint32_t>(c.mask())) != 0 || (repeated == 0 && c.Has(-1));
+    return c.include() ? found : !found;
+}
+
+int AbstractFilter::SameTailGroupCode(std::uint64_t tailCounts)
+{
+    std::uint64_t groupsOfSize = 0;
+    for (int digit = 0; digit < 10; ++digit) {
+        const int count = static_cast<int>((tailCounts >> (4 * digit)) & 15U);
+        if (count >= 2) {
+            groupsOfSize += std::uint64_t{1} << (4 * std::min(count, kMaxPositions));
+        }
+    }
+    return GroupCode(groupsOfSize, kMaxPositions);
 }
 
 std::uint32_t AbstractFilter::RepeatedTails(std::uint64_t tailCounts)
@@ -253,29 +417,41 @@ int AbstractFilter::DistinctDifferences(const int *row, int n, const RowShape &s
     return static_cast<int>(seen.size());
 }
 
-int AbstractFilter::RunCodeOfAscending(int n, const RowShape &s)
+std::uint64_t AbstractFilter::RunsOfAscending(std::uint64_t mask)
 {
     // In the number mask a run of L consecutive numbers is a run of L bits; and-ing the mask with
     // itself shifted by one leaves a run of L - 1 bits for every run of two or more.
-    std::uint64_t pairs = s.mask & (s.mask >> 1);
-    if (pairs == 0) {
-        return 0;
-    }
-    int runsOfSize[kMaxPositions + 2] = {};
+    std::uint64_t pairs = mask & (mask >> 1);
+    std::uint64_t runsOfSize = 0;
     while (pairs != 0) {
         int start = __builtin_ctzll(pairs);
         std::uint64_t rest = ~(pairs >> start);
         int length = rest == 0 ? 64 - start : __builtin_ctzll(rest);
-        ++runsOfSize[std::min(length + 1, kMaxPositions + 1)];
+        runsOfSize += std::uint64_t{1} << (4 * std::min(length + 1, kMaxPositions + 1));
         pairs &= ~(((length >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << length) - 1)) << start);
     }
+    return runsOfSize;
+}
+
+int AbstractFilter::RunCodeOfAscending(int n, std::uint64_t mask)
+{
+    return GroupCode(RunsOfAscending(mask), n);
+}
+
+int AbstractFilter::RunCodeWithRunGrown(int n, std::uint64_t runsOfSize, int length)
+{
+    // A run of length grows by one (a lone number becomes a run of two).
+    if (length >= 2) {
+        runsOfSize -= std::uint64_t{1} << (4 * std::min(length, kMaxPositions + 1));
+    }
+    runsOfSize += std::uint64_t{1} << (4 * std::min(length + 1, kMaxPositions + 1));
     return GroupCode(runsOfSize, n);
 }
 
-void AbstractFilter::SetCommonIndexData(const DataMap &conditions)
+void AbstractFilter::SetCommonIndexData(const DataMap &conditions, const std::wstring &baseKey)
 {
     if (dataSource == L"dataSourceNew") {
-        baseNums.Load(conditions, L"baseNums");
+        baseNums.Load(conditions, baseKey);
     }
     for (int i = 0; i < positionCount; ++i) {
         pos[i].Load(conditions, IndexedKey(L"pos", i));
@@ -332,6 +508,11 @@ void AbstractFilter::SetBOZLData(const DataMap &conditions)
     luShu012DingWei.Load(conditions, L"luShu012DingWei");
     threeAreaDingWei.Load(conditions, L"threeAreaDingWei");
     wuXingDingWei.Load(conditions, L"wuXingDingWei");
+    NoteAnyPattern();
+}
+
+void AbstractFilter::NoteAnyPattern()
+{
     anyPattern_ = false;
     for (const Condition *c :
          {&bigSmall, &oddEven, &zhiHe, &luShu012, &threeArea, &bigSmallDingWei, &oddEvenDingWei,
@@ -408,6 +589,15 @@ void AbstractFilter::AddToShape(RowShape &s, int v) const
     }
     s.previous = v;
     ++s.added;
+    if (needsDifferences_) {
+        if (v >= 0 && v < 64) {
+            // v's differences to the numbers below it (as bits of the reversed mask) and above it.
+            s.differences |= (s.mask >> v) | (s.reversed >> (63 - v));
+            s.reversed |= std::uint64_t{1} << (63 - v);
+        } else {
+            s.exactDifferences = false;
+        }
+    }
     s.sum += v;
     s.smallest = std::min(s.smallest, v);
     s.largest = std::max(s.largest, v);
@@ -428,20 +618,32 @@ void AbstractFilter::AddToShape(RowShape &s, int v) const
 
 void AbstractFilter::BeginPrefix(const int *row, int length)
 {
-    // Only firstLevelFilter reads the prefix's shape.
-    if (!plan_.empty() || anyBankerGroup_) {
-        prefixLength_ = std::clamp(length, 0, positionCount);
-        int same = 0;
-        while (same < std::min(prefixLength_, prefixKnown_) && prefixNumbers_[same] == row[same]) {
-            ++same;
+    const int n = std::clamp(length, 0, positionCount);
+    lastVerdicts_.known = false;
+    if (!UsesShapes()) {
+        // Nothing of the prefix is worked out; it is only told on.
+        levelsKnown_ = 0;
+        prefixLength_ = n;
+        if (next) {
+            next->BeginPrefix(row, length);
         }
-        for (int i = same; i < prefixLength_; ++i) {
-            prefixNumbers_[i] = row[i];
-            prefixShapes_[i + 1] = prefixShapes_[i];
-            AddToShape(prefixShapes_[i + 1], row[i]);
-        }
-        prefixKnown_ = prefixLength_;
+        return;
     }
+    // The levels this prefix shares with the one known are kept; the others are worked out from
+    // the deepest shared one, one number each.
+    int same = 0;
+    while (same < levelsKnown_ && same < n && levelRow_[same] == row[same]) {
+        ++same;
+    }
+    for (int i = same; i < n; ++i) {
+        levelRow_[i] = row[i];
+        levelShapes_[i + 1] = levelShapes_[i];
+        AddToShape(levelShapes_[i + 1], row[i]);
+    }
+    if (same < n) {
+        levelsKnown_ = n;
+    }
+    prefixLength_ = n;
     if (next) {
         next->BeginPrefix(row, length);
     }
@@ -450,15 +652,40 @@ void AbstractFilter::BeginPrefix(const int *row, int length)
 void AbstractFilter::EndPrefix()
 {
     prefixLength_ = 0;
+    lastVerdicts_.known = false;
     if (next) {
         next->EndPrefix();
     }
 }
 
+std::uint64_t AbstractFilter::MaskOf(const int *row) const
+{
+    const int from = UsesShapes() ? prefixLength_ : 0;
+    std::uint64_t mask = levelShapes_[from].mask;
+    for (int i = from; i < positionCount; ++i) {
+        mask |= NumberBit(row[i]);
+    }
+    return mask;
+}
+
+bool AbstractFilter::PrefixMayPass(const Completion &c) const
+{
+    int certainFailures = 0;
+    for (const AbstractFilter *stage = this; stage != nullptr; stage = stage->next) {
+        if (!stage->OwnPrefixMayPass(c, certainFailures)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void AbstractFilter::OrderPlanByRejections() const
 {
-    std::ranges::stable_sort(
-        plan_, [](const PlannedTest &a, const PlannedTest &b) { return a.rejections > b.rejections; });
+    // Most rejections for the work first: a test that judges numbers one by one costs more.
+    std::ranges::stable_sort(plan_, [](const PlannedTest &a, const PlannedTest &b) {
+        return static_cast<std::uint64_t>(a.rejections) * b.cost >
+               static_cast<std::uint64_t>(b.rejections) * a.cost;
+    });
     for (PlannedTest &t : plan_) {
         t.rejections /= 2; // recent rows weigh more than old ones
     }
@@ -478,16 +705,26 @@ bool AbstractFilter::OrderFree(Test test) const
     }
 }
 
-int AbstractFilter::FirstLevelTests(const int *row, int &wrongCount, TestScope scope) const
+int AbstractFilter::firstLevelFilter(const int *row, int &wrongCount, TestScope scope) const
 {
     const int k = positionCount;
-    if (k <= 0) {
+    if (k <= 0 || (plan_.empty() && !anyBankerGroup_) || (scope == TestScope::OrderBound && orderBoundTests_ == 0)) {
         return 1;
+    }
+    if (scope == TestScope::All && lastVerdicts_.known && prefixLength_ == k - 1) {
+        const int v = row[k - 1];
+        if (v >= 0 && v < 64 && ((lastVerdicts_.numbers >> v) & 1U) != 0) {
+            if (((lastVerdicts_.pass >> v) & 1U) == 0) {
+                return 0;
+            }
+            wrongCount += lastVerdicts_.FailuresOf(v);
+            return wrongCount <= maxWrong ? 1 : 0;
+        }
     }
     RowShape s;
     // The order-bound tests read the row itself, but for the run test of a row that is not digits.
     if (scope != TestScope::OrderBound || mode != 0) {
-        s = prefixShapes_[prefixLength_];
+        s = levelShapes_[prefixLength_];
         for (int i = prefixLength_; i < k; ++i) {
             AddToShape(s, row[i]);
         }
@@ -518,8 +755,8 @@ int AbstractFilter::FirstLevelTests(const int *row, int &wrongCount, TestScope s
     return 1;
 }
 
-inline bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row, const RowShape &s,
-                                           int &wrongCount) const
+bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row, const RowShape &s,
+                                    int &wrongCount) const
 {
     const Condition &c = *t.condition;
     const int k = positionCount;
@@ -538,9 +775,7 @@ inline bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row,
         passed = c.Has(s.tailDigitSum);
         break;
     case Test::Average:
-        // The average rounds half up by adding 0.5 and cutting, as the page defines it.
-        passed = c.Has(
-            static_cast<int>(static_cast<double>(s.sum) / k + 0.5)); // NOLINT(bugprone-incorrect-roundings)
+        passed = c.Has(RoundedAverage(s.sum, k));
         break;
     case Test::Killed:
         passed = (s.mask & c.mask()) == 0;
@@ -576,7 +811,7 @@ inline bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row,
         // Lotto rows held ascending (their numbers are the bits of the row's mask) take one pass;
         // digit rows, short rows and rows in another order take the general path.
         passed = c.Has(mode != 0 && k >= 4 && k <= 7 && s.descents == 0 && s.smallest >= 0 && s.largest < 64
-                           ? RunCodeOfAscending(k, s)
+                           ? RunCodeOfAscending(k, s.mask)
                            : util.GetLianMa(row, k, mode));
         break;
     case Test::ShapeSum: {
@@ -590,29 +825,18 @@ inline bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row,
         passed = c.Has(util.GetBiggestLag(row, k));
         break;
     case Test::Ac:
-        passed = c.Has(DistinctDifferences(row, k, s) - (k - 1));
+        passed =
+            c.Has((s.exactDifferences ? CountBits(s.differences) : DistinctDifferences(row, k, s)) - (k - 1));
         break;
     case Test::Tail:
         passed = (s.tailMask & ~static_cast<std::uint32_t>(c.mask())) == 0;
         break;
-    case Test::SameTail: {
-        // A chosen tail shared by two or more numbers, or -1 chosen and all tails different.
-        std::uint32_t repeated = RepeatedTails(s.tailCounts);
-        bool found = (repeated & static_cast<std::uint32_t>(c.mask())) != 0 || (repeated == 0 && c.Has(-1));
-        passed = c.include() ? found : !found;
+    case Test::SameTail:
+        passed = SameTailPasses(c, s.tailCounts);
         break;
-    }
-    case Test::SameTailNum: {
-        int groupsOfSize[kMaxPositions + 1] = {};
-        for (int digit = 0; digit < 10; ++digit) {
-            int count = static_cast<int>((s.tailCounts >> (4 * digit)) & 15U);
-            if (count >= 2) {
-                ++groupsOfSize[std::min(count, kMaxPositions)];
-            }
-        }
-        passed = c.Has(GroupCode(groupsOfSize, kMaxPositions));
+    case Test::SameTailNum:
+        passed = c.Has(SameTailGroupCode(s.tailCounts));
         break;
-    }
     case Test::RouteCount:
         passed = c.Has(s.route(t.index));
         break;
@@ -634,8 +858,11 @@ inline bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row,
     return passed || Tolerate(c, wrongCount);
 }
 
-int AbstractFilter::PatternTests(const int *row, int &wrongCount) const
+int AbstractFilter::BOZLFilter(const int *row, int &wrongCount) const
 {
+    if (!anyPattern_) {
+        return 1;
+    }
     const int k = positionCount;
     // The per-position checks read no more entries than the row has positions, whatever the
     // page sent.

@@ -177,18 +177,42 @@ RowCheck AbstractFilterChain::CheckRowText(const std::wstring &rowText) const
             return RowCheck::NotOfGame;
         }
     }
+    if (distinctAscendingAreas) {
+        auto repeats = [](std::vector<int> area) {
+            std::sort(area.begin(), area.end());
+            return std::adjacent_find(area.begin(), area.end()) != area.end();
+        };
+        if (repeats({values.begin(), values.begin() + frontCount}) ||
+            repeats({values.begin() + frontCount, values.end()})) {
+            return RowCheck::Repeated;
+        }
+    }
     return RowCheck::Ok;
+}
+
+std::optional<std::vector<int>> AbstractFilterChain::BetOfText(const std::wstring &rowText) const
+{
+    if (CheckRowText(rowText) != RowCheck::Ok) {
+        return std::nullopt;
+    }
+    std::vector<int> values = ReadRowText(rowText);
+    if (distinctAscendingAreas) {
+        std::sort(values.begin(), values.begin() + frontCount);
+        std::sort(values.begin() + frontCount, values.end());
+    }
+    return values;
 }
 
 int AbstractFilterChain::AddRow(const std::wstring &rowText)
 {
-    if (CheckRowText(rowText) != RowCheck::Ok) {
+    std::optional<std::vector<int>> bet = BetOfText(rowText);
+    if (!bet) {
         return 0;
     }
     if (!resultList_) {
         NewResultList();
     }
-    resultList_->AddCopy(ReadRowText(rowText).data());
+    resultList_->AddCopy(bet->data());
     return 1;
 }
 
@@ -274,14 +298,20 @@ std::wstring AbstractFilterChain::PageTrailer(const std::wstring &listFlag, std:
     }
     std::wstring rate = L"0.00";
     if (primaryTotal != 0) {
-        // A run that stores at most its cap counts every survivor in afterFilterLen: the share cut
-        // is the share of candidates that did not survive, not of those not stored.
-        const long long survivors = afterFilterLen > 0 ? afterFilterLen : static_cast<long long>(rows);
-        long long cut = (static_cast<long long>(primaryTotal) - survivors) * 100;
+        long long cut = (static_cast<long long>(primaryTotal) - RowsKeptForRate(rows)) * 100;
         rate = basekit::Percentage(static_cast<double>(cut) / primaryTotal, L"%04.2f");
     }
-    return trailer + L",primaryTotal:" + std::to_wstring(primaryTotal) + L",afterFilterLen:" +
-           std::to_wstring(afterFilterLen) + L",cutDownRate:\"" + rate + L"%\"}";
+    const std::wstring primary = L",primaryTotal:" + std::to_wstring(primaryTotal);
+    const std::wstring after = L",afterFilterLen:" + std::to_wstring(afterFilterLen);
+    return trailer + (afterFilterLenFirst ? after + primary : primary + after) + L",cutDownRate:\"" + rate +
+           L"%\"}";
+}
+
+long long AbstractFilterChain::RowsKeptForRate(std::size_t listRows) const
+{
+    // A run that stores at most its cap counts every survivor in afterFilterLen: the share cut is
+    // the share of candidates that did not survive, not of those not stored.
+    return afterFilterLen > 0 ? afterFilterLen : static_cast<long long>(listRows);
 }
 
 std::wstring AbstractFilterChain::WritePage(const std::wstring &listFlag, basekit::TextMapPtrList &rows) const
@@ -290,6 +320,18 @@ std::wstring AbstractFilterChain::WritePage(const std::wstring &listFlag, baseki
     std::wstring text = basekit::JsonUtil::MapListToJson(rows);
     text.pop_back(); // the closing "}" makes way for the totals
     return text + PageTrailer(listFlag, list ? list->size() : 0);
+}
+
+void AbstractFilterChain::AppendRowStatistics(basekit::OrderedRow &pageRow, const int *row) const
+{
+    const int n = frontCount;
+    pageRow.emplace_back(L"sum", std::to_wstring(util.GetSum(row, n)));
+    pageRow.emplace_back(L"kuaDu", std::to_wstring(util.GetSpan(row, n)));
+    pageRow.emplace_back(L"threeArea", util.ThreeAreaRateText(row, n, areaWidth));
+    pageRow.emplace_back(L"bigSmall", util.BigSmallRateText(row, n, bigStart));
+    pageRow.emplace_back(L"oddEven", util.OddEvenRateText(row, n));
+    pageRow.emplace_back(L"zhiHe", util.ZhiHeRateText(row, n));
+    pageRow.emplace_back(L"luShu", util.LuShuRateText(row, n));
 }
 
 std::wstring AbstractFilterChain::GetDataByPage(const std::wstring &listFlag, int pageSize, int pageNum,
@@ -302,16 +344,10 @@ std::wstring AbstractFilterChain::GetDataByPage(const std::wstring &listFlag, in
         auto [begin, end] = PageRange(list->size(), pageSize, pageNum);
         for (std::size_t i = begin; i < end; ++i) {
             const int *row = list->at(i);
-            const int n = frontCount;
-            page.push_back({{L"rowNumber", std::to_wstring(i + 1)},
-                            {L"number", util.ArrayToStr(row, n, 0, style, L"", pad)},
-                            {L"sum", std::to_wstring(util.GetSum(row, n))},
-                            {L"kuaDu", std::to_wstring(util.GetSpan(row, n))},
-                            {L"threeArea", util.ThreeAreaRateText(row, n, areaWidth)},
-                            {L"bigSmall", util.BigSmallRateText(row, n, bigStart)},
-                            {L"oddEven", util.OddEvenRateText(row, n)},
-                            {L"zhiHe", util.ZhiHeRateText(row, n)},
-                            {L"luShu", util.LuShuRateText(row, n)}});
+            basekit::OrderedRow pageRow{{L"rowNumber", std::to_wstring(i + 1)},
+                                        {L"number", util.ArrayToStr(row, frontCount, 0, style, L"", pad)}};
+            AppendRowStatistics(pageRow, row);
+            page.push_back(std::move(pageRow));
         }
     }
     return WritePage(listFlag, page);

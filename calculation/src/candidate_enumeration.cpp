@@ -1,6 +1,7 @@
 // Candidate enumeration for the lotto games: every ascending combination of the chosen pool,
 // tested by the first stage before anything is copied.
 #include <algorithm>
+#include <cstdint>
 
 #include "calculation/abstract_filter_chain.h"
 
@@ -54,30 +55,47 @@ int LargestValue(const Data &d)
 {
     return *std::max_element(d.nums.begin(), d.nums.end());
 }
-bool Narrows(const Data &d)
+// Fixed numbers of a position are never tolerated.
+bool Fixes(const Data &d)
 {
     return d.enabled && !d.nums.empty();
+}
+// A condition that no row may fail narrows the pool; a tolerated one does not, since a row that
+// fails it may still pass.
+bool Narrows(const Data &d)
+{
+    return Fixes(d) && !d.canBeWrong;
 }
 
 } // namespace
 
-int AbstractFilterChain::DoFilter(NumberRowList &into)
+std::vector<int> AbstractFilterChain::FrontPool() const
+{
+    std::vector<int> pool;
+    for (int v : LookupCondition(nodeMap, frontPoolKey).nums) {
+        // Only numbers of the game: a number a row cannot hold makes no candidate.
+        if (frontMax <= 0 || (v >= lowestNumber && v - lowestNumber < frontMax)) {
+            pool.push_back(v);
+        }
+    }
+    std::sort(pool.begin(), pool.end());
+    pool.erase(std::unique(pool.begin(), pool.end()), pool.end());
+    return pool;
+}
+
+long long AbstractFilterChain::DoFilter(NumberRowList &into, std::size_t storeAtMost)
 {
     AbstractFilter *first = GetFirstFilter();
     const int k = frontCount;
-    if (!first || k < kMinChoose || k > kMaxChoose) {
+    if (!first || k < kMinChoose || k > kMaxChoose || into.rowLength() > kRowBuffer) {
         return 0;
     }
-    const std::wstring poolKey =
-        (gameKey == L"Fc6Of33" || gameKey == L"Tc5Of35") ? L"baseNums_red" : L"baseNums";
-    const Data &poolData = LookupCondition(nodeMap, poolKey);
     const Data &killed = LookupCondition(nodeMap, L"feiMa");
-
-    // Killed numbers leave the pool only when that condition is enabled.
+    // Killed numbers leave the pool only when that condition is enabled and not tolerated.
     std::vector<int> pool;
-    for (int v : poolData.nums) {
+    for (int v : FrontPool()) {
         bool isKilled =
-            killed.enabled && std::find(killed.nums.begin(), killed.nums.end(), v) != killed.nums.end();
+            Narrows(killed) && std::find(killed.nums.begin(), killed.nums.end(), v) != killed.nums.end();
         if (!isKilled) {
             pool.push_back(v);
         }
@@ -91,10 +109,10 @@ int AbstractFilterChain::DoFilter(NumberRowList &into)
     const Data &lastPos = LookupCondition(nodeMap, IndexedKey(L"pos", k - 1));
     const Data &minimum = LookupCondition(nodeMap, L"minimumNum");
     const Data &maximum = LookupCondition(nodeMap, L"maximumNum");
-    if (Narrows(first0)) {
+    if (Fixes(first0)) {
         lo = std::max(lo, SmallestValue(first0));
     }
-    if (Narrows(lastPos)) {
+    if (Fixes(lastPos)) {
         hi = std::min(hi, LargestValue(lastPos));
     }
     if (Narrows(minimum)) {
@@ -110,19 +128,65 @@ int AbstractFilterChain::DoFilter(NumberRowList &into)
             cut.push_back(v);
         }
     }
-    if (into.rowLength() > kRowBuffer) {
+    const int m = static_cast<int>(cut.size());
+    if (m < k) {
         return 0;
     }
-    int buffer[kRowBuffer] = {};
-    int kept = 0;
-    ForEachCombination(cut, k, buffer, [&](const int *candidate) {
-        int wrongCount = 0;
-        if (first->FilterRow(candidate, k, wrongCount) != 0) {
-            into.AddCopy(candidate);
-            ++kept;
+    // after[i]: the numbers of the cut pool from index i on, what a prefix ending before i can
+    // still take.
+    std::vector<std::uint64_t> after(static_cast<std::size_t>(m) + 1, 0);
+    for (int i = m - 1; i >= 0; --i) {
+        after[static_cast<std::size_t>(i)] = after[static_cast<std::size_t>(i) + 1] | NumberBit(cut[i]);
+    }
+    int row[kRowBuffer] = {};
+    long long survivors = 0;
+    // Completions are told as masks of numbers 0..63, which every lotto pool fits.
+    const bool judgesPrefixes = cut.front() >= 0 && cut.back() < 64;
+    // Position by position: every prefix is announced to the stages once, the rows below it
+    // share what the stages work out for it, and a prefix that can no longer pass is left with
+    // its whole subtree. Told the numbers the last position takes, the stages judge those rows
+    // all at once.
+    auto descend = [&](auto &&self, int level, int from) -> void {
+        const int lastIndex = m - (k - level);
+        if (level == k - 1) {
+            auto test = [&](int value) {
+                row[level] = value;
+                int wrongCount = 0;
+                if (first->FilterRow(row, k, wrongCount) != 0) {
+                    if (static_cast<std::size_t>(survivors) < storeAtMost) {
+                        into.AddCopy(row);
+                    }
+                    ++survivors;
+                }
+            };
+            if (!judgesPrefixes || level == 0) {
+                for (int i = from; i <= lastIndex; ++i) {
+                    test(cut[i]);
+                }
+                return;
+            }
+            // Only the last numbers that the stages do not rule out for the whole prefix, in
+            // ascending order as the pool holds them.
+            for (std::uint64_t left = first->LastNumbersMayPass(after[static_cast<std::size_t>(from)]);
+                 left != 0; left &= left - 1) {
+                test(__builtin_ctzll(left));
+            }
+            return;
         }
-    });
-    return kept;
+        for (int i = from; i <= lastIndex; ++i) {
+            row[level] = cut[i];
+            first->BeginPrefix(row, level + 1);
+            const int left = k - level - 1;
+            if (judgesPrefixes && left >= 2 &&
+                !first->PrefixMayPass(Completion{after[static_cast<std::size_t>(i) + 1], left})) {
+                continue;
+            }
+            self(self, level + 1, i + 1);
+        }
+    };
+    descend(descend, 0, 0);
+    first->EndPrefix();
+    return survivors;
 }
 
 std::vector<std::vector<int>> AbstractFilterChain::cXy(const std::vector<int> &values, int x)

@@ -57,14 +57,30 @@ TEST_F(ChainTest, DoFilterCutsThePoolBeforeEnumerating)
     std::set<int> used;
     chain.firstStage->onTest = [&](const int *row) { used.insert(row, row + 5); };
     ConditionMap m(L"dataSourceNew", L"", 0);
-    m.Set(L"baseNums", Range(1, 22)).Set(L"feiMa", L"7").Set(L"minimumNum", L"3,4").Set(L"pos0", L"5");
-    m.Set(L"maximumNum", L"20,21").Set(L"pos4", L"19,22");
+    m.Set(L"baseNums", Range(1, 22)).Set(L"feiMa", L"7").Set(L"minimumNum", L"3,4,5,6").Set(L"pos0", L"5,6");
+    m.Set(L"maximumNum", L"20,21").Set(L"pos4", L"19,20,21,22");
     Run(m);
+    // lo = 5 (pos0 above minimumNum), hi = 21 (maximumNum below pos4), 7 killed.
+    ASSERT_FALSE(used.empty());
     EXPECT_EQ(*used.begin(), 5);
     EXPECT_EQ(*used.rbegin(), 21);
     EXPECT_EQ(used.count(7), 0U);
-    // 5..21 without 7: 16 numbers.
-    EXPECT_EQ(chain.firstStage->tested, 4368); // C(16, 5)
+    // First 5 or 6, last 20 or 21, three between: C(13,3) + C(14,3) + C(12,3) + C(13,3).
+    EXPECT_EQ(chain.resultList()->size(), 1156U);
+}
+
+TEST_F(ChainTest, ToleratedBoundsAndKilledNumbersDoNotCutThePool)
+{
+    // A row that fails a tolerated condition may still pass, so the pool keeps what it names.
+    const testsupport::ConditionOptions tolerated{.canBeWrong = true};
+    ConditionMap m(L"dataSourceNew", L"", 1);
+    m.Set(L"baseNums", Range(1, 7)).Set(L"minimumNum", L"3", tolerated);
+    Run(m);
+    EXPECT_EQ(chain.resultList()->size(), 21U); // C(7, 5): 1 and 2 stay
+    ConditionMap killed(L"dataSourceNew", L"", 1);
+    killed.Set(L"baseNums", Range(1, 7)).Set(L"feiMa", L"7", tolerated);
+    Run(killed);
+    EXPECT_EQ(chain.resultList()->size(), 21U);
 }
 
 TEST_F(ChainTest, DoFilterKillsNumbersOnlyWhenThatConditionIsEnabled)
@@ -96,9 +112,10 @@ TEST_F(ChainTest, DoFilterWithoutPoolOrWithTooFewNumbersGivesNothing)
     EXPECT_EQ(nine.resultList()->size(), 0U);
 }
 
-TEST_F(ChainTest, PoolKeyOfTheGamesWithABackArea)
+TEST_F(ChainTest, TheChainNamesThePoolKey)
 {
-    chain.SetGameKey(L"Tc5Of35");
+    chain.SetGameKey(L"Tc5Of35"); // the game key alone does not choose the pool
+    chain.SetFrontPoolKey(L"baseNums_red");
     ConditionMap m(L"dataSourceNew", L"", 0);
     m.Set(L"baseNums", Range(1, 5)).Set(L"baseNums_red", Range(1, 6));
     Run(m);

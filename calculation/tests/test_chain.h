@@ -104,6 +104,7 @@ public:
         afterFilterLen = after;
     }
     void SetGameKey(const std::wstring &key) { gameKey = key; }
+    void SetFrontPoolKey(const std::wstring &key) { frontPoolKey = key; }
     void SetNoBackInText(int value) { noBackInText = value; }
 
     FirstStage *firstStage = nullptr;

@@ -8,10 +8,23 @@
 
 #include "calculation/game_table.h"
 #include "calculation/plugin_library.h"
+#include "support/condition_builder.h"
 
 namespace {
 
 using calculation::PluginLibrary;
+
+// A small run of the game: a few numbers of each pool under every base-number key a game reads,
+// enough for a handful of rows (the digit games two digits, the lotto games one more number than
+// a bet holds).
+testsupport::ConditionMap SmallRun(const calculation::GameInfo &game)
+{
+    testsupport::ConditionMap m(L"dataSourceNew", L"zhiXuan", 0);
+    const int front = game.kind == calculation::GameKind::Digit ? 2 : game.frontCount + 1;
+    const std::wstring pool = testsupport::Range(game.frontLow, game.frontLow + front - 1);
+    m.Set(L"baseNums", pool).Set(L"baseNums_red", pool).Set(L"baseNums_blue", testsupport::Range(1, 2));
+    return m;
+}
 
 TEST(PluginBoundary, EveryDeliveredGameLoadsMakesAndGivesBackChains)
 {
@@ -31,6 +44,17 @@ TEST(PluginBoundary, EveryDeliveredGameLoadsMakesAndGivesBackChains)
             EXPECT_NE(first.get(), second.get());
             EXPECT_EQ(first->FilterCount(), 2);
             EXPECT_EQ(first->rowLength(), game.frontCount + game.backCount);
+            // A run whose rows the chain holds when it is given back (the second bind replaces
+            // them): nothing of it may be left behind.
+            const testsupport::ConditionMap run = SmallRun(game);
+            first->SetNodeData(run.map(), 0);
+            first->SetNodeData(run.map(), 1);
+            first->Filter();
+            EXPECT_GT(first->resultList()->size(), 0U);
+            first->ResetAll();
+            first->SetNodeData(run.map(), 0);
+            first->SetNodeData(run.map(), 1);
+            first->Filter();
             first->ResetAll();
             first->DeleteAll();
             first.reset();

@@ -101,6 +101,8 @@ std::wstring OnAddRow(CFilterContext &filter, const Json::Value &request)
         return JsonUtil::Msg(L"error", L"号码个数不正确！");
     case calculation::RowCheck::NotOfGame:
         return JsonUtil::Msg(L"error", L"号码超出本彩种的号码范围！");
+    case calculation::RowCheck::Repeated:
+        return JsonUtil::Msg(L"error", L"同一区内的号码不能重复！");
     }
     chain->AddRow(JsonUtil::GetString(request, "row"));
     return Page(filter, L"0", 100, 1);

@@ -15,8 +15,6 @@ namespace {
 
 using basekit::MapList;
 
-using FilterContextDaoTest = DaoDatabaseTest<CFilterContextDao>;
-
 TEST_F(FilterContextDaoTest, ComponentPanelsOfAGameByIdWithTheirColumns)
 {
     const MapList parents = dao_.QueryComponentParents(L"Magic3");
@@ -128,8 +126,9 @@ TEST_F(FilterContextDaoTest, ComboboxDataByTypeGameAndPlayType)
         {L"heZhiSelect", L"Magic3", L"zhiXuan", 5}, // one row is for the group plays only
         {L"heZhiSelect", L"Magic3", L"zuLiu", 6},
         {L"heZhiSelect", L"Magic3", L"", 6}, // an empty play type matches every play type
-        {L"numSelect", L"Fc6Of33", L"", 0},
-        {L"calType", L"Fc6Of33", L"", 2}, // rows for every game
+        {L"numSelect", L"Fc6Of33", L"", 10},
+        {L"numSelect", L"L5Of11", L"", 0}, // a game without panels
+        {L"calType", L"L5Of11", L"", 2},   // rows for every game
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(::testing::Message()
@@ -230,7 +229,7 @@ TEST_F(SystemDaoTest, ExplanationsByPlayTypeInTabPanelAndDisplayOrder)
     EXPECT_EQ(straight.front().at(L"moduleName").text, L"baseNums"); // tab "base", a panel, sort 4
     // The per-position panels and the two shape panels belong to the straight play only.
     EXPECT_EQ(dao().QueryIndexExplanations(L"Magic3", L"zuLiu").size(), 87u);
-    EXPECT_TRUE(dao().QueryIndexExplanations(L"Fc6Of33", L"").empty());
+    EXPECT_TRUE(dao().QueryIndexExplanations(L"L5Of11", L"").empty());
 }
 
 TEST_F(SystemDaoTest, PluginListHoldsTheProductsWithAPlugin)

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "basekit/row_types.h"
+#include "settings/filter_context_dao.h"
 #include "settings/settings_context.h"
 #include "settings/settings_host.h"
 #include "settings/system_service.h"
@@ -82,6 +83,9 @@ protected:
 
     Dao dao_;
 };
+
+/// The delivered database with an access object of the filter context open on it.
+using FilterContextDaoTest = DaoDatabaseTest<CFilterContextDao>;
 
 /// The key set of a row.
 std::string KeysOf(const basekit::RowMap &row);

@@ -79,6 +79,36 @@ INSERT INTO table_column (fieldId, field, titlePrex, title, width, align, sort, 
     (1214, 'zhiHe',     '质合',  '比',     50, 'center', 4, 1205, NULL, NULL, NULL, NULL, NULL, 12, NULL, NULL, 2),
     (1215, 'luShu',     '012路', '比',     50, 'center', 5, 1205, NULL, NULL, NULL, NULL, NULL, 12, NULL, NULL, 2);
 
+-- Table 13: result grid of "Tc5Of35"; tables 6, 11 and 12: the five-, six- and seven-number games
+-- (the lotto games and the digit games of as many positions, whose rows carry the same keys:
+-- "number", or "redNumber" and "blueNumber" in a game with back numbers). A table another seed
+-- file has filled already keeps its columns.
+CREATE TEMP TABLE lotto_grid (tableId INTEGER, numbers TEXT);
+INSERT INTO lotto_grid VALUES (6, 'number'), (11, 'redBlue'), (12, 'number'), (13, 'redBlue');
+WITH columns(at, field, titlePrex, title, width, parent, rowspan, colspan, numbers, level) AS (VALUES
+    (1, 'rowNumber', NULL, '序号', 40, NULL, 2, NULL, NULL, 1),
+    (2, 'number', NULL, '号码', 140, NULL, 2, NULL, 'number', 1),
+    (3, 'redNumber', NULL, '前区', 120, NULL, 2, NULL, 'redBlue', 1),
+    (4, 'blueNumber', NULL, '后区', 50, NULL, 2, NULL, 'redBlue', 1),
+    (5, 'sum', NULL, '和值', 40, NULL, 2, NULL, NULL, 1),
+    (6, 'kuaDu', NULL, '跨度', 40, NULL, 2, NULL, NULL, 1),
+    (7, NULL, NULL, '比例', 250, NULL, 1, 5, NULL, 1),
+    (11, 'threeArea', NULL, '三区比', 50, 7, NULL, NULL, NULL, 2),
+    (12, 'bigSmall', '大小', '比', 50, 7, NULL, NULL, NULL, 2),
+    (13, 'oddEven', '奇偶', '比', 50, 7, NULL, NULL, NULL, 2),
+    (14, 'zhiHe', '质合', '比', 50, 7, NULL, NULL, NULL, 2),
+    (15, 'luShu', '012路', '比', 50, 7, NULL, NULL, NULL, 2))
+INSERT INTO table_column (fieldId, field, titlePrex, title, width, align, sort, parentId, rowspan, colspan,
+                          className, style, fixed, tableId, flag, tab, level)
+SELECT g.tableId * 1000 + 500 + c.at, c.field, c.titlePrex,
+       CASE WHEN g.tableId = 11 AND c.at = 3 THEN '红球' WHEN g.tableId = 11 AND c.at = 4 THEN '蓝球' ELSE c.title END,
+       c.width, 'center', c.at, CASE WHEN c.parent IS NULL THEN NULL ELSE g.tableId * 1000 + 500 + c.parent END,
+       c.rowspan, c.colspan, NULL, NULL, CASE WHEN c.at = 1 THEN 'true' END, g.tableId, NULL, NULL, c.level
+FROM lotto_grid g CROSS JOIN columns c
+WHERE (c.numbers IS NULL OR c.numbers = g.numbers)
+  AND NOT EXISTS (SELECT 1 FROM table_column t WHERE t.tableId = g.tableId);
+DROP TABLE lotto_grid;
+
 -- Table 100: the plug-in grid of the settings tab; the fields are the keys of a plug-in row.
 INSERT INTO table_column (fieldId, field, titlePrex, title, width, align, sort, parentId, rowspan, colspan,
                           className, style, fixed, tableId, flag, tab, level) VALUES

@@ -4,7 +4,8 @@
 #   the splash shows, then the main window with its page, which is answered through the bridge
 #   and shows the game's panels; a filter run chosen on the page fills the result grid with the
 #   first page that the run fixture holds (the e2e test checks the same run in Chromium); switching
-#   the game loads the page again for the other game;
+#   to "Tc5Of35" loads the page again for it, and a run of its red and blue base numbers fills the
+#   grid with its rows;
 #   a modal pop-up opened by the page runs its own page and closes by its own request, after
 #   which the main page's call returns; the betting-plan window, an installation page, makes a
 #   plan; "Exit" sent by the page ends the program with status 0.
@@ -58,6 +59,15 @@ saw 'request=\{"method":"GetComponentConfig","productName":"Tc7Of10"\} reply-byt
 run_script "$main" 'for (let i = 0; i < 600 && document.documentElement.getAttribute("data-ready") !== "true"; i += 1) { await new Promise((done) => setTimeout(done, 100)); } const click = (selector) => document.querySelector(selector).click(); const cancel = Array.from(document.querySelectorAll("#loginWindow .my-window-buttons a")).pop(); if (cancel) { cancel.click(); } for (const [name, values] of [["baseNums", [0, 1, 5, 9]], ["heZhi", [27, 28]], ["kuaDu", [9]]]) { for (const v of values) { click(`#cond-${name} .choice[data-value="${v}"]`); } } click("#startFilter"); for (let i = 0; i < 600; i += 1) { const cells = document.querySelectorAll("#eastRegion .datagrid-btable td[field=number]"); if (cells.length && cells[0].textContent !== "") { return cells[0].textContent + "|" + document.querySelector("#eastRegion .pagination-info").textContent; } await new Promise((done) => setTimeout(done, 100)); } return null;'
 [[ "$RESULT" == '"0000999|'*'385'* ]] || fail "the seven-digit game's run showed $RESULT"
 screenshot "$main_xid" qel-main-window-tc7of10.png
+
+# And to the five-plus-two lotto game, whose run of red and blue base numbers fills the grid with its
+# rows (front numbers 1 to 7, back pairs of 1 to 3, front-major: the first row 01..05 with 01 and
+# 02, the 63 rows of C(7,5) × 3).
+run_script "$main" 'window.qel.controller.menu.switchTo({ productName: "Tc5Of35", productCnName: "大乐透", flag: "Tc", area: "1" }); return true;'
+expect '^qel-test: page title Varnel - 大乐透$'
+run_script "$main" 'for (let i = 0; i < 600 && !(window.qel && window.qel.controller && document.querySelector("#cond-baseNums_red")); i += 1) { await new Promise((done) => setTimeout(done, 100)); } const click = (selector) => document.querySelector(selector).click(); const cancel = Array.from(document.querySelectorAll("#loginWindow .my-window-buttons a")).pop(); if (cancel) { cancel.click(); } for (const n of ["01", "02", "03", "04", "05", "06", "07"]) { click(`#cond-baseNums_red .choice[data-value="${n}"]`); } for (const n of ["01", "02", "03"]) { click(`#cond-baseNums_blue .choice[data-value="${n}"]`); } click("#startFilter"); for (let i = 0; i < 600; i += 1) { const cells = document.querySelectorAll("#eastRegion .datagrid-btable td[field=redNumber]"); if (cells.length && cells[0].textContent !== "") { const blue = document.querySelector("#eastRegion .datagrid-btable td[field=blueNumber]").textContent; return cells[0].textContent + "+" + blue + "|" + cells.length; } await new Promise((done) => setTimeout(done, 100)); } return null;'
+[[ "$RESULT" == '"0102030405+0102|63"' ]] || fail "the Tc5Of35 run shows other rows: $RESULT"
+screenshot "$main_xid" qel-main-window-tc5of35-after-filter.png
 
 send "execute $main {\"method\":\"aboutQel\"}"
 expect '^qel-test: page loaded window=([0-9]+) xid=(0x[0-9a-f]+) uri=qel://res/about.html$'

@@ -104,7 +104,13 @@ test("old numbers and the last draw are sent in the form the game's chain reads"
     assert.equal(rules.lastLotteryForRequest("Fc4Of10", "1234"), "1,2,3,4");
     assert.equal(rules.lastLotteryForRequest("Magic3", " 1 2 3 "), "1,2,3");
     assert.equal(rules.lastLotteryForRequest("Array5", "12345"), "1,2,3,4,5");
-    assert.equal(rules.lastLotteryForRequest("Fc6Of33", " 01,02 "), "01,02");
+    assert.equal(rules.lastLotteryForRequest("Ttl5Of22", " 01,02 "), "1,2");
+    // The lotto games: each bet as its numbers joined by ",", one a line; the last draw's front.
+    assert.equal(rules.oldNumForRequest("Tc5Of35", "01 02 03 04 05+06 07\r\n\n05,04,03,02,01:12,11 "),
+        "1,2,3,4,5,6,7\n5,4,3,2,1,12,11");
+    assert.equal(rules.oldNumForRequest("Fc7Of30", "01 02 03 04 05 06 07"), "1,2,3,4,5,6,7");
+    assert.equal(rules.lastLotteryForRequest("Fc6Of33", "01,02,03,04,05,06+16"), "1,2,3,4,5,6");
+    assert.equal(rules.lastLotteryForRequest("Tc5Of35", "03 12 19 25 31 04 11"), "3,12,19,25,31");
 });
 
 test("search entries follow the game and the play type", () => {
@@ -136,6 +142,8 @@ test("every game has its grid table, its tabs and its save formats", () => {
     assert.deepEqual(titles("Tc5Of35"), ["基本指标", "形态指标", "区间、二位、号码组", "更多指标", "后区指标"]);
     assert.deepEqual(titles("Fc6Of10"), ["基本指标", "形态指标", "二位指标、号码组", "更多指标"],
         "a zodiac label has no conditions of its own");
+    // The blue number of the 6-of-33 game has no conditions of its own.
+    assert.deepEqual(titles("Fc6Of33"), ["基本指标", "形态指标", "区间、二位、号码组", "更多指标"]);
     assert.deepEqual(rules.saveFormats("Tc5Of35").map((f) => f.example),
         ["01,02,03,04,05+06,07", "01 02 03 04 05:06 07", "01,02,03,04,05:06,07"]);
     assert.deepEqual(rules.saveFormats("Fc6Of33").map((f) => f.example),

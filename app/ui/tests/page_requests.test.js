@@ -58,6 +58,15 @@ test("old numbers go second, and the last draw goes with the last-draw condition
     assert.ok(!("lastLottery" in request.items[5]));
 });
 
+test("a chosen reduction follows the tolerance; none sends no item", () => {
+    const build = (rotateMatrix) => filterRequest.build({ game: "Tc5Of35", dataSource: "dataSourceNew",
+        castType: "", maxWrong: 0, rotateMatrix, conditions: [condition("heZhi", ["60"])] });
+    assert.deepEqual(build("_5bao4").items.map((item) => item.name),
+        ["dataSource", "castType", "maxWrong", "rotateMatrix", "heZhi"]);
+    assert.deepEqual(build("_5bao4").items[3], { name: "rotateMatrix", chosenItem: "_5bao4", cnName: "旋转矩阵" });
+    assert.deepEqual(build("").items.map((item) => item.name), ["dataSource", "castType", "maxWrong", "heZhi"]);
+});
+
 test("values that hold quotes or separators stay values of the request text", () => {
     const request = filterRequest.build({ game: "Fc6Of33", dataSource: "dataSourceOld",
         oldNum: "01\",\"method\":\"Exit", castType: "", maxWrong: 0, conditions: [] });

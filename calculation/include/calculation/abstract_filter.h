@@ -22,6 +22,13 @@
 
 namespace calculation {
 
+/// What an enumeration can still put after an announced prefix: remaining more numbers, each one
+/// of numbers (numbers 0..63 as a mask), in ascending order after the prefix.
+struct Completion {
+    std::uint64_t numbers = 0;
+    int remaining = 0;
+};
+
 class CALCULATION_EXPORT AbstractFilter {
 public:
     /// Positions per row the tables allow; pair conditions need at most 8 positions.
@@ -52,6 +59,14 @@ public:
     virtual void BeginPrefix(const int *row, int length);
     /// The rows tested from now on share nothing announced.
     virtual void EndPrefix();
+    /// Whether some row that shares the announced prefix and is completed from c can still pass
+    /// this stage and the stages after it. false means that every such row fails (an untolerated
+    /// failure, or more certain failures than maxWrong tolerates), so an enumeration may skip them.
+    bool PrefixMayPass(const Completion &c) const;
+    /// Of the numbers that the last position of an announced prefix one short of a row takes,
+    /// those with which the row may pass this stage and the stages after it (a superset of the
+    /// rows that pass: each is still tested).
+    std::uint64_t LastNumbersMayPass(std::uint64_t numbers) const;
 
     AbstractFilter *next = nullptr;
 
@@ -61,10 +76,24 @@ public:
 
 protected:
     void SetCommonProp(const DataMap &conditions, int positions, int big, int width, int gameMode);
-    void SetCommonIndexData(const DataMap &conditions);
+    /// Loads the common conditions; the base numbers (of a run of new numbers) from baseKey.
+    void SetCommonIndexData(const DataMap &conditions, const std::wstring &baseKey = L"baseNums");
     void SetBOZLData(const DataMap &conditions);
     void ReSetCommonIndexData();
     void ResetBOZLData();
+
+    /// This stage's part of PrefixMayPass: false when every completion fails an untolerated
+    /// condition; the conditions that every completion fails under tolerance are counted in
+    /// certainFailures (Tolerate). The base judges the first-level tests it can bound cheaply and
+    /// lets everything else pass.
+    virtual bool OwnPrefixMayPass(const Completion &c, int &certainFailures) const;
+    /// This stage's part of LastNumbersMayPass. The base judges the first-level tests of every
+    /// last number at once (ascending rows of numbers 0..63), and lets everything else pass.
+    virtual std::uint64_t OwnLastNumbersMayPass(std::uint64_t numbers) const;
+    /// The announced prefix's length (0: none).
+    int prefixLength() const { return prefixLength_; }
+    /// The numbers of a row as a mask, from the announced prefix's when the row shares it.
+    std::uint64_t MaskOf(const int *row) const;
 
     /// Which of the common conditions a call tests: all of them, those whose verdict depends only
     /// on which numbers a row holds (how often each), or those that also depend on their order
@@ -72,28 +101,29 @@ protected:
     /// both tolerated together.
     enum class TestScope { All, OrderFree, OrderBound };
     /// The common conditions of the first stage, in their planned order.
-    int firstLevelFilter(const int *row, int &wrongCount, TestScope scope = TestScope::All) const
-    {
-        bool none =
-            scope == TestScope::OrderBound ? orderBoundTests_ == 0 : plan_.empty() && !anyBankerGroup_;
-        return none ? 1 : FirstLevelTests(row, wrongCount, scope);
-    }
+    int firstLevelFilter(const int *row, int &wrongCount, TestScope scope = TestScope::All) const;
     /// How many planned common conditions depend on the order of a row's numbers.
     int firstLevelOrderBoundTests() const { return orderBoundTests_; }
     /// Whether some per-position pattern of the last stage is enabled.
     bool anyPatternTest() const { return anyPattern_; }
     int DingWeiFilter(const int *row) const;
-    /// The per-position patterns of the last stage.
-    int BOZLFilter(const int *row, int &wrongCount) const
-    {
-        return anyPattern_ ? PatternTests(row, wrongCount) : 1;
-    }
+    int BOZLFilter(const int *row, int &wrongCount) const;
     int numFilter(const int *row, int &wrongCount) const;
 
     /// The tolerance rule for a failed test of c: true when the row may go on.
     bool Tolerate(const Condition &c, int &wrongCount) const
     {
         return c.canBeWrong() && ++wrongCount <= maxWrong;
+    }
+    /// The tolerance rule for failures failed tests of c at once (a condition that fails once
+    /// for each stored draw a row meets): true when the row may go on.
+    bool TolerateEach(const Condition &c, int failures, int &wrongCount) const
+    {
+        if (failures == 0) {
+            return true;
+        }
+        wrongCount += failures;
+        return c.canBeWrong() && wrongCount <= maxWrong;
     }
     /// Applies the tolerance rule when passed is false.
     bool Check(const Condition &c, bool passed, int &wrongCount) const
@@ -137,6 +167,14 @@ private:
     // Per-number class tables for the current bigStart/areaWidth, so the shape counts of a row
     // are one table lookup per number.
     void PrepareClassTables();
+    // The numbers 0..63 of each class, for the bounds of a prefix's completions.
+    struct ClassMasks {
+        std::uint64_t odd = 0, big = 0, prime = 0, seedPrime = 0;
+        std::array<std::uint64_t, 3> route{}, area{}, quotient{};
+        std::array<std::uint64_t, 5> element{};
+        std::array<std::uint64_t, 10> tail{};
+    };
+    ClassMasks classMasks_;
     struct NumberClass {
         std::uint8_t odd, big, prime, route, area, quotient, seedPrime, tail, element;
         // The class counts this number adds to a row, one 4-bit field each (a row has at most
@@ -170,6 +208,10 @@ private:
         int previous = 0;             // the last number added
         int descents = 0;             // numbers not above the one before them
         int added = 0;
+        // The differences between the numbers (bit d: some two differ by d, bit 0 a repeat) and
+        // the numbers as bits 63 - v, kept while every number is 0..63 (exactDifferences).
+        std::uint64_t differences = 0, reversed = 0;
+        bool exactDifferences = true;
     };
     /// Adds the next number of a row to its shape.
     void AddToShape(RowShape &s, int v) const;
@@ -180,10 +222,24 @@ private:
     NumberClass ComputeClass(int v) const;
     /// The last digits that two or more numbers share, as a bit per digit.
     static std::uint32_t RepeatedTails(std::uint64_t tailCounts);
+    /// The average of a row of k numbers with this sum, as the page rounds it.
+    static int RoundedAverage(int sum, int k);
+    /// The "sameTail" test of a row with these counts of last digits.
+    static bool SameTailPasses(const Condition &c, std::uint64_t tailCounts);
+    /// The same-tail group code of a row with these counts of last digits.
+    static int SameTailGroupCode(std::uint64_t tailCounts);
     /// How many different absolute differences the pairs of the row's numbers have.
     static int DistinctDifferences(const int *row, int n, const RowShape &s);
     /// The consecutive-number class of a row held ascending (lotto rows), in one pass.
-    static int RunCodeOfAscending(int n, const RowShape &s);
+    static int RunCodeOfAscending(int n, std::uint64_t mask);
+    /// The group code of group sizes (a count per size, 4 bits each): for each size present in
+    /// ascending order, the number of groups of that size followed by the size (two groups of 2
+    /// and one of 3: 2213); 0 for none.
+    static int GroupCode(std::uint64_t groupsOfSize, int largestSize);
+    /// The runs of consecutive numbers of the mask, counted by their length (4 bits each).
+    static std::uint64_t RunsOfAscending(std::uint64_t mask);
+    /// The run code of n numbers whose runs are runsOfSize once the run of that length grows by one.
+    static int RunCodeWithRunGrown(int n, std::uint64_t runsOfSize, int length);
     std::array<NumberClass, 64> classes_{};
 
     // The enabled tests of firstLevelFilter in their fixed order, planned once per load so that a
@@ -217,22 +273,59 @@ private:
         CustomGroup
     };
     struct PlannedTest {
+        PlannedTest(Test kind, std::uint8_t at, const Condition *tested)
+            : test(kind), index(at), condition(tested)
+        {
+        }
         Test test;
         std::uint8_t index;
         const Condition *condition;
-        std::uint32_t rejections = 0; // rows this test rejected since the plan was last ordered
-        bool orderFree = true;
+        std::uint32_t rejections = 0; // rows (or last numbers) this test rejected since the last ordering
+        bool orderFree = true;        // the verdict depends only on which numbers a row holds
+        std::uint32_t cost = 1;       // the work of one judging, relative to a test of a few cases
+        bool tolerated = false;       // the condition's canBeWrong
+        // The test's outcomes, worked out once per load for the judging of prefixes: bit n set
+        // when a count of n passes (rates: of the class counted; three-way rates: bit 11 a + b for
+        // the first two counts; sum tails: bit of the tail), or
+        // for "tail" the numbers 0..63 whose last digit passes; AC values: bit c for c distinct
+        // differences).
+        std::array<std::uint64_t, 2> outcomes{};
+        bool Passes(int n) const
+        {
+            return n >= 0 && n < 128 && ((outcomes[static_cast<std::size_t>(n >> 6)] >> (n & 63)) & 1U) != 0;
+        }
+        // For the tests of class counts: the last numbers that pass, by the prefix's counts (index
+        // have, or 8 have0 + have1 for three-way rates), so that judging a prefix is a lookup.
+        std::vector<std::uint64_t> lastByCount;
+        std::uint64_t LastByCount(int index) const
+        {
+            return index >= 0 && index < static_cast<int>(lastByCount.size())
+                       ? lastByCount[static_cast<std::size_t>(index)]
+                       : 0;
+        }
     };
+    void TabulateOutcomes(PlannedTest &t) const;
     // The verdict does not depend on the order of the tests (a row fails on any untolerated
     // failure, or once its tolerated failures exceed maxWrong), so the tests that reject most
     // rows are moved to the front as a run goes on.
     void OrderPlanByRejections() const;
-    void PlanFirstLevelTests();
-    int FirstLevelTests(const int *row, int &wrongCount, TestScope scope) const;
     /// Whether a planned test's verdict depends only on which numbers a row holds.
     bool OrderFree(Test test) const;
-    int PatternTests(const int *row, int &wrongCount) const;
+    int orderBoundTests_ = 0; // planned tests that are not order-free
+    void PlanFirstLevelTests();
     bool RunPlannedTest(const PlannedTest &t, const int *row, const RowShape &s, int &wrongCount) const;
+    // Whether some completion of the prefix of shape s by r numbers of rest may pass the test.
+    struct CompletionBounds;
+    bool PlannedTestMayPass(const PlannedTest &t, const RowShape &s, const CompletionBounds &b) const;
+    // The first-level tests, the banker groups or the fixed positions have something to test:
+    // only then a prefix's numbers and shape are kept.
+    bool UsesShapes() const { return !plan_.empty() || anyBankerGroup_ || !fixedPositions_.empty(); }
+    void ForgetPrefixes()
+    {
+        levelsKnown_ = 0;
+        prefixLength_ = 0;
+        lastVerdicts_.known = false;
+    }
     // For a pair of positions with any of its conditions enabled: bit b of pass[a] says the numbers
     // a and b there pass all of them, so a passing pair costs one lookup.
     struct PairTable {
@@ -240,20 +333,53 @@ private:
     };
     bool PairPasses(int pair, int a, int b, int &wrongCount) const;
     mutable std::vector<PlannedTest> plan_;
-    int orderBoundTests_ = 0; // planned tests that are not order-free
     mutable std::uint32_t testedSinceOrdering_ = 0;
-    // The shapes of the announced prefix, one per length (shapes_[0] is empty), and its numbers:
-    // a new prefix recomputes only from the first number that changed.
-    std::array<RowShape, kMaxPositions + 1> prefixShapes_{};
-    std::array<int, kMaxPositions> prefixNumbers_{};
-    int prefixLength_ = 0;    // the announced prefix's length, 0 for none
-    int prefixKnown_ = 0;     // how many of prefixShapes_ hold the numbers of prefixNumbers_
-    bool anyPattern_ = false; // some per-position pattern of the last stage is enabled
+    // The announced prefix, level by level (while UsesShapes()): levelRow_[i] is its number i,
+    // levelShapes_[i] the shape of its first i numbers. A prefix that extends the last one costs
+    // one number.
+    std::array<RowShape, kMaxPositions + 1> levelShapes_{};
+    std::array<int, kMaxPositions> levelRow_{};
+    int levelsKnown_ = 0;
+    int prefixLength_ = 0;
     std::vector<PairTable> pairTables_;
     std::vector<int> fixedPositions_; // positions whose "pos" condition is enabled
     bool anyBankerGroup_ = false;
     bool needsClassSums_ = false;
     bool needsTails_ = false;
+    bool needsDifferences_ = false;
+    bool anyPattern_ = false; // a pattern of SetBOZLData is enabled
+    void NoteAnyPattern();
+
+    // The verdicts of the first-level tests on every last number of a prefix one short of a row,
+    // worked out once for the prefix when the enumeration tells which numbers the last position
+    // takes (PrefixMayPass with one number left), for rows held ascending with numbers 0..63.
+    // A row whose last number was judged costs a lookup; any other row is tested as it stands.
+    struct LastVerdicts {
+        bool known = false;
+        std::uint64_t numbers = 0; // the last numbers judged
+        std::uint64_t pass = 0;    // of them, those that pass every untolerated test
+        // The tolerated failures of each number, bit-sliced: bit v of plane b is bit b of v's
+        // count (counts stop at 15).
+        std::array<std::uint64_t, 4> failures{};
+        int FailuresOf(int v) const
+        {
+            int n = 0;
+            for (int b = 0; b < 4; ++b) {
+                n |= static_cast<int>((failures[b] >> v) & 1U) << b;
+            }
+            return n;
+        }
+        void AddFailures(std::uint64_t failed);
+    };
+    /// Judges the numbers of last as the last number of the announced prefix; false when the
+    /// prefix is not one a lookup can serve.
+    bool JudgeLastNumbers(std::uint64_t last) const;
+    /// The numbers of last with which the row of the announced prefix passes test t.
+    std::uint64_t LastNumbersPassing(const PlannedTest &t, const RowShape &p, std::uint64_t last) const;
+    /// The numbers of last with which the row of the announced prefix passes test t, each tested
+    /// as a whole row.
+    std::uint64_t LastNumbersPassingOneByOne(const PlannedTest &t, std::uint64_t last) const;
+    mutable LastVerdicts lastVerdicts_;
     std::array<Condition, 12> numConditions_; // numFilter's conditions: no loader fills them
 };
 

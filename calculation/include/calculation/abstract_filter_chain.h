@@ -17,7 +17,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -48,6 +50,7 @@ enum class RowCheck {
     Ok,
     WrongCount, ///< not the game's number of positions
     NotOfGame,  ///< a number outside the game's pool at its position
+    Repeated,   ///< a number twice in one area of a lotto bet
 };
 
 /// A covering reduction "_" + x + "bao" + y over candidate rows.
@@ -108,7 +111,7 @@ public:
                              const std::wstring &category, const std::wstring &drawn) const;
 
     /// Whether a row written as AddRow reads it is a bet of this game: its number of positions,
-    /// each number of the pool of its position.
+    /// each number of the pool of its position, in a lotto game no number twice in an area.
     RowCheck CheckRowText(const std::wstring &rowText) const;
 
     AbstractFilter *GetFirstFilter() const;
@@ -137,8 +140,14 @@ public:
     basekit::TextMap GetMaxQiHaoLottery() const;
 
 protected:
-    /// Candidate rows of the pool that pass the stages, appended to into (lotto games).
-    int DoFilter(NumberRowList &into);
+    /// The candidates of the lotto games: every ascending combination of frontCount numbers of
+    /// the front pool (FrontPool less the killed numbers, cut to the bounds of the first and last
+    /// position and of the smallest and largest number) that passes the stages, in lexicographic
+    /// order. The first storeAtMost survivors are appended to into; all are counted (the result).
+    long long DoFilter(NumberRowList &into, std::size_t storeAtMost = SIZE_MAX);
+    /// The numbers of the condition frontPoolKey that are front numbers of the game, ascending,
+    /// each once: the pool that DoFilter and the games' totals start from.
+    std::vector<int> FrontPool() const;
     /// All x-subsets of the ascending values, in lexicographic order (x from 2 to 8).
     static std::vector<std::vector<int>> cXy(const std::vector<int> &values, int x);
     /// Covering selection: for each uncovered x-subset of the pool, a row sharing y numbers with it.
@@ -153,6 +162,13 @@ protected:
     /// backMax.
     virtual bool IsNumberOfGame(int position, int value) const;
 
+    /// A row written as AddRow reads it, as the game holds it (a lotto game each area ascending),
+    /// or nothing when CheckRowText refuses it.
+    std::optional<std::vector<int>> BetOfText(const std::wstring &rowText) const;
+    /// The rows the cut-down rate counts as kept: the survivors (afterFilterLen) of a run that
+    /// stores fewer than it counts, else the rows of the list.
+    virtual long long RowsKeptForRate(std::size_t listRows) const;
+
     /// The list a listFlag selects: "1" the search list, anything else the result list.
     NumberRowList *ListFor(const std::wstring &listFlag) const;
     /// Makes a new, empty result list the current one and returns it.
@@ -162,6 +178,9 @@ protected:
     /// One row of the save text in the padded, separated form.
     std::wstring SinglyWrittenRow(const int *row, const std::wstring &separator,
                                   const std::wstring &backSeparator) const;
+    /// Appends the statistics of a page row's front numbers: "sum", "kuaDu", "threeArea",
+    /// "bigSmall", "oddEven", "zhiHe", "luShu".
+    void AppendRowStatistics(basekit::OrderedRow &pageRow, const int *row) const;
     /// The ball style of page rows, with the image prefix: the red ball with yellow numbers.
     std::wstring BallStyle() const;
     /// The ball style of page rows with another picture below "images/" or another text colour.
@@ -227,6 +246,12 @@ protected:
     basekit::TextMapList oldDataCache;
     int labelBack = 0;
     int noBackInText = 0;
+    /// The condition whose numbers are the front pool of DoFilter.
+    std::wstring frontPoolKey = L"baseNums";
+    /// Lotto bets: the numbers of an area differ and are held ascending.
+    bool distinctAscendingAreas = false;
+    /// Result pages give afterFilterLen before primaryTotal.
+    bool afterFilterLenFirst = false;
 
     std::unique_ptr<NumberRowList> resultList_;
     std::unique_ptr<NumberRowList> searchList_;

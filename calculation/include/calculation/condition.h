@@ -37,6 +37,10 @@ public:
 
     /// The value is one of the condition's numbers.
     bool Has(int value) const { return numbers_.contains(value); }
+    /// Any value from lo to hi (both included) is one of the condition's numbers.
+    bool HasAnyIn(int lo, int hi) const { return numbers_.containsAnyIn(lo, hi); }
+    /// Bit v (0..63) set when v + offset is one of the condition's numbers.
+    std::uint64_t Window(std::int64_t offset) const { return numbers_.window(offset); }
     /// The condition's numbers 0..63 as a bit mask.
     std::uint64_t mask() const { return mask_; }
     /// The text is one of the condition's texts.

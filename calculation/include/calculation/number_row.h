@@ -58,6 +58,8 @@ public:
         rows_.push_back(copy);
         return copy;
     }
+    /// Makes room for rows entries, so that appending them moves no reference.
+    void Reserve(std::size_t rows) { rows_.reserve(rows); }
     /// Appends a row owned elsewhere (a search list referring to result rows).
     void AddRef(NumberRow row) { rows_.push_back(row); }
     /// Removes the entry at index; out of range changes nothing. The row's memory stays with its

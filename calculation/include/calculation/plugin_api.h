@@ -18,7 +18,7 @@
 /// a way the other side sees: a virtual operation of AbstractFilterChain or AbstractFilter added,
 /// removed or moved, a member of either class or of a type they pass changed, an export changed.
 /// Plug-ins are built with the program, so there is no range of accepted versions: only this one.
-#define QEL_PLUGIN_API_VERSION 2
+#define QEL_PLUGIN_API_VERSION 3
 
 extern "C" {
 /// The contract version the plug-in was built against.

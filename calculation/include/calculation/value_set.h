@@ -27,9 +27,36 @@ public:
         return offset < bitCount_ && ((bits_[offset >> 6] >> (offset & 63)) & 1U) != 0;
     }
     bool empty() const { return bitCount_ == 0 && sorted_.empty(); }
+    /// Whether any value from lo to hi (both included) is in the set.
+    bool containsAnyIn(int lo, int hi) const;
+    /// Bit v (0..63) set when v + offset is in the set.
+    std::uint64_t window(std::int64_t offset) const
+    {
+        if (useSorted_) {
+            return windowSorted(offset);
+        }
+        // Bit index of v = 0 in bits_; bits outside the set read as 0 (bits_ is zero past
+        // bitCount_).
+        const std::int64_t start = offset - low_;
+        const auto words = static_cast<std::int64_t>(bits_.size());
+        if (words == 0 || start <= -64 || start >= words * 64) {
+            return 0;
+        }
+        if (start < 0) {
+            return bits_[0] << (-start);
+        }
+        const std::int64_t word = start >> 6;
+        const int shift = static_cast<int>(start & 63);
+        std::uint64_t out = bits_[static_cast<std::size_t>(word)] >> shift;
+        if (shift != 0 && word + 1 < words) {
+            out |= bits_[static_cast<std::size_t>(word) + 1] << (64 - shift);
+        }
+        return out;
+    }
 
 private:
     bool containsSorted(int value) const;
+    std::uint64_t windowSorted(std::int64_t offset) const;
 
     std::int64_t low_ = 0;
     std::uint64_t bitCount_ = 0;

@@ -137,6 +137,19 @@
         }
     };
 
+    // The label of the chosen rotation matrix, "" for none.
+    Controller.prototype.rotateMatrixLabel = function () {
+        var value = this.params.get("rotateMatrix");
+        var config = this.constants.component("rotateMatrix");
+        if (!value || !config) {
+            return "";
+        }
+        var chosen = conditionChoices.of(config).filter(function (choice) {
+            return choice.value === value;
+        });
+        return chosen.length ? chosen[0].label : value;
+    };
+
     Controller.prototype.setDataSource = function (dataSource) {
         this.params.put("dataSource", dataSource);
         this.baseNums.showDataSource(dataSource);
@@ -182,6 +195,7 @@
             dataSource: params.get("dataSource"),
             castType: params.get("castType"),
             maxWrong: params.get("maxWrong"),
+            rotateMatrix: params.get("rotateMatrix"),
             oldNum: this.baseNums.oldNumText(),
             conditions: this.chosen.values().map(function (leaf) {
                 return leaf.state();
@@ -218,6 +232,10 @@
         if (typeof scenario.castType === "string" && this.baseNums.control("castType") &&
             this.baseNums.control("castType").setValue(scenario.castType)) {
             this.select("castType", scenario.castType);
+        }
+        var matrix = this.baseNums.control("rotateMatrix");
+        if (typeof scenario.rotateMatrix === "string" && matrix && matrix.setValue(scenario.rotateMatrix)) {
+            this.params.put("rotateMatrix", scenario.rotateMatrix);
         }
         if (scenario.dataSource === "dataSourceOld" || scenario.dataSource === "dataSourceNew") {
             this.setDataSource(scenario.dataSource);

@@ -1,6 +1,6 @@
 // The "Filter" request from the page's choices. The program reads its items in order: the data
-// source, the old numbers (only when they are the source), the play type and the tolerance come
-// first, then one item per chosen condition. No page dependency, so node can test it.
+// source, the old numbers (only when they are the source), the play type, the tolerance and the
+// reduction come first, then one item per chosen condition. No page dependency, so node can test it.
 var filterRequest = (function () {
     "use strict";
 
@@ -30,7 +30,8 @@ var filterRequest = (function () {
         return item;
     }
 
-    // choices: { game, dataSource, oldNum, castType, maxWrong, conditions: [{ name, chosen, unchosen,
+    // choices: { game, dataSource, oldNum, castType, maxWrong, rotateMatrix (a reduction of the lotto
+    // games, "" for none), conditions: [{ name, chosen, unchosen,
     // canBeWrong, forbidden, calType, allowNum, lastLottery }] } with the conditions in page order.
     function build(choices) {
         var game = choices.game;
@@ -41,6 +42,9 @@ var filterRequest = (function () {
         }
         items.push({ name: "castType", chosenItem: choices.castType, cnName: "投注方式" });
         items.push({ name: "maxWrong", chosenItem: String(choices.maxWrong || 0), cnName: "最大容错数" });
+        if (choices.rotateMatrix) {
+            items.push({ name: "rotateMatrix", chosenItem: choices.rotateMatrix, cnName: "旋转矩阵" });
+        }
         (choices.conditions || []).forEach(function (condition) {
             items.push(conditionItem(game, condition));
         });

@@ -61,7 +61,10 @@ var gameRules = (function () {
         Fc7Of30: { baseAreas: singleArea(fixed(atLeast(7))) },
         Tc7Of33: { baseAreas: singleArea(fixed(atLeast(7))) },
         Fc6Of33: { baseAreas: twoAreas(atLeast(6, "请至少选择6个红球！"), atLeast(1, "请至少选择1个篮球！")) },
-        Tc5Of35: { baseAreas: twoAreas(atLeast(5, "请至少选择5个红球！"), atLeast(2, "请至少选择2个篮球！")) }
+        Tc5Of35: {
+            backConditions: true,
+            baseAreas: twoAreas(atLeast(5, "请至少选择5个红球！"), atLeast(2, "请至少选择2个篮球！"))
+        }
     };
 
     // The games of the program's game table (game_table.js): kind "digit" (a digit or die per
@@ -266,14 +269,15 @@ var gameRules = (function () {
     }
 
     // The old-number text as "Filter" sends it: for the digit games of one area every comma
-    // becomes a row separator; the six digits and the label of a labelled digit game's row are
-    // written as "1,2,3,4,5,6,7", one row per line, whatever separators the user typed.
+    // becomes a row separator; the games with numbers of two areas or of a pool (the lotto games,
+    // the labelled digit game) send each bet as its numbers joined by "," (front, then back), one a
+    // line, whatever separators the user typed.
     function oldNumForRequest(key, text) {
         var g = game(key);
         if (g && g.oldNumPipes) {
             return text.replace(/,/g, "|");
         }
-        if (g && g.kind === "digit" && g.back > 0) {
+        if (g && (g.kind === "lotto" || g.back > 0)) {
             return text.split(/\r\n|\r|\n/).map(function (line) {
                 return line.trim() === "" ? "" : rowForRequest(key, line) || line;
             }).filter(function (line) {
@@ -283,12 +287,18 @@ var gameRules = (function () {
         return text;
     }
 
-    // The last draw as "Filter" sends it: the same games send its digits joined by ",".
+    // The last draw as "Filter" sends it: the same games send its digits joined by ","; the lotto
+    // games the numbers of its front area (the back numbers are no numbers of a bet's front).
     function lastLotteryForRequest(key, text) {
         var g = game(key);
         var value = typeof text === "string" ? text.trim() : "";
         if (g && g.oldNumPipes) {
             return (value.match(/\d/g) || []).join(",");
+        }
+        if (g && g.kind === "lotto") {
+            return (value.match(/\d+/g) || []).slice(0, g.front).map(function (n) {
+                return String(parseInt(n, 10));
+            }).join(",");
         }
         return value;
     }
@@ -336,8 +346,9 @@ var gameRules = (function () {
             { flag: "tabErWei", title: g && g.kind === "lotto" ? "区间、二位、号码组" : "二位指标、号码组" },
             { flag: "tabMore", title: "更多指标" }
         ];
-        // A lotto game's back area has conditions of its own; a digit game's label has none.
-        if (g && g.kind === "lotto" && g.back > 0) {
+        // Only a back area with conditions of its own has a tab (not a digit game's label, not the
+        // single blue number of the 6-of-33 game).
+        if (g && g.backConditions) {
             tabs.push({ flag: "tabBack", title: "后区指标" });
         }
         return tabs;

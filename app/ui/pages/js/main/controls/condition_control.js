@@ -29,8 +29,9 @@
         this.tolerable = config.use === "1";
         this.counts = this.name.indexOf("ziDingYi") >= 0 ? conditionChoices.labels(config.areaText) : [];
         this.parent = null;
+        // The panel's class (ballPanelBlue: the back numbers' blue balls).
         this.element = $("<div class=\"condition\">").attr({ id: "cond-" + this.name, "data-name": this.name })
-            .addClass("condition-" + (config.type || "filter"));
+            .addClass("condition-" + (config.type || "filter")).addClass(config.ballPanelCss || "");
     }
 
     ConditionControl.prototype.changed = function () {

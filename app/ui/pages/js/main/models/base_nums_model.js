@@ -1,4 +1,5 @@
-// BaseNumsModel: the west region of the main page. Panel "过滤设置" holds the play type, panel
+// BaseNumsModel: the west region of the main page. Panel "过滤设置" holds the play type (the lotto
+// games: the rotation matrix that reduces a run's rows), panel
 // "基本号" the data source ("全新号码" or "大底号码") with the base numbers and the other choices of
 // the base area, or the old-number list; panel "定位选号" the per-position numbers. It checks that a
 // run has enough base numbers or a well-formed old-number list. Every game has its model class
@@ -33,10 +34,12 @@
         var constants = this.constants;
 
         var settings = panel("过滤设置", "filterSettings");
-        var castType = constants.component("castType");
-        if (castType) {
-            this.add(castType, settings.body);
-        }
+        ["castType", "rotateMatrix"].forEach(function (name) {
+            var config = constants.component(name);
+            if (config) {
+                self.add(config, settings.body);
+            }
+        });
         region.append(settings.element);
 
         var base = panel("基本号", "baseNumbers");

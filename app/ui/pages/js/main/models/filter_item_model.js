@@ -105,6 +105,7 @@
             oldNum: baseNums.oldNumText(),
             castType: castType,
             maxWrong: params.get("maxWrong"),
+            rotateMatrix: params.get("rotateMatrix"),
             conditions: conditions
         });
     };
@@ -120,6 +121,9 @@
         row("过滤类型", this.constants.dictName(params.get("dataSource")));
         row("投注方式", this.constants.dictName(castType));
         row("最大容错数", params.get("maxWrong"));
+        if (params.get("rotateMatrix")) {
+            row("旋转矩阵", this.controller.rotateMatrixLabel());
+        }
         var chosen = this.controller.chosen.values().filter(function (leaf) {
             return leaf.appliesTo(castType);
         });

@@ -128,8 +128,7 @@
             this.resize();
             return;
         }
-        var matrix = this.controller.params.get("rotateMatrix");
-        var matrixLabel = matrix ? this.controller.constants.dictName(matrix) : "";
+        var matrixLabel = this.controller.rotateMatrixLabel();
         var table = $("<table>").appendTo(this.summary);
         resultSummary.lines(reply, matrixLabel).forEach(function (line) {
             $("<tr>").append($("<th>").text(line.label + "："), $("<td>").text(line.value)).appendTo(table);

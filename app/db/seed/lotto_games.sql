@@ -1,0 +1,11 @@
+-- The lotto games' parameters for the panels they share (lotto_panels.sql): each game's seed file
+-- adds its row, lotto_panels.sql makes the panels and drops the table.
+--   idBase: the game's range of base_config ids; k, n: a bet's front numbers and the front pool
+--   1..n; bigStart, areaWidth: the smallest big number, the width of each of the three areas;
+--   baseKey, baseText: the front base numbers' condition and label; backMax, backText: the back
+--   pool 1..backMax (0: none) and its label; positions: the labels of the positions; reductions:
+--   the choices of the rotation matrix ("value=label").
+CREATE TABLE lotto_seed (productName TEXT PRIMARY KEY, idBase INTEGER NOT NULL, k INTEGER NOT NULL,
+                         n INTEGER NOT NULL, bigStart INTEGER NOT NULL, areaWidth INTEGER NOT NULL,
+                         baseKey TEXT NOT NULL, baseText TEXT NOT NULL, backMax INTEGER NOT NULL, backText TEXT,
+                         positions TEXT NOT NULL, reductions TEXT NOT NULL);

@@ -1,0 +1,23 @@
+#include "tc5of20_filter_chain.h"
+
+namespace plugins::tc5of20 {
+
+using namespace lotto; // NOLINT(google-build-using-namespace): the description reads as data
+
+const LottoGame &Tc5Of20Game()
+{
+    static const LottoGame game = [] {
+        LottoGame g;
+        g.key = L"Tc5Of20";
+        g.frontCount = 5;
+        g.frontMax = 20;
+        g.bigStart = 11;
+        g.areaWidth = 7;
+        g.spreadForms = {L"_5bao4", L"_5bao3"};
+        g.seniorOrder = SeniorOrder::RuleOutFirst;
+        return g;
+    }();
+    return game;
+}
+
+} // namespace plugins::tc5of20

@@ -1,0 +1,23 @@
+#include "ttl5of22_filter_chain.h"
+
+namespace plugins::ttl5of22 {
+
+using namespace lotto; // NOLINT(google-build-using-namespace): the description reads as data
+
+const LottoGame &Ttl5Of22Game()
+{
+    static const LottoGame game = [] {
+        LottoGame g;
+        g.key = L"Ttl5Of22";
+        g.frontCount = 5;
+        g.frontMax = 22;
+        g.bigStart = 12;
+        g.areaWidth = 7;
+        g.spreadForms = {L"_5bao4", L"_5bao3"};
+        g.seniorOrder = SeniorOrder::RuleOutFirst;
+        return g;
+    }();
+    return game;
+}
+
+} // namespace plugins::ttl5of22
