@@ -220,7 +220,8 @@ void AbstractFilter::PlanFirstLevelTests()
             return std::find(tests.begin(), tests.end(), t.test) != tests.end();
         });
     };
-    orderBoundTests_ = static_cast<int>(std::ranges::count_if(plan_, [](const PlannedTest &t) { return !t.orderFree; }));
+    orderBoundTests_ =
+        static_cast<int>(std::ranges::count_if(plan_, [](const PlannedTest &t) { return !t.orderFree; }));
     needsClassSums_ = planned({Test::ShapeSum});
     needsTails_ = planned({Test::TailSum, Test::Tail, Test::SameTail, Test::SameTailNum});
     needsDifferences_ = planned({Test::Ac});
@@ -708,7 +709,8 @@ bool AbstractFilter::OrderFree(Test test) const
 int AbstractFilter::firstLevelFilter(const int *row, int &wrongCount, TestScope scope) const
 {
     const int k = positionCount;
-    if (k <= 0 || (plan_.empty() && !anyBankerGroup_) || (scope == TestScope::OrderBound && orderBoundTests_ == 0)) {
+    if (k <= 0 || (plan_.empty() && !anyBankerGroup_) ||
+        (scope == TestScope::OrderBound && orderBoundTests_ == 0)) {
         return 1;
     }
     if (scope == TestScope::All && lastVerdicts_.known && prefixLength_ == k - 1) {
