@@ -156,14 +156,42 @@ protected:
         }
     }
 
-    HistoryTables Tables() const { return chain_->HistoryTablesOf(); }
+    // Every table that both layouts chart, over the game of the cache: its hits are the rates'.
+    void ExpectEveryTable(const HistoryGame &game, std::span<const SumRange> ranges, int spanColumns,
+                          int mode)
+    {
+        const RateGenerator rates(game);
+        const HistoryTables tables = chain_->HistoryTablesOf();
+        ExpectHits(tables.Base(L"", L"", {}, 1), rates.Base());
+        for (int p = 0; p < game.frontCount; ++p) {
+            ExpectHits(tables.Position(L"pos" + std::to_wstring(p), L"", L"", {}, {}, 1), rates.Position(p));
+        }
+        ExpectHits(tables.Sum(L"", L"", ranges, {}, 1), Then(rates.SumRanges(ranges), rates.SumTails()));
+        ExpectHits(tables.Span(L"", L"", {}, spanColumns, 1),
+                   Then(rates.Spans(spanColumns), rates.Gaps(spanColumns)));
+        for (const wchar_t *type : {L"bigSmall", L"oddEven", L"zhiHe"}) {
+            ExpectHits(tables.Shape(type, L"", L"", {}, 1),
+                       Then(rates.ShapeRatios(type), rates.ShapePositions(type)));
+        }
+        for (const wchar_t *type : {L"luShu", L"threeArea"}) {
+            ExpectHits(tables.RouteArea(L"", L"", type, {}, 1),
+                       Then(rates.ClassCounts(type), rates.ClassPositions(type)));
+        }
+        ExpectHits(tables.FiveElements(L"", L"", {}, mode, 1, L""), rates.FiveElements(mode));
+    }
+
+    static std::vector<Share> Then(std::vector<Share> first, const std::vector<Share> &second)
+    {
+        first.insert(first.end(), second.begin(), second.end());
+        return first;
+    }
 
     std::unique_ptr<testsupport::HistoryChain> chain_;
 };
 
 TEST_F(EveryDrawOnce, ThreeDigitsAsTheTablesCountThem)
 {
-    HistoryGame game = testsupport::DigitGame(3);
+    const HistoryGame game = testsupport::DigitGame(3);
     std::vector<std::wstring> draws;
     draws.reserve(1000);
     for (int n = 0; n < 1000; ++n) {
@@ -171,38 +199,8 @@ TEST_F(EveryDrawOnce, ThreeDigitsAsTheTablesCountThem)
                         std::to_wstring(n % 10));
     }
     Cache(game, draws);
-    const RateGenerator rates(game);
-    const HistoryTables tables = Tables();
-    ExpectHits(tables.Base(L"", L"", {}, 0), rates.Base());
-    for (int p = 0; p < 3; ++p) {
-        ExpectHits(tables.Position(L"pos" + std::to_wstring(p), L"", L"", {}, {}, 0), rates.Position(p));
-    }
     const SumRange ranges[] = {{0, 4}, {5, 13}, {14, 27}};
-    std::vector<Share> sums = rates.SumRanges(ranges);
-    for (const Share &tail : rates.SumTails()) {
-        sums.push_back(tail);
-    }
-    ExpectHits(tables.Sum(L"", L"", ranges, {}, 0), sums);
-    std::vector<Share> spans = rates.Spans(10);
-    for (const Share &gap : rates.Gaps(10)) {
-        spans.push_back(gap);
-    }
-    ExpectHits(tables.Span(L"", L"", {}, 10, 0), spans);
-    for (const wchar_t *type : {L"bigSmall", L"oddEven", L"zhiHe"}) {
-        std::vector<Share> shape = rates.ShapeRatios(type);
-        for (const Share &position : rates.ShapePositions(type)) {
-            shape.push_back(position);
-        }
-        ExpectHits(tables.Shape(type, L"", L"", {}, 0), shape);
-    }
-    for (const wchar_t *type : {L"luShu", L"threeArea"}) {
-        std::vector<Share> classes = rates.ClassCounts(type);
-        for (const Share &position : rates.ClassPositions(type)) {
-            classes.push_back(position);
-        }
-        ExpectHits(tables.RouteArea(L"", L"", type, {}, 0), classes);
-    }
-    ExpectHits(tables.FiveElements(L"", L"", {}, 0, 0, L""), rates.FiveElements(0));
+    ExpectEveryTable(game, ranges, 10, 0);
 }
 
 TEST_F(EveryDrawOnce, ThreeOfNineWithTwoBackNumbersAsTheTablesCountThem)
@@ -224,34 +222,12 @@ TEST_F(EveryDrawOnce, ThreeOfNineWithTwoBackNumbersAsTheTablesCountThem)
         }
     }
     Cache(game, draws);
+    const SumRange ranges[] = {{6, 12}, {13, 24}};
+    ExpectEveryTable(game, ranges, 7, 1);
     const RateGenerator rates(game);
-    const HistoryTables tables = Tables();
-    ExpectHits(tables.Base(L"", L"", {}, 1), rates.Base());
+    const HistoryTables tables = chain_->HistoryTablesOf();
     ExpectHits(tables.BackArea(L"", L"", {}, 1), rates.BackArea());
     ExpectHits(tables.Distribution(L"", L"", {}, {}, 1), rates.Distribution());
-    for (int p = 0; p < 3; ++p) {
-        ExpectHits(tables.Position(L"pos" + std::to_wstring(p), L"", L"", {}, {}, 1), rates.Position(p));
-    }
-    std::vector<Share> spans = rates.Spans(7);
-    for (const Share &gap : rates.Gaps(7)) {
-        spans.push_back(gap);
-    }
-    ExpectHits(tables.Span(L"", L"", {}, 7, 1), spans);
-    for (const wchar_t *type : {L"bigSmall", L"oddEven", L"zhiHe"}) {
-        std::vector<Share> shape = rates.ShapeRatios(type);
-        for (const Share &position : rates.ShapePositions(type)) {
-            shape.push_back(position);
-        }
-        ExpectHits(tables.Shape(type, L"", L"", {}, 1), shape);
-    }
-    for (const wchar_t *type : {L"luShu", L"threeArea"}) {
-        std::vector<Share> classes = rates.ClassCounts(type);
-        for (const Share &position : rates.ClassPositions(type)) {
-            classes.push_back(position);
-        }
-        ExpectHits(tables.RouteArea(L"", L"", type, {}, 1), classes);
-    }
-    ExpectHits(tables.FiveElements(L"", L"", {}, 1, 1, L""), rates.FiveElements(1));
 }
 
 } // namespace

@@ -89,6 +89,16 @@ Share Holding(const DrawSpace &space, int v)
     return ShareOf(ends, [](bool held) { return held; });
 }
 
+// Per number of the space, the draws that hold it.
+std::vector<Share> HoldingEach(const DrawSpace &space)
+{
+    std::vector<Share> shares;
+    for (int v = space.lowest; v <= space.highest; ++v) {
+        shares.push_back(Holding(space, v));
+    }
+    return shares;
+}
+
 // The draws by the number at position index.
 std::map<int, std::uint64_t> ValuesAt(const DrawSpace &space, int index)
 {
@@ -186,22 +196,12 @@ RateGenerator::RateGenerator(HistoryGame game) : game_(std::move(game)) {}
 
 std::vector<Share> RateGenerator::Base() const
 {
-    const DrawSpace space = FrontDraws(game_);
-    std::vector<Share> shares;
-    for (int v = space.lowest; v <= space.highest; ++v) {
-        shares.push_back(Holding(space, v));
-    }
-    return shares;
+    return HoldingEach(FrontDraws(game_));
 }
 
 std::vector<Share> RateGenerator::BackArea() const
 {
-    const DrawSpace space = BackDraws(game_);
-    std::vector<Share> shares;
-    for (int v = space.lowest; v <= space.highest; ++v) {
-        shares.push_back(Holding(space, v));
-    }
-    return shares;
+    return HoldingEach(BackDraws(game_));
 }
 
 std::vector<Share> RateGenerator::Position(int index) const

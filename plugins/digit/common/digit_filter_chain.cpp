@@ -32,21 +32,11 @@ int ClampToInt(long long value)
 
 DigitFilterChain::DigitFilterChain(const DigitGame &game) : game_(game)
 {
-    // The parameters the engine reads, the same that the history tables take.
-    const calculation::HistoryGame shape = HistoryGameOf(game);
-    frontMax = shape.frontMax;
-    lowestNumber = shape.lowestNumber;
-    frontCount = shape.frontCount;
-    backCount = shape.backCount;
-    backMax = shape.backMax;
-    bigStart = shape.bigStart;
-    areaWidth = shape.areaWidth;
-    writeNumbersSingly = shape.digitLayout ? 0 : 1;
+    // The parameters the engine reads, the same that the history tables and their rates take.
+    SetGameParameters(HistoryGameOf(game));
     if (game.namesItself) {
         gameKey = game.key;
     }
-    labels = shape.labels;
-    labelBack = shape.labelBack ? 1 : 0;
     if (game.cap > 0) {
         rowCap = game.cap;
     }

@@ -296,6 +296,19 @@ TEST(DigitHistoryRates, EachChartsRatesMakeAHundred)
 
 // ---- Fc6Of10: six digits and a sign -------------------------------------------------------------
 
+// Digits as the tables' balls, without a "0" before them.
+std::wstring RedBalls(std::initializer_list<const wchar_t *> digits)
+{
+    std::wstring balls;
+    for (const wchar_t *d : digits) {
+        balls += Span(kRed, d);
+    }
+    return balls;
+}
+
+// The balls of the draw 0,0,7,7,9,3 with the fifth sign.
+const std::wstring kEdgeDrawBalls = RedBalls({L"0", L"0", L"7", L"7", L"9", L"3"}) + Span(kBlue, L"龙");
+
 TEST(Fc6Of10History, BaseRowMarksEachDigitOnceAndEndsTheBallsWithTheSign)
 {
     GameTables tables(L"Fc6Of10");
@@ -303,13 +316,9 @@ TEST(Fc6Of10History, BaseRowMarksEachDigitOnceAndEndsTheBallsWithTheSign)
     const std::vector<OrderedRow> rows = tables.Rows(L"base");
     ASSERT_EQ(rows.size(), 1U + 6U);
     const std::wstring ball = RedWithoutFontSize();
-    std::wstring balls;
-    for (const wchar_t *d : {L"0", L"0", L"7", L"7", L"9", L"3"}) {
-        balls += Span(kRed, d);
-    }
     EXPECT_EQ(rows[0], (OrderedRow{{L"qiHao", L"1"},
                                    {L"lotDate", L"d1"},
-                                   {L"lottery", balls + Span(kBlue, L"龙")},
+                                   {L"lottery", kEdgeDrawBalls},
                                    {L"pos0", Span(ball, L"0")},
                                    {L"pos1", L""},
                                    {L"pos2", L""},
@@ -347,11 +356,7 @@ TEST(Fc6Of10History, PositionsOfTheSixDigitsOnlyEachOverItsTenDigits)
     tables.Cache({L"0,0,7,7,9,3,5"});
     const std::vector<OrderedRow> rows = tables.Rows(L"pos5");
     ASSERT_EQ(rows.size(), 1U + 6U);
-    std::wstring balls;
-    for (const wchar_t *d : {L"0", L"0", L"7", L"7", L"9", L"3"}) {
-        balls += Span(kRed, d);
-    }
-    OrderedRow sixth{{L"qiHao", L"1"},  {L"lotDate", L"d1"},  {L"lottery", balls + Span(kBlue, L"龙")},
+    OrderedRow sixth{{L"qiHao", L"1"},  {L"lotDate", L"d1"},  {L"lottery", kEdgeDrawBalls},
                      {L"weiLot", L"3"}, {L"bigSmall", L"小"}, {L"oddEven", L"奇"},
                      {L"zhiHe", L"质"}, {L"luShu", L"0"},     {L"threeArea", L"1"}};
     for (int d = 0; d < 10; ++d) {
@@ -419,10 +424,7 @@ TEST(Array5History, DistributionAndBaseOfADrawWithRepeats)
     tables.Cache({L"3,0,3,9,9", L"9,9,9,9,9"});
     const std::vector<OrderedRow> distribution = tables.Rows(L"distribution");
     ASSERT_EQ(distribution.size(), 2U + 6U);
-    std::wstring balls;
-    for (const wchar_t *d : {L"3", L"0", L"3", L"9", L"9"}) {
-        balls += Span(kRed, d);
-    }
+    const std::wstring balls = RedBalls({L"3", L"0", L"3", L"9", L"9"});
     OrderedRow first{{L"qiHao", L"1"}, {L"lotDate", L"d1"}, {L"lottery", balls}};
     const std::wstring colours[] = {kRed, TestBall(L"green"), kBlue, TestBall(L"gold"), TestBall(L"purple")};
     const int digits[] = {3, 0, 3, 9, 9};
