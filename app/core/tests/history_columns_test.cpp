@@ -102,27 +102,6 @@ std::set<std::wstring> KeysOfFirstRow(const std::wstring &reply)
     return keys;
 }
 
-// The rows of the digit games' own base and distribution tables (the games build them
-// themselves, as the three-digit game does).
-std::set<std::wstring> DigitOwnKeys(const std::wstring &tab, int digits)
-{
-    std::set<std::wstring> keys{L"qiHao", L"lotDate", L"lottery"};
-    if (tab == L"distribution") {
-        for (int p = 0; p < digits; ++p) {
-            for (int d = 0; d < 10; ++d) {
-                keys.insert(L"pos" + std::to_wstring(p) + std::to_wstring(d));
-            }
-        }
-        return keys;
-    }
-    for (int d = 0; d < 10; ++d) {
-        keys.insert(L"pos" + std::to_wstring(d));
-    }
-    keys.insert({L"minNum", L"maxNum", L"sum", L"span", L"shape", L"sameNum", L"lianHao", L"acValue",
-                 L"threeAreaRate", L"bigSmallRate", L"oddEvenRate", L"zhiHeRate", L"luShuRate"});
-    return keys;
-}
-
 // The grid's statements, and one more: the table types a game lists.
 class GridDao : public CFilterContextDao {
 public:
@@ -164,25 +143,22 @@ protected:
 
 TEST_F(HistoryColumnsTest, EveryGameOffersItsTablesWithTheColumnsOfTheirRows)
 {
-    calculation::PluginLibrary magic3;
-    ASSERT_TRUE(magic3.Open(calculation::PluginPathForGame(L"Magic3"))) << magic3.error();
     for (const Game &game : Games()) {
         EXPECT_EQ(OfferedTabs(game.key), game.tabs) << basekit::CStrW2CStrA(game.key);
-        // Magic3 through its plug-in; the games not built yet through the engine's tables with
-        // their parameters.
+        // The digit games through their plug-ins; the games not built yet through the engine's
+        // tables with their parameters.
+        calculation::PluginLibrary library;
         calculation::ChainHandle plugin{nullptr, {}};
         testsupport::HistoryChain engine(game.shape);
         calculation::AbstractFilterChain *chain = &engine;
-        if (std::wstring(game.key) == L"Magic3") {
-            plugin = magic3.MakeChain();
+        if (game.shape.digitLayout) {
+            ASSERT_TRUE(library.Open(calculation::PluginPathForGame(game.key))) << library.error();
+            plugin = library.MakeChain();
             chain = plugin.get();
         }
         chain->SetOldDataCache({testsupport::Draw(L"1", L"d", DrawOf(game.shape))});
         for (const std::wstring &tab : basekit::StrSplit(game.tabs, L",")) {
-            const bool ownRows = game.shape.digitLayout && std::wstring(game.key) != L"Magic3" &&
-                                 (tab == L"base" || tab == L"distribution");
-            std::set<std::wstring> keys = ownRows ? DigitOwnKeys(tab, game.shape.frontCount)
-                                                  : KeysOfFirstRow(chain->GetDetailedData(game.key, tab));
+            std::set<std::wstring> keys = KeysOfFirstRow(chain->GetDetailedData(game.key, tab));
             if (tab == L"heZhi" && chain == &engine) {
                 // The sum ranges come with the game's rates.
                 const std::vector<calculation::SumRange> ranges(static_cast<std::size_t>(game.sumRanges));

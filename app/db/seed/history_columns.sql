@@ -4,10 +4,11 @@
 -- 期号 and 开奖日期 head every table of every game, 开奖号码 every table of its game.
 --
 -- The columns are generated from the games' parameters below, so that every game's tables
--- follow the rows of the engine's tables (calculation/history) and of the three-digit game's
--- own (plugins/digit/Magic3). Field ids: 10000000 + game × 1000000 + block × 10000 + n, where
--- block is the table type (tabs below) and n is 100 × (group + 1) for a group header, that plus
--- 1 + i for its i-th column, and 9000 + sort for a column without a group.
+-- follow the rows of the engine's tables (calculation/history) and of the digit games' own
+-- (plugins/digit/common/digit_history.cpp, plugins/digit/Magic3). Field ids: 10000000 + game ×
+-- 1000000 + block × 10000 + n, where block is the table type (tabs below) and n is 100 × (group
+-- + 1) for a group header, that plus 1 + i for its i-th column, and 9000 + sort for a column
+-- without a group.
 
 CREATE TEMP TABLE seq (i INTEGER PRIMARY KEY);
 WITH RECURSIVE s(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM s WHERE i < 98)

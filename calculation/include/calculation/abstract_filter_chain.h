@@ -227,6 +227,9 @@ protected:
                                                std::span<const std::wstring> styles, Rates rates, int pad);
     /// The engine's tables over this game's parameters and cached draws.
     HistoryTables HistoryTablesOf() const;
+    /// Takes the game's parameters (pool, counts, classes, layout, labels) from the form the
+    /// history tables read them in, so that a chain and its tables read the same.
+    void SetGameParameters(const HistoryGame &game);
 
     CCalculationUtil util;
     DataMap nodeMap;

@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "calculation/history/history_cells.h"
 #include "calculation/history/history_tables.h"
 #include "calculation/history/summary_rows.h"
@@ -12,7 +10,7 @@ std::wstring HistoryTables::Distribution(const std::wstring &frontStyle, const s
 {
     // Position j of a sorted draw of k numbers from 1..N holds j + 1 .. j + 1 + N - k.
     const int k = game_.frontCount;
-    const int columns = std::max(game_.frontMax - k + 1, 0);
+    const int columns = history::SortedColumns(game_, 0).count;
     std::vector<std::wstring> keys;
     for (int j = 0; j < k; ++j) {
         for (const std::wstring &key : history::NumberedKeys(L"pos" + std::to_wstring(j), columns)) {

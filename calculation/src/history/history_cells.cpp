@@ -2,11 +2,25 @@
 
 namespace calculation {
 
-std::wstring BallStyle(const std::wstring &baseUrl, const std::wstring &colour)
+namespace {
+
+std::wstring BallStyleOf(const std::wstring &baseUrl, const std::wstring &colour, const wchar_t *fontSize)
 {
     return L"'display:inline-block;width:18px;height:18px;line-height:18px;background-image:url(&quot;" +
            baseUrl + L"/images/" + colour +
-           L"Ball18.png&quot;);color:white;margin-left:2px;text-align:center;font-size:12px;'";
+           L"Ball18.png&quot;);color:white;margin-left:2px;text-align:center;" + fontSize + L"'";
+}
+
+} // namespace
+
+std::wstring BallStyle(const std::wstring &baseUrl, const std::wstring &colour)
+{
+    return BallStyleOf(baseUrl, colour, L"font-size:12px;");
+}
+
+std::wstring BallStyleWithoutFontSize(const std::wstring &baseUrl, const std::wstring &colour)
+{
+    return BallStyleOf(baseUrl, colour, L"");
 }
 
 BallStyles::BallStyles(const std::wstring &baseUrl)

@@ -24,6 +24,20 @@ HistoryTables AbstractFilterChain::HistoryTablesOf() const
     return HistoryTables(std::move(game), oldDataCache);
 }
 
+void AbstractFilterChain::SetGameParameters(const HistoryGame &game)
+{
+    frontMax = game.frontMax;
+    backMax = game.backMax;
+    frontCount = game.frontCount;
+    backCount = game.backCount;
+    bigStart = game.bigStart;
+    areaWidth = game.areaWidth;
+    lowestNumber = game.lowestNumber;
+    writeNumbersSingly = game.digitLayout ? 0 : 1;
+    labelBack = game.labelBack ? 1 : 0;
+    std::copy(game.labels.begin(), game.labels.end(), labels.begin());
+}
+
 std::wstring AbstractFilterChain::GetDetailedData(const std::wstring & /*productName*/,
                                                   const std::wstring &type)
 {

@@ -7,8 +7,6 @@
 namespace calculation {
 namespace {
 
-constexpr int kDigitColumns = 10;
-
 // The position a type names by its last character ("pos2" is 2); 0 when that is no digit.
 int PositionOf(const std::wstring &type)
 {
@@ -26,11 +24,10 @@ std::wstring HistoryTables::Position(const std::wstring &type, const std::wstrin
     if (index < 0 || index >= game_.frontCount) {
         return history::Reply(rows); // no such position in this game's draws
     }
-    // Lotto layout: column i is the value index + i + 1, as a sorted draw holds at this position.
-    const int columns = game_.digitLayout ? kDigitColumns : game_.frontMax - game_.frontCount + 1;
-    const int firstValue = game_.digitLayout ? 0 : index + 1;
+    const history::ValueColumns columns = history::PositionColumns(game_, index);
     const int series = game_.digitLayout ? 0 : index;
-    const std::vector<std::wstring> keys = history::NumberedKeys(L"pos" + std::to_wstring(index), columns);
+    const std::vector<std::wstring> keys =
+        history::NumberedKeys(L"pos" + std::to_wstring(index), columns.count);
     const std::wstring &ballStyle = StyleAt(styles, 0);
     for (const HistoryDraw &draw : Draws()) {
         const auto at = static_cast<std::size_t>(index);
@@ -43,8 +40,8 @@ std::wstring HistoryTables::Position(const std::wstring &type, const std::wstrin
         row.emplace_back(L"luShu", std::to_wstring(v % 3));
         const int area = history::AreaOf(v, game_.areaWidth);
         row.emplace_back(L"threeArea", area < 0 ? std::wstring() : std::to_wstring(area + 1));
-        for (int i = 0; i < columns; ++i) {
-            const int value = firstValue + i;
+        for (int i = 0; i < columns.count; ++i) {
+            const int value = columns.first + i;
             const std::wstring text =
                 game_.digitLayout ? std::to_wstring(value) : history::NumberText(value, pad);
             row.emplace_back(keys[static_cast<std::size_t>(i)],

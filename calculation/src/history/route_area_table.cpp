@@ -16,7 +16,7 @@ std::wstring HistoryTables::RouteArea(const std::wstring &frontStyle, const std:
         routes ? std::array<const wchar_t *, kClasses>{L"0", L"1", L"2"}
                : std::array<const wchar_t *, kClasses>{L"1", L"2", L"3"};
     const int width = game_.areaWidth;
-    auto classOf = [&](int v) { return routes ? v % 3 : history::AreaOf(v, width); };
+    auto classOf = [&](int v) { return history::RouteAreaClass(routes, width, v); };
     const int k = game_.frontCount;
     // Count chart type + c + m (m numbers of class c), then position chart "pos" + p + c.
     std::vector<std::wstring> keys;

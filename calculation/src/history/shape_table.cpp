@@ -1,21 +1,12 @@
 #include "calculation/history/history_cells.h"
 #include "calculation/history/history_tables.h"
 #include "calculation/history/summary_rows.h"
+#include "shape_classes.h"
 #include "table_helpers.h"
 
 namespace calculation {
+namespace history {
 namespace {
-
-// One two-class property of the numbers: its texts, its ratio code (class 1 count × 10 + class 0
-// count) and the class of one number.
-struct TwoClasses {
-    const wchar_t *arrayKey;
-    const wchar_t *labels[2]; ///< class 0, class 1
-    std::wstring (*rateText)(const CCalculationUtil &, const int *, int, const HistoryGame &);
-    std::wstring (*classText)(const CCalculationUtil &, const int *, int, const HistoryGame &);
-    int (*code)(const CCalculationUtil &, const int *, int, const HistoryGame &);
-    int (*classOf)(const CCalculationUtil &, int, const HistoryGame &);
-};
 
 const TwoClasses kBigSmall{
     L"bigSmallArray",
@@ -54,7 +45,9 @@ const TwoClasses kPrimeComposite{
     [](const CCalculationUtil &u, int v, const HistoryGame &) { return u.IsZhiOrHe(v) != 0 ? 1 : 0; },
 };
 
-const TwoClasses &ClassesOf(const std::wstring &type)
+} // namespace
+
+const TwoClasses &ShapeClassesOf(const std::wstring &type)
 {
     if (type == L"bigSmall") {
         return kBigSmall;
@@ -62,12 +55,12 @@ const TwoClasses &ClassesOf(const std::wstring &type)
     return type == L"oddEven" ? kOddEven : kPrimeComposite;
 }
 
-} // namespace
+} // namespace history
 
 std::wstring HistoryTables::Shape(const std::wstring &type, const std::wstring &frontStyle,
                                   const std::wstring &backStyle, Rates rates, int pad) const
 {
-    const TwoClasses &classes = ClassesOf(type);
+    const history::TwoClasses &classes = history::ShapeClassesOf(type);
     const int k = game_.frontCount;
     // Ratio column i: i numbers of class 1 and k - i of class 0, the code k + 9i.
     std::vector<std::wstring> keys = history::NumberedKeys(L"rate", k + 1);

@@ -12,9 +12,8 @@ std::wstring HistoryTables::Span(const std::wstring &frontStyle, const std::wstr
 {
     const int k = game_.frontCount;
     const int columns = std::max(count, 0);
-    // Lotto layout: k sorted numbers span at least k - 1 and keep at least 1 apart.
-    const int firstSpan = game_.digitLayout ? 0 : k - 1;
-    const int firstGap = game_.digitLayout ? 0 : 1;
+    const int firstSpan = history::FirstSpan(game_);
+    const int firstGap = history::FirstGap(game_);
     std::vector<std::wstring> keys = history::NumberedKeys(L"span", columns);
     const std::vector<std::wstring> gapKeys = history::NumberedKeys(L"linHaoLag", columns);
     keys.insert(keys.end(), gapKeys.begin(), gapKeys.end());

@@ -39,6 +39,32 @@ int AreaOf(int v, int width)
     return v <= 2 * width ? 1 : 2;
 }
 
+int RouteAreaClass(bool routes, int width, int v)
+{
+    return routes ? v % 3 : AreaOf(v, width);
+}
+
+ValueColumns SortedColumns(const HistoryGame &game, int index)
+{
+    return {index + 1, std::max(game.frontMax - game.frontCount + 1, 0)};
+}
+
+ValueColumns PositionColumns(const HistoryGame &game, int index)
+{
+    constexpr int kDigitColumns = 10;
+    return game.digitLayout ? ValueColumns{0, kDigitColumns} : SortedColumns(game, index);
+}
+
+int FirstSpan(const HistoryGame &game)
+{
+    return game.digitLayout ? 0 : game.frontCount - 1;
+}
+
+int FirstGap(const HistoryGame &game)
+{
+    return game.digitLayout ? 0 : 1;
+}
+
 std::wstring Reply(const basekit::TextMapPtrList &rows)
 {
     return basekit::JsonUtil::MapListToJson(rows);

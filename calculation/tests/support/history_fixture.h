@@ -138,19 +138,7 @@ struct SummaryRows {
 /// A chain over a game of the tests' choosing, its table operations open to the tests.
 class HistoryChain : public calculation::AbstractFilterChain {
 public:
-    explicit HistoryChain(const calculation::HistoryGame &game)
-    {
-        frontMax = game.frontMax;
-        backMax = game.backMax;
-        frontCount = game.frontCount;
-        backCount = game.backCount;
-        bigStart = game.bigStart;
-        areaWidth = game.areaWidth;
-        lowestNumber = game.lowestNumber;
-        writeNumbersSingly = game.digitLayout ? 0 : 1;
-        labelBack = game.labelBack ? 1 : 0;
-        std::copy(game.labels.begin(), game.labels.end(), labels.begin());
-    }
+    explicit HistoryChain(const calculation::HistoryGame &game) { SetGameParameters(game); }
     calculation::NumberRowList *Filter() override { return &NewResultList(); }
 
     using AbstractFilterChain::GetDetailedDataForWx;

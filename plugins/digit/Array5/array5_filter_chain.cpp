@@ -18,4 +18,26 @@ const DigitGame &Array5Game()
     return game;
 }
 
+const DigitTableRates &Array5Rates()
+{
+    static const DigitTableRates rates = [] {
+        RateForms forms;
+        // Nine ranges of five sums; the last takes the six highest.
+        for (int r = 0; r < 8; ++r) {
+            forms.sumRanges.push_back({5 * r, 5 * r + 4});
+        }
+        forms.sumRanges.push_back({40, 45});
+        return MakeTableRates(Array5Game(), forms);
+    }();
+    return rates;
+}
+
+std::wstring Array5FilterChain::GetDetailedDataForDistribution(const std::wstring &frontStyle,
+                                                               const std::wstring &,
+                                                               std::span<const std::wstring> styles,
+                                                               calculation::Rates, int)
+{
+    return DigitDistributionTable(HistoryTablesOf(), frontStyle, styles, tableRates().distribution);
+}
+
 } // namespace plugins::array5

@@ -1,6 +1,7 @@
 #include "magic3_filter_chain.h"
 
 #include "calculation/history/history_cells.h"
+#include "digit/common/digit_history.h"
 #include "magic3_history_tables.h"
 
 namespace plugins::magic3 {
@@ -31,7 +32,10 @@ const DigitGame &Magic3Game()
 std::wstring Magic3FilterChain::GetDetailedDataForBase(const std::wstring &frontStyle, const std::wstring &,
                                                        calculation::Rates, int)
 {
-    return BaseTable(HistoryTablesOf(), frontStyle, calculation::BallStyle(baseUrl(), L"purple"));
+    // The chance that a given digit is among three: 1 - 0.9³.
+    static const std::vector<std::wstring> kRates(10, L"27.1");
+    return DigitBaseTable(HistoryTablesOf(), frontStyle, std::wstring(),
+                          calculation::BallStyle(baseUrl(), L"purple"), kRates, ConsecutiveForm::Text);
 }
 
 std::wstring Magic3FilterChain::GetDetailedDataForDistribution(const std::wstring &frontStyle,
@@ -39,7 +43,9 @@ std::wstring Magic3FilterChain::GetDetailedDataForDistribution(const std::wstrin
                                                                std::span<const std::wstring> styles,
                                                                calculation::Rates, int)
 {
-    return DistributionTable(HistoryTablesOf(), frontStyle, styles);
+    // Every digit of a position: 10 %.
+    static const std::vector<std::wstring> kRates(30, L"10");
+    return DigitDistributionTable(HistoryTablesOf(), frontStyle, styles, kRates);
 }
 
 std::wstring Magic3FilterChain::GetDetailedDataForShape(const std::wstring &type,

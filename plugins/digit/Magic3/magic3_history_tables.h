@@ -12,12 +12,6 @@ namespace plugins::magic3 {
 
 /// "heZhi": the sums 0-27 and the sum tails.
 std::wstring SumTable(const calculation::HistoryTables &tables, const std::wstring &frontStyle);
-/// "base": which digits each draw holds (balls in ballStyle) with the draw's statistics.
-std::wstring BaseTable(const calculation::HistoryTables &tables, const std::wstring &frontStyle,
-                       const std::wstring &ballStyle);
-/// "distribution": the digit of each position in that position's colour.
-std::wstring DistributionTable(const calculation::HistoryTables &tables, const std::wstring &frontStyle,
-                               std::span<const std::wstring> styles);
 /// "bigSmall", "oddEven", "zhiHe" (any other type): the class ratio and the class pattern.
 std::wstring ShapeTable(const calculation::HistoryTables &tables, const std::wstring &type,
                         const std::wstring &frontStyle);

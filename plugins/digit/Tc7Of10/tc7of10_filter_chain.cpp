@@ -24,6 +24,25 @@ const DigitGame &Tc7Of10Game()
     return game;
 }
 
+const DigitTableRates &Tc7Of10Rates()
+{
+    static const DigitTableRates rates = [] {
+        RateForms forms;
+        // Twelve ranges of five sums, then the four highest.
+        for (int r = 0; r < 12; ++r) {
+            forms.sumRanges.push_back({5 * r, 5 * r + 4});
+        }
+        forms.sumRanges.push_back({60, 63});
+        // The rarer sums and ratios with two decimals.
+        forms.sumDecimals = {1, 2, 2, 2, 1, 1, 1, 1, 1, 2, 1, 2, 1};
+        forms.ratioDecimals = {2, 2, 1, 1, 1, 1, 2, 2};
+        // The count chart of the route and area tables is shown without its rates.
+        forms.classCountsAsZero = true;
+        return MakeTableRates(Tc7Of10Game(), forms);
+    }();
+    return rates;
+}
+
 std::vector<int> CutPool(const std::vector<int> &pool, int low, int high)
 {
     if (pool.empty()) {
@@ -82,6 +101,15 @@ std::vector<int> Tc7Of10FilterChain::CandidateDigits() const
         high = std::min(high, *std::ranges::max_element(maximum.nums));
     }
     return CutPool(pool, low, high);
+}
+
+std::wstring Tc7Of10FilterChain::GetDetailedDataForPos(const std::wstring &type,
+                                                       const std::wstring &frontStyle,
+                                                       const std::wstring &backStyle,
+                                                       std::span<const std::wstring> styles,
+                                                       calculation::Rates, int)
+{
+    return RatedPositionTable(type, frontStyle, backStyle, styles);
 }
 
 } // namespace plugins::tc7of10

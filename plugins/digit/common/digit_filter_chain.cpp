@@ -7,6 +7,7 @@
 #include "basekit/combinatorics.h"
 #include "basekit/string_split.h"
 #include "digit/common/digit_filters.h"
+#include "digit/common/digit_history.h"
 
 namespace plugins::digit {
 
@@ -31,21 +32,11 @@ int ClampToInt(long long value)
 
 DigitFilterChain::DigitFilterChain(const DigitGame &game) : game_(game)
 {
-    frontMax = game.highDigit - game.lowDigit + 1;
-    lowestNumber = game.lowDigit;
-    frontCount = game.positions;
-    backCount = game.hasLabel() ? 1 : 0;
-    backMax = static_cast<int>(game.label.texts.size());
-    bigStart = game.bigStart;
-    areaWidth = game.areaWidth;
-    writeNumbersSingly = 0;
+    // The parameters the engine reads, the same that the history tables and their rates take.
+    SetGameParameters(HistoryGameOf(game));
     if (game.namesItself) {
         gameKey = game.key;
     }
-    for (std::size_t i = 0; i < game.label.texts.size() && i < labels.size(); ++i) {
-        labels[i] = game.label.texts[i];
-    }
-    labelBack = game.hasLabel() ? 1 : 0;
     if (game.cap > 0) {
         rowCap = game.cap;
     }

@@ -17,6 +17,9 @@ namespace calculation {
 /// A ball picture of one colour ("red", "blue", "green", "gold", "purple") as the value of a
 /// style attribute; the picture is addressed below baseUrl ("qel://base" in the program).
 CALCULATION_EXPORT std::wstring BallStyle(const std::wstring &baseUrl, const std::wstring &colour);
+/// The same ball in the page's own font size.
+CALCULATION_EXPORT std::wstring BallStyleWithoutFontSize(const std::wstring &baseUrl,
+                                                         const std::wstring &colour);
 
 /// The ball styles of one request: red front balls, blue back balls, and one colour per position
 /// for the charts that draw every position at once.
