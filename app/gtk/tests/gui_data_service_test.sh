@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The real program under a virtual X server (through xvfb-run) against the stand-in data
 # service, as scripts/run.sh --standin starts it: the main page's lottery bar shows the
-# stand-in's last draw, and the newest-draws window opens the service's page, which lists the
-# newest draw of every game. The window's screenshot is kept in the artefact folder.
+# stand-in's last draw; the newest-draws window opens the service's page, which lists the
+# newest draw of every game; the trend window opens the service's trend page, which shows the
+# current game's tables over the newest 30 draws, their ball pictures from the program's base
+# and the lines of the sum chart. The windows' screenshots are kept in the artefact folder.
 # Usage: gui_data_service_test.sh <staged qel> <artefact folder> <build dir> <source root>
 set -uo pipefail
 stage="$(dirname "$1")"
@@ -42,5 +44,15 @@ run_script "$popup" 'for (let i = 0; i < 100; i += 1) { const rows = document.qu
 screenshot "$popup_xid" qel-newest-draws-window.png
 send "execute $popup {\"method\":\"exit\"}"
 expect "^qel-test: bridge window=$main request=\\{\"method\":\"GetNewLottery\"\\} reply-bytes=0$"
+
+send "execute $main {\"method\":\"GetDataAnalysis\"}"
+expect "^qel-test: page loaded window=([0-9]+) xid=(0x[0-9a-f]+) uri=http://127\\.0\\.0\\.1:$standin_port/html/pageForPc/pageForTrend3_2\\.html$"
+trend="${BASH_REMATCH[1]}" trend_xid="${BASH_REMATCH[2]}"
+# The base table's draws, summary rows and a ball picture; then the sum table's lines.
+run_script "$trend" 'const body = (part) => document.querySelectorAll(`#trendGridArea .datagrid-view2 .datagrid-${part} tr.datagrid-row`).length; for (let i = 0; i < 150 && !document.querySelector("#trendGridArea .trend-mark"); i += 1) { await new Promise((done) => setTimeout(done, 100)); } const mark = document.querySelector("#trendGridArea .trend-mark"); if (!mark) { return null; } const image = new Image(); image.src = /url\("?([^")]*)"?\)/.exec(getComputedStyle(mark).backgroundImage)[1]; await image.decode(); const base = [body("body"), body("footer"), image.naturalWidth > 0]; $("#trendTabs").tabs("select", "和值"); return base.concat(document.querySelectorAll("#trendGridArea svg.trend-lines line").length);'
+[[ "$RESULT" == "[30,6,true,58]" ]] || fail "the trend window shows $RESULT, not 30 draws, 6 summary rows, a ball picture and 58 lines"
+screenshot "$trend_xid" qel-trend-window.png
+send "execute $trend {\"method\":\"exit\"}"
+expect "^qel-test: bridge window=$main request=\\{\"method\":\"GetDataAnalysis\"\\} reply-bytes=0$"
 
 exit_program "$main"
