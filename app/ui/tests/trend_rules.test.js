@@ -115,8 +115,10 @@ test("a table's draws and its summary rows come apart; a summary row's name head
     assert.deepEqual(rows.summary.map((r) => r.name), ["理论出现概率（%）", "2期实际出现（期）"]);
     assert.deepEqual(trendRules.splitRows(undefined), { draws: [], summary: [] });
     assert.equal(trendRules.cellHtml(items[3], "qiHao", BASE), "2期实际出现（期）");
-    assert.equal(trendRules.cellHtml(items[3], "sum0", BASE), "1");
-    assert.equal(trendRules.cellHtml({ name: "<i>", sum0: "<b>" }, "sum0", BASE), "&lt;b&gt;");
+    assert.equal(trendRules.cellHtml(items[3], "sum0", BASE), "<span class=\"trend-sum\" title=\"1\">1</span>");
+    assert.equal(trendRules.cellHtml(items[3], "sum1", BASE), "");
+    assert.equal(trendRules.cellHtml({ name: "<i>", sum0: "<b>\"" }, "sum0", BASE),
+        "<span class=\"trend-sum\" title=\"&lt;b&gt;&quot;\">&lt;b&gt;&quot;</span>");
     assert.equal(trendRules.cellHtml({ name: "<i>" }, "qiHao", BASE), "&lt;i&gt;");
     assert.equal(trendRules.cellHtml(items[1], "sum0", BASE), "&lt;b&gt;");
     assert.equal(trendRules.cellHtml(items[1], "missing", BASE), "");

@@ -194,10 +194,15 @@ var trendRules = (function () {
         return Boolean(row) && typeof row.name === "string";
     }
 
-    // The markup of one cell of the grid: a summary row's name stands in its first column.
+    // The markup of one cell of the grid: a summary row's name stands in its first column, its
+    // values carry their text as a tip as well (a column may be narrower than a value).
     function cellHtml(row, field, imageBase) {
         if (isSummary(row)) {
-            return escapeHtml(field === DRAW_FIELDS[0] ? row.name : row[field]);
+            if (field === DRAW_FIELDS[0]) {
+                return escapeHtml(row.name);
+            }
+            var value = escapeHtml(row[field]);
+            return value === "" ? "" : "<span class=\"trend-sum\" title=\"" + value + "\">" + value + "</span>";
         }
         return markup(row ? row[field] : "", imageBase);
     }
