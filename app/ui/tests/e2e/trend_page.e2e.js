@@ -9,9 +9,9 @@
 "use strict";
 
 const path = require("node:path");
-const { runSession, check } = require("./harness.js");
+const { check } = require("./harness.js");
 const { openMainPage, cancelLogin, requests } = require("./main_page_steps.js");
-const { startStandin, sampleDraws, pointAt, argument } = require("./standin.js");
+const { sampleDraws, runStandinSession } = require("./standin.js");
 const { TREND_PAGE, SUMMARY_NAMES, openTrendPage, tabLabels, message, clickAndWait, selectTab, gridRows,
     lineCounts } = require("./trend_steps.js");
 
@@ -108,126 +108,114 @@ async function checkSumTable(page, draws) {
     });
 }
 
-async function main() {
-    const standin = await startStandin(argument("standin"));
-    const magic3 = sampleDraws("Magic3");
-    const newest = (n) => magic3.slice(-n);
+const magic3 = sampleDraws("Magic3");
+const newest = (n) => magic3.slice(-n);
 
-    await runSession("trend page e2e", 110000, async (session) => {
-        const { host, page, status, artifacts } = session;
-        await openMainPage(page, host);
-        await cancelLogin(page);
+runStandinSession("trend page e2e", 110000, async (session, standin) => {
+    const { host, page, status, artifacts } = session;
+    await openMainPage(page, host);
+    await cancelLogin(page);
 
-        // The footer button opens the service's trend page in a modal window.
-        await page.click("#footerBar [data-name='dataAnalysis']");
-        const opened = (await status()).opened.pop();
-        check(opened && opened.url === `${standin.address}${TREND_PAGE}` && opened.modal,
-            "the footer button did not open the trend window", opened);
+    // The footer button opens the service's trend page in a modal window.
+    await page.click("#footerBar [data-name='dataAnalysis']");
+    const opened = (await status()).opened.pop();
+    check(opened && opened.url === `${standin.address}${TREND_PAGE}` && opened.modal,
+        "the footer button did not open the trend window", opened);
 
-        const trend = await openTrendPage(session, opened.url);
-        const t = trend.page;
-        const sent = async (method) => (await requests(trend.calls, method)).map((c) => c.request);
-        sameList(await tabLabels(t), MAGIC3_TABS, "the tabs are not Magic3's table types");
-        sameList(await sent("GetDataAnalysis"),
-            [{ method: "GetDataAnalysis", productName: "Magic3_Fc", type: "byQiShu", rowNumber: "30" }],
-            "the first fetch is not the newest 30 draws");
-        check((await message(t)) === `共30期：第${newest(30)[0].qiHao}期至第${newest(1)[0].qiHao}期`,
-            "the page does not tell the draws it shows", await message(t));
-        const base = await gridRows(t);
-        check(base.length === 30 && base.every((row, i) => digitsOf(newest(30)[i]).every((d) =>
-            row[`pos${d}`].marks.length === 1 && /purpleBall18\.png/.test(row[`pos${d}`].marks[0].picture))),
-        "the base table does not mark each draw's digits with purple balls");
+    const trend = await openTrendPage(session, opened.url);
+    const t = trend.page;
+    const sent = async (method) => (await requests(trend.calls, method)).map((c) => c.request);
+    sameList(await tabLabels(t), MAGIC3_TABS, "the tabs are not Magic3's table types");
+    sameList(await sent("GetDataAnalysis"),
+        [{ method: "GetDataAnalysis", productName: "Magic3_Fc", type: "byQiShu", rowNumber: "30" }],
+        "the first fetch is not the newest 30 draws");
+    check((await message(t)) === `共30期：第${newest(30)[0].qiHao}期至第${newest(1)[0].qiHao}期`,
+        "the page does not tell the draws it shows", await message(t));
+    const base = await gridRows(t);
+    check(base.length === 30 && base.every((row, i) => digitsOf(newest(30)[i]).every((d) =>
+        row[`pos${d}`].marks.length === 1 && /purpleBall18\.png/.test(row[`pos${d}`].marks[0].picture))),
+    "the base table does not mark each draw's digits with purple balls");
 
-        // The sum table, its marks and lines and its six summary rows.
-        await selectTab(t, "和值");
-        await checkSumTable(t, newest(30));
-        await t.screenshot({ path: path.join(artifacts, "trend-page-magic3-sum.png") });
+    // The sum table, its marks and lines and its six summary rows.
+    await selectTab(t, "和值");
+    await checkSumTable(t, newest(30));
+    await t.screenshot({ path: path.join(artifacts, "trend-page-magic3-sum.png") });
 
-        // Every tab shows its table over the same draws; all but "其他" have summary rows.
-        for (const label of MAGIC3_TABS) {
-            await selectTab(t, label);
-            const rows = await gridRows(t);
-            const footer = await gridRows(t, "footer");
-            sameList(rows.map((r) => r.qiHao.text), newest(30).map((d) => d.qiHao), `tab ${label}: its draws`);
-            sameList(footer.map((r) => r.qiHao.text), label === "其他" ? [] : SUMMARY_NAMES(30),
-                `tab ${label}: its summary rows`);
-            check(rows.every((r) => r.lottery.marks.length === 3), `tab ${label}: the draws lack their balls`);
-        }
-        await selectTab(t, "其他");
-        const other = await gridRows(t);
-        check(other.every((row, i) => {
-            const [a, b, c] = digitsOf(newest(30)[i]);
-            return row.he01.text === String(a + b) && row.cha12.text === String(Math.abs(c - b));
-        }), "the other table's pair sums and differences differ");
+    // Every tab shows its table over the same draws; all but "其他" have summary rows.
+    for (const label of MAGIC3_TABS) {
+        await selectTab(t, label);
+        const rows = await gridRows(t);
+        const footer = await gridRows(t, "footer");
+        sameList(rows.map((r) => r.qiHao.text), newest(30).map((d) => d.qiHao), `tab ${label}: its draws`);
+        sameList(footer.map((r) => r.qiHao.text), label === "其他" ? [] : SUMMARY_NAMES(30),
+            `tab ${label}: its summary rows`);
+        check(rows.every((r) => r.lottery.marks.length === 3), `tab ${label}: the draws lack their balls`);
+    }
+    await selectTab(t, "其他");
+    const other = await gridRows(t);
+    check(other.every((row, i) => {
+        const [a, b, c] = digitsOf(newest(30)[i]);
+        return row.he01.text === String(a + b) && row.cha12.text === String(Math.abs(c - b));
+    }), "the other table's pair sums and differences differ");
 
-        // By count: the newest 100 draws, 50 a page, the newest page first.
-        await selectTab(t, "和值");
-        await t.selectOption("#trendCount", "100");
-        check((await clickAndWait(t, "#trendByCount")) ===
-            `共100期：第${newest(100)[0].qiHao}期至第${newest(1)[0].qiHao}期`, "fetching 100 draws", await message(t));
-        sameList((await sent("GetDataAnalysis")).pop(),
-            { method: "GetDataAnalysis", productName: "Magic3_Fc", type: "byQiShu", rowNumber: "100" },
-            "the request of 100 draws");
-        sameList((await gridRows(t)).map((r) => r.qiHao.text), newest(50).map((d) => d.qiHao),
-            "the first page shown is not the newest");
-        await t.click("#trendGridArea .pagination-first");
-        await t.waitForFunction((q) => document.querySelector("#trendGridArea .datagrid-body tr.datagrid-row td[field='qiHao']")
-            .textContent === q, newest(100)[0].qiHao);
-        sameList((await gridRows(t)).map((r) => r.qiHao.text), newest(100).slice(0, 50).map((d) => d.qiHao),
-            "the first page");
-        sameList((await gridRows(t, "footer")).map((r) => r.qiHao.text), SUMMARY_NAMES(100),
-            "the summary rows do not count all 100 draws");
+    // By count: the newest 100 draws, 50 a page, the newest page first.
+    await selectTab(t, "和值");
+    await t.selectOption("#trendCount", "100");
+    check((await clickAndWait(t, "#trendByCount")) ===
+        `共100期：第${newest(100)[0].qiHao}期至第${newest(1)[0].qiHao}期`, "fetching 100 draws", await message(t));
+    sameList((await sent("GetDataAnalysis")).pop(),
+        { method: "GetDataAnalysis", productName: "Magic3_Fc", type: "byQiShu", rowNumber: "100" },
+        "the request of 100 draws");
+    sameList((await gridRows(t)).map((r) => r.qiHao.text), newest(50).map((d) => d.qiHao),
+        "the first page shown is not the newest");
+    await t.click("#trendGridArea .pagination-first");
+    await t.waitForFunction((q) => document.querySelector("#trendGridArea .datagrid-body tr.datagrid-row td[field='qiHao']")
+        .textContent === q, newest(100)[0].qiHao);
+    sameList((await gridRows(t)).map((r) => r.qiHao.text), newest(100).slice(0, 50).map((d) => d.qiHao),
+        "the first page");
+    sameList((await gridRows(t, "footer")).map((r) => r.qiHao.text), SUMMARY_NAMES(100),
+        "the summary rows do not count all 100 draws");
 
-        // By draw numbers: the choices list the newest draws; a range shows exactly its draws.
-        const choices = await t.evaluate(() => Array.from(document.querySelectorAll("#trendBegin option"), (o) => o.value));
-        sameList(choices, magic3.slice().reverse().map((d) => d.qiHao), "the draw numbers offered");
-        const from = magic3[40];
-        const to = magic3[64];
-        await t.selectOption("#trendBegin", from.qiHao);
-        await t.selectOption("#trendEnd", to.qiHao);
-        check((await clickAndWait(t, "#trendByRange")) === `共25期：第${from.qiHao}期至第${to.qiHao}期`,
-            "fetching a range", await message(t));
-        sameList((await sent("GetDataAnalysis")).pop(),
-            { method: "GetDataAnalysis", productName: "Magic3_Fc", type: "byQiHao", beginQiHao: from.qiHao,
-              endQiHao: to.qiHao }, "the request of a range");
-        await checkSumTable(t, magic3.slice(40, 65));
+    // By draw numbers: the choices list the newest draws; a range shows exactly its draws.
+    const choices = await t.evaluate(() => Array.from(document.querySelectorAll("#trendBegin option"), (o) => o.value));
+    sameList(choices, magic3.slice().reverse().map((d) => d.qiHao), "the draw numbers offered");
+    const from = magic3[40];
+    const to = magic3[64];
+    await t.selectOption("#trendBegin", from.qiHao);
+    await t.selectOption("#trendEnd", to.qiHao);
+    check((await clickAndWait(t, "#trendByRange")) === `共25期：第${from.qiHao}期至第${to.qiHao}期`,
+        "fetching a range", await message(t));
+    sameList((await sent("GetDataAnalysis")).pop(),
+        { method: "GetDataAnalysis", productName: "Magic3_Fc", type: "byQiHao", beginQiHao: from.qiHao,
+          endQiHao: to.qiHao }, "the request of a range");
+    await checkSumTable(t, magic3.slice(40, 65));
 
-        // A range that runs backwards is refused before anything is sent; a failing service
-        // leaves the table shown.
-        const fetches = (await sent("GetDataAnalysis")).length;
-        await t.selectOption("#trendBegin", to.qiHao);
-        await t.selectOption("#trendEnd", from.qiHao);
-        check((await clickAndWait(t, "#trendByRange")) === "起始期号不能大于结束期号！", "a backward range",
-            await message(t));
-        await fetch(`${standin.address}/standin/fail?path=/lot/getDataAnalysis&mode=500`, { method: "POST" });
-        check((await clickAndWait(t, "#trendByCount")) === "服务器连接失败！", "a failing service",
-            await message(t));
-        await fetch(`${standin.address}/standin/reset`, { method: "POST" });
-        check((await sent("GetDataAnalysis")).length === fetches + 1, "the backward range was sent");
-        await checkSumTable(t, magic3.slice(40, 65));
-        await t.screenshot({ path: path.join(artifacts, "trend-page-magic3-range.png") });
-        await trend.close();
+    // A range that runs backwards is refused before anything is sent; a failing service
+    // leaves the table shown.
+    const fetches = (await sent("GetDataAnalysis")).length;
+    await t.selectOption("#trendBegin", to.qiHao);
+    await t.selectOption("#trendEnd", from.qiHao);
+    check((await clickAndWait(t, "#trendByRange")) === "起始期号不能大于结束期号！", "a backward range",
+        await message(t));
+    await fetch(`${standin.address}/standin/fail?path=/lot/getDataAnalysis&mode=500`, { method: "POST" });
+    check((await clickAndWait(t, "#trendByCount")) === "服务器连接失败！", "a failing service",
+        await message(t));
+    await fetch(`${standin.address}/standin/reset`, { method: "POST" });
+    check((await sent("GetDataAnalysis")).length === fetches + 1, "the backward range was sent");
+    await checkSumTable(t, magic3.slice(40, 65));
+    await t.screenshot({ path: path.join(artifacts, "trend-page-magic3-range.png") });
+    await trend.close();
 
-        // A window opened while the service fails offers its tables, says why it shows no draws
-        // and fetches them once the service answers again.
-        await fetch(`${standin.address}/standin/fail?path=/lot/getDataAnalysis&mode=nonjson`, { method: "POST" });
-        const again = await openTrendPage(session, opened.url);
-        sameList(await tabLabels(again.page), MAGIC3_TABS, "the tabs of a window without draws");
-        check((await message(again.page)) === "服务器连接失败！", "no word of the failing service",
-            await message(again.page));
-        check((await gridRows(again.page)).length === 0, "a window without draws shows rows");
-        await fetch(`${standin.address}/standin/reset`, { method: "POST" });
-        check((await clickAndWait(again.page, "#trendByCount")).startsWith("共30期"), "fetching again",
-            await message(again.page));
-        await again.close();
-    }, {
-        databaseSql: pointAt(standin),
-        hostArgs: ["--setting", "debug=true"],
-        cleanup: () => standin.process.kill("SIGTERM"),
-    });
-}
-
-main().catch((error) => {
-    console.error(`trend page e2e: FAILED: ${error && error.stack ? error.stack : error}`);
-    process.exit(1);
+    // A window opened while the service fails offers its tables, says why it shows no draws
+    // and fetches them once the service answers again.
+    await fetch(`${standin.address}/standin/fail?path=/lot/getDataAnalysis&mode=nonjson`, { method: "POST" });
+    const again = await openTrendPage(session, opened.url);
+    sameList(await tabLabels(again.page), MAGIC3_TABS, "the tabs of a window without draws");
+    check((await message(again.page)) === "服务器连接失败！", "no word of the failing service",
+        await message(again.page));
+    check((await gridRows(again.page)).length === 0, "a window without draws shows rows");
+    await fetch(`${standin.address}/standin/reset`, { method: "POST" });
+    check((await clickAndWait(again.page, "#trendByCount")).startsWith("共30期"), "fetching again",
+        await message(again.page));
+    await again.close();
 });
