@@ -5,8 +5,9 @@
 // the game's table types of grid 20 in the settings database and shows the base table over the
 // newest 30 sample draws, with their balls, the drawn numbers marked and the six summary rows.
 // A game without history tables is told so, and nothing is fetched for it.
+// "--shard k/n" takes only every n-th of those games from the k-th on, so that runs can share them.
 //   node trend_games.e2e.js --host <qel-page-host> --stage <stage dir> --artifacts <dir>
-//                           --standin <qel-data-standin>
+//                           --standin <qel-data-standin> [--shard k/n]
 "use strict";
 
 const { execFileSync } = require("node:child_process");
@@ -20,6 +21,7 @@ const trendRules = require(path.join(__dirname, "..", "..", "..", "standin", "pa
     "trend_rules.js"));
 
 const STAGE = argument("stage");
+const [SHARD, SHARDS] = (argument("shard") || "0/1").split("/").map(Number);
 
 function query(sql, ...values) {
     const text = execFileSync("sqlite3", ["-json", path.join(STAGE, "sys.db"),
@@ -35,12 +37,13 @@ function expectedTabs(key) {
 }
 
 
-runStandinSession("trend games e2e", 115000, async (session, standin) => {
+runStandinSession(`trend games e2e ${SHARD}/${SHARDS}`, 115000, async (session, standin) => {
     const { host, page, status, artifacts } = session;
     await openMainPage(page, host);
     const games = (await page.evaluate(() => window.gameTable)).filter((game) => game.delivered &&
-        game.key !== "Magic3" && fs.existsSync(path.join(STAGE, "Plugin", `${game.plugin}.so`)));
-    check(games.length > 0, "no other delivered game has its plug-in in the stage");
+        game.key !== "Magic3" && fs.existsSync(path.join(STAGE, "Plugin", `${game.plugin}.so`)))
+        .filter((game, index) => index % SHARDS === SHARD);
+    check(games.length > 0, `no other delivered game of share ${SHARD}/${SHARDS} has its plug-in in the stage`);
 
     for (const game of games) {
         const [product] = query("select productName, productCnName, flag, area from products where productName = ?",
