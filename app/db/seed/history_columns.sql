@@ -15,7 +15,8 @@ WITH RECURSIVE s(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM s WHERE i < 98)
 INSERT INTO seq SELECT i FROM s;
 
 -- The games with history tables. style: 'magic3' (the three-digit game's own tables), 'digit'
--- (digits 0-9, one column per digit), 'lotto' (columns follow the values of a sorted draw).
+-- (one column per value of a position: digits 0-9, the dice 1-6), 'lotto' (columns follow the
+-- values of a sorted draw).
 CREATE TEMP TABLE hgame (
     no INTEGER PRIMARY KEY, gameKey TEXT, style TEXT,
     frontMax INTEGER, lowest INTEGER, frontCount INTEGER, backMax INTEGER, backCount INTEGER);
@@ -29,7 +30,12 @@ INSERT INTO hgame VALUES
     ( 7, 'Fc7Of30',  'lotto',  30, 1, 7,  0, 0),
     ( 8, 'Hd5Of15',  'lotto',  15, 1, 5,  0, 0),
     ( 9, 'Ttl5Of22', 'lotto',  22, 1, 5,  0, 0),
-    (10, 'Tc5Of20',  'lotto',  20, 1, 5,  0, 0);
+    (10, 'Tc5Of20',  'lotto',  20, 1, 5,  0, 0),
+    (11, 'Quick3',   'digit',   6, 1, 3,  0, 0),
+    (12, 'Fc4Of10',  'digit',  10, 0, 4,  0, 0);
+-- The games whose tables are the engine's, without rates or rows of their own.
+CREATE TEMP TABLE hengine (gameKey TEXT PRIMARY KEY);
+INSERT INTO hengine VALUES ('Quick3'), ('Fc4Of10');
 
 -- The table types, their block of field ids and the kind of table that answers them.
 CREATE TEMP TABLE tabs (tab TEXT PRIMARY KEY, block INTEGER, kind TEXT);
@@ -47,12 +53,17 @@ INSERT INTO tabs VALUES
 -- Which game offers which table: the tables whose rates or rows the game supplies.
 -- Consecutive numbers for every game but Magic3, with same tails for the lotto games and
 -- repeated digits for the digit games; positions for the games with a position table; the
--- distribution for Magic3, Array5 and Hd5Of15; the back area for the games that have one.
+-- distribution for Magic3, Array5 and Hd5Of15; the back area for the games that have one. The
+-- sum table shows the ranges that come with a game's rates, so the games whose tables are the
+-- engine's do not offer it. plainStyle: the style whose columns without a group the game shows,
+-- 'engine' for those games.
 CREATE TEMP TABLE htab AS
 SELECT g.*, t.tab, t.kind, 10000000 + g.no * 1000000 + t.block * 10000 AS base,
-       CASE WHEN g.style = 'lotto' THEN g.frontMax - g.frontCount + 1 ELSE 10 END AS valueCount
+       CASE WHEN g.gameKey IN (SELECT gameKey FROM hengine) THEN 'engine' ELSE g.style END AS plainStyle,
+       CASE WHEN g.style = 'lotto' THEN g.frontMax - g.frontCount + 1 ELSE g.frontMax END AS valueCount
 FROM hgame g JOIN tabs t
-WHERE t.kind IN ('base', 'heZhi', 'span', 'shape', 'routeArea', 'wuXing')
+WHERE t.kind IN ('base', 'span', 'shape', 'routeArea', 'wuXing')
+   OR (t.kind = 'heZhi' AND g.gameKey NOT IN (SELECT gameKey FROM hengine))
    OR (t.kind = 'distribution' AND g.gameKey IN ('Magic3', 'Array5', 'Hd5Of15'))
    OR (t.kind = 'pos' AND g.gameKey NOT IN ('Magic3', 'Array5', 'Hd5Of15')
        AND CAST(substr(t.tab, 4) AS INTEGER) < g.frontCount)
@@ -67,16 +78,16 @@ CREATE TEMP VIEW hvalue AS
 SELECT h.*, seq.i, CASE WHEN h.style = 'lotto' THEN printf('%02d', seq.i) ELSE CAST(seq.i AS TEXT) END AS title
 FROM htab h JOIN seq;
 
--- Columns without a group, by kind ('*' every style; otherwise the styles listed) and tab
+-- Columns without a group, by kind ('*' every style; otherwise the plain styles listed) and tab
 -- (NULL: every tab of the kind).
 CREATE TEMP TABLE hplain (kind TEXT, styles TEXT, tab TEXT, field TEXT, title TEXT, width INTEGER, sort INTEGER);
 INSERT INTO hplain VALUES
-    ('base', 'lotto',        NULL, 'sum',           '和值',    40, 31),
-    ('base', 'lotto',        NULL, 'span',          '跨度',    40, 32),
-    ('base', 'lotto',        NULL, 'acValue',       'AC值',    40, 33),
-    ('base', 'lotto',        NULL, 'average',       '均值',    40, 34),
-    ('base', 'lotto',        NULL, 'minNum',        '最小号',  46, 35),
-    ('base', 'lotto',        NULL, 'maxNum',        '最大号',  46, 36),
+    ('base', 'lotto,engine', NULL, 'sum',           '和值',    40, 31),
+    ('base', 'lotto,engine', NULL, 'span',          '跨度',    40, 32),
+    ('base', 'lotto,engine', NULL, 'acValue',       'AC值',    40, 33),
+    ('base', 'lotto,engine', NULL, 'average',       '均值',    40, 34),
+    ('base', 'lotto,engine', NULL, 'minNum',        '最小号',  46, 35),
+    ('base', 'lotto,engine', NULL, 'maxNum',        '最大号',  46, 36),
     ('base', 'digit,magic3', NULL, 'minNum',        '最小号',  46, 31),
     ('base', 'digit,magic3', NULL, 'maxNum',        '最大号',  46, 32),
     ('base', 'digit,magic3', NULL, 'sum',           '和值',    40, 33),
@@ -104,18 +115,18 @@ INSERT INTO hplain VALUES
     ('span', '*', NULL, 'minNum',    '最小号',   46, 11),
     ('span', '*', NULL, 'maxNum',    '最大号',   46, 12),
     ('span', '*', NULL, 'linHaoLag', '最大邻距', 56, 14),
-    ('shape', 'digit,lotto', 'bigSmall', 'rate',          '大小比', 50, 10),
-    ('shape', 'digit,lotto', 'bigSmall', 'bigSmallArray', '大小',   80, 11),
-    ('shape', 'digit,lotto', 'oddEven',  'rate',          '奇偶比', 50, 10),
-    ('shape', 'digit,lotto', 'oddEven',  'oddEvenArray',  '奇偶',   80, 11),
-    ('shape', 'digit,lotto', 'zhiHe',    'rate',          '质合比', 50, 10),
-    ('shape', 'digit,lotto', 'zhiHe',    'zhiHeArray',    '质合',   80, 11),
+    ('shape', 'digit,lotto,engine', 'bigSmall', 'rate',          '大小比', 50, 10),
+    ('shape', 'digit,lotto,engine', 'bigSmall', 'bigSmallArray', '大小',   80, 11),
+    ('shape', 'digit,lotto,engine', 'oddEven',  'rate',          '奇偶比', 50, 10),
+    ('shape', 'digit,lotto,engine', 'oddEven',  'oddEvenArray',  '奇偶',   80, 11),
+    ('shape', 'digit,lotto,engine', 'zhiHe',    'rate',          '质合比', 50, 10),
+    ('shape', 'digit,lotto,engine', 'zhiHe',    'zhiHeArray',    '质合',   80, 11),
     ('shape', 'magic3',      NULL,       'rate',          '比值',   50, 10),
     ('shape', 'magic3',      NULL,       'array',         '形态',   60, 11),
-    ('routeArea', 'digit,lotto', 'luShu',     'luShuRate',      '012路比', 56, 10),
-    ('routeArea', 'digit,lotto', 'luShu',     'luShuArray',     '012路',   80, 11),
-    ('routeArea', 'digit,lotto', 'threeArea', 'threeAreaRate',  '三区比',  50, 10),
-    ('routeArea', 'digit,lotto', 'threeArea', 'threeAreaArray', '三区',    80, 11),
+    ('routeArea', 'digit,lotto,engine', 'luShu',     'luShuRate',      '012路比', 56, 10),
+    ('routeArea', 'digit,lotto,engine', 'luShu',     'luShuArray',     '012路',   80, 11),
+    ('routeArea', 'digit,lotto,engine', 'threeArea', 'threeAreaRate',  '三区比',  50, 10),
+    ('routeArea', 'digit,lotto,engine', 'threeArea', 'threeAreaArray', '三区',    80, 11),
     ('routeArea', 'magic3',      NULL,        'rate',           '比值',    50, 10),
     ('routeArea', 'magic3',      'luShu',     'luShuArray',     '012路',   50, 11),
     ('routeArea', 'magic3',      'threeArea', 'threeAreaArray', '三区',    50, 11),
@@ -178,7 +189,8 @@ FROM htab JOIN seq p ON p.i < frontCount JOIN seq v ON v.i < valueCount WHERE ki
 INSERT INTO hgroup SELECT base + 100, '号码分布', 20, valueCount, gameKey, tab FROM htab WHERE kind = 'pos';
 INSERT INTO hcolumn
 SELECT base + 101 + i, tab || i,
-       CASE WHEN style = 'lotto' THEN printf('%02d', CAST(substr(tab, 4) AS INTEGER) + i + 1) ELSE CAST(i AS TEXT) END,
+       CASE WHEN style = 'lotto' THEN printf('%02d', CAST(substr(tab, 4) AS INTEGER) + i + 1)
+            ELSE CAST(lowest + i AS TEXT) END,
        22, i, base + 100, gameKey, tab
 FROM hvalue WHERE kind = 'pos' AND i < valueCount;
 
@@ -348,7 +360,8 @@ FROM htab h JOIN hdigitgroup d ON d.tab = h.tab WHERE kind = 'digitGroups';
 INSERT INTO hgroup SELECT base + 100, '号码分布', 12, frontMax, gameKey, tab FROM htab WHERE kind = 'patterns';
 INSERT INTO hcolumn
 SELECT base + 101 + i, 'pos' || i,
-       CASE WHEN style = 'lotto' THEN printf('%02d', i + 1) ELSE CAST(i AS TEXT) END, 22, i, base + 100, gameKey, tab
+       CASE WHEN style = 'lotto' THEN printf('%02d', i + 1) ELSE CAST(lowest + i AS TEXT) END, 22, i, base + 100,
+       gameKey, tab
 FROM hvalue WHERE kind = 'patterns' AND i < frontMax;
 
 -- ---- blue: the back numbers (Fc6Of10 shows its label) -----------------------------------
@@ -373,7 +386,7 @@ FROM hgame;
 INSERT INTO table_column (fieldId, field, title, width, align, sort, rowspan, tableId, flag, tab, level)
 SELECT h.base + 9000 + p.sort, p.field, p.title, p.width, 'center', p.sort, 2, 20, h.gameKey, h.tab, 1
 FROM htab h JOIN hplain p ON p.kind = h.kind AND (p.tab IS NULL OR p.tab = h.tab)
-     AND (p.styles = '*' OR ',' || p.styles || ',' LIKE '%,' || h.style || ',%');
+     AND (p.styles = '*' OR ',' || p.styles || ',' LIKE '%,' || h.plainStyle || ',%');
 INSERT INTO table_column (fieldId, title, align, sort, colspan, tableId, flag, tab, level)
 SELECT fieldId, title, 'center', sort, colspan, 20, flag, tab, 1 FROM hgroup;
 INSERT INTO table_column (fieldId, field, title, width, align, sort, parentId, tableId, flag, tab, level)
@@ -382,6 +395,7 @@ SELECT fieldId, field, title, width, 'center', sort, parentId, 20, flag, tab, 2 
 DROP TABLE seq;
 DROP VIEW hvalue;
 DROP TABLE hgame;
+DROP TABLE hengine;
 DROP TABLE tabs;
 DROP TABLE htab;
 DROP TABLE hplain;

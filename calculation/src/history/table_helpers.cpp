@@ -51,8 +51,7 @@ ValueColumns SortedColumns(const HistoryGame &game, int index)
 
 ValueColumns PositionColumns(const HistoryGame &game, int index)
 {
-    constexpr int kDigitColumns = 10;
-    return game.digitLayout ? ValueColumns{0, kDigitColumns} : SortedColumns(game, index);
+    return game.digitLayout ? ValueColumns{game.lowestNumber, game.frontMax} : SortedColumns(game, index);
 }
 
 int FirstSpan(const HistoryGame &game)

@@ -34,8 +34,8 @@ struct ValueColumns {
 /// The values index + 1 .. index + 1 + frontMax - frontCount, which position index of a sorted
 /// draw of distinct numbers can hold (the distribution chart of every game).
 ValueColumns SortedColumns(const HistoryGame &game, int index);
-/// The chart of position index: the digits 0-9 in the digit layout, SortedColumns in the lotto
-/// layout.
+/// The chart of position index: every value of the pool in the digit layout (the digits 0-9, the
+/// dice 1-6), SortedColumns in the lotto layout.
 ValueColumns PositionColumns(const HistoryGame &game, int index);
 
 /// The span that column 0 of the span chart stands for: 0 for digits, frontCount - 1 for sorted
