@@ -353,7 +353,7 @@ GtkWindowSystem::Popup &GtkWindowSystem::OpenPopup(PageWindow &window, const Win
 
 void GtkWindowSystem::RunModal(PageWindow &window, const WindowPlacement &placement, const std::string &url)
 {
-    if (quitting_ || popups_.count(window.id())) {
+    if (quitting_ || popups_.contains(window.id())) {
         return;
     }
     LoopPtr loop(g_main_loop_new(nullptr, FALSE));
@@ -372,7 +372,7 @@ void GtkWindowSystem::RunModal(PageWindow &window, const WindowPlacement &placem
 void GtkWindowSystem::ShowModeless(std::unique_ptr<PageWindow> window, const WindowPlacement &placement,
                                    const std::string &url)
 {
-    if (!window || quitting_ || popups_.count(window->id())) {
+    if (!window || quitting_ || popups_.contains(window->id())) {
         return;
     }
     PageWindow &page = *window;

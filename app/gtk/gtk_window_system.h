@@ -63,11 +63,11 @@ public:
     void CloseMainWindow() override;
     void StartTimer(int milliseconds, std::function<void()> onTimeout) override;
     void PostToUserInterface(std::function<void()> task) override;
-    void RunModal(PageWindow &popup, const WindowPlacement &placement, const std::string &url) override;
-    void ShowModeless(std::unique_ptr<PageWindow> popup, const WindowPlacement &placement,
+    void RunModal(PageWindow &window, const WindowPlacement &placement, const std::string &url) override;
+    void ShowModeless(std::unique_ptr<PageWindow> window, const WindowPlacement &placement,
                       const std::string &url) override;
-    void ClosePopup(PageWindow &popup) override;
-    void MovePopupBy(PageWindow &popup, int deltaX, int deltaY) override;
+    void ClosePopup(PageWindow &window) override;
+    void MovePopupBy(PageWindow &window, int deltaX, int deltaY) override;
     std::optional<std::string> ChooseFileToSave(FileKind kind, const std::string &suggestedName) override;
     std::optional<std::string> ChooseFileToOpen(FileKind kind) override;
     void ShowMessage(const std::wstring &text) override;
@@ -93,8 +93,8 @@ private:
     void ClosePopup(int windowId);
     void DestroyPopupLater(int windowId);
     std::optional<std::string> ChooseFile(FileKind kind, bool save, const std::string &suggestedName);
-    static gboolean OnTimer(gpointer timer);
-    static void DeleteTimer(gpointer timer);
+    static gboolean OnTimer(gpointer data);
+    static void DeleteTimer(gpointer data);
     static gboolean OnPosted(gpointer task);
     static void DeletePosted(gpointer task);
 

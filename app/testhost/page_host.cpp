@@ -140,15 +140,14 @@ struct PageHost::Impl {
                 response.status = 404;
                 return;
             }
-            response.set_content(std::string(*content), std::string(resources::MimeTypeFor(path)).c_str());
+            response.set_content(std::string(*content), std::string(resources::MimeTypeFor(path)));
         });
         server.Get(R"(/base/(.*))", [this](const httplib::Request &request, httplib::Response &response) {
             std::string path = request.matches[1];
             resources::BaseFile file = resources::ReadBaseFile(options.baseDir, path);
             switch (file.status) {
             case resources::BaseFileStatus::Found:
-                response.set_content(std::move(file.content),
-                                     std::string(resources::MimeTypeFor(path)).c_str());
+                response.set_content(file.content, std::string(resources::MimeTypeFor(path)));
                 return;
             case resources::BaseFileStatus::Refused:
                 response.status = 403;

@@ -329,7 +329,7 @@ void AbstractFilter::TabulateOutcomes(PlannedTest &t) const
         t.lastByCount.assign(64, 0);
         for (int have0 = 0; have0 < 8; ++have0) {
             for (int have1 = 0; have1 < 8; ++have1) {
-                t.lastByCount[static_cast<std::size_t>(have0 * 8 + have1)] =
+                t.lastByCount[(static_cast<std::size_t>(have0) * 8) + static_cast<std::size_t>(have1)] =
                     (t.Passes((have0 + 1) * 11 + have1) ? masks[0] : 0) |
                     (t.Passes(have0 * 11 + have1 + 1) ? masks[1] : 0) |
                     (t.Passes(have0 * 11 + have1) ? masks[2] : 0);

@@ -120,7 +120,7 @@ int HitCountRuleOut::Failures(const int *row) const
     int failures = 0;
     for (std::size_t a = 0; a < level.draws.size(); ++a) {
         const int hits = level.hits[a] + CountBits(draws_[level.draws[a]] & rest);
-        failures += (chosen_ >> hits) & 1U;
+        failures += static_cast<int>((chosen_ >> hits) & 1U);
     }
     return failures;
 }

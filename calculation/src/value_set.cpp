@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 namespace calculation {
 namespace {
@@ -85,7 +86,7 @@ std::uint64_t NumberMask(const int *values, int count)
     return mask;
 }
 
-TextSet::TextSet(const std::vector<std::wstring> &texts) : sorted_(texts)
+TextSet::TextSet(std::vector<std::wstring> texts) : sorted_(std::move(texts))
 {
     std::sort(sorted_.begin(), sorted_.end());
 }

@@ -667,7 +667,9 @@ TEST(CalculationUtilTest, SortRows)
     util.SortArray(firstOnly, 1);
     EXPECT_EQ(firstOnly, (std::vector<std::vector<int>>{{1, 9}, {2, 1}, {2, 0}}));
 
-    int a[] = {3, 0, 0}, b[] = {0, 9, 9}, c[] = {1, 0, 0};
+    int a[] = {3, 0, 0};
+    int b[] = {0, 9, 9};
+    int c[] = {1, 0, 0};
     std::vector<int *> pointers{a, b, c};
     util.SortArray(pointers, 3);
     EXPECT_EQ(pointers, (std::vector<int *>{b, c, a}));
@@ -686,7 +688,9 @@ TEST(CalculationUtilTest, SortRows)
 TEST(CalculationUtilTest, RowComparisonAndRelease)
 {
     CCalculationUtil util;
-    int a[] = {1, 5}, b[] = {2, 4}, same[] = {1, 5};
+    int a[] = {1, 5};
+    int b[] = {2, 4};
+    int same[] = {1, 5};
     EXPECT_EQ(util.IsRowAbiggerThanRowB(a, b, 2), 1); // 5 > 4
     EXPECT_EQ(util.IsRowAbiggerThanRowB(a, same, 2), 0);
     EXPECT_EQ(util.IsRowAbiggerThanRowB(a, b, 1), 0);

@@ -323,6 +323,7 @@ TEST(RotateMatrixTest, CoveringMatchesTheLiteralRuleOnRandomPools)
         storage.resize(storage.size() / 2 + 1);
         std::sort(storage.begin(), storage.end());
         std::vector<NumberRow> rows;
+        rows.reserve(storage.size());
         for (auto &r : storage) {
             rows.push_back(r.data());
         }
@@ -335,7 +336,8 @@ TEST(RotateMatrixTest, CoveringMatchesTheLiteralRuleOnRandomPools)
 
 TEST(RotateMatrixTest, SubsetsNoRowCoversKeepNoRow)
 {
-    std::vector<int> a{1, 2, 3, 6, 7}, b{1, 2, 8, 9, 10};
+    std::vector<int> a{1, 2, 3, 6, 7};
+    std::vector<int> b{1, 2, 8, 9, 10};
     std::vector<NumberRow> rows{a.data(), b.data()};
     // The subset 3 4 5 8 9 shares at most 2 numbers with either row.
     ZxBy by{&rows, 5, 5, 4, {3, 4, 5, 8, 9}};
@@ -344,7 +346,10 @@ TEST(RotateMatrixTest, SubsetsNoRowCoversKeepNoRow)
 
 TEST(RotateMatrixTest, SpreadKeepsNoTwoRowsSharingYNumbers)
 {
-    std::vector<int> a{1, 2, 3, 4, 5}, b{1, 2, 3, 4, 6}, c{1, 2, 3, 7, 8}, d{10, 11, 12, 13, 14};
+    std::vector<int> a{1, 2, 3, 4, 5};
+    std::vector<int> b{1, 2, 3, 4, 6};
+    std::vector<int> c{1, 2, 3, 7, 8};
+    std::vector<int> d{10, 11, 12, 13, 14};
     std::vector<NumberRow> rows{a.data(), b.data(), c.data(), d.data()};
     ZxBy by{&rows, 5, 5, 4, {}};
     EXPECT_EQ(TestChain::RotateMatrix(by, 1), (std::vector<NumberRow>{a.data(), c.data(), d.data()}));

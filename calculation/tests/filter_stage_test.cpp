@@ -160,7 +160,7 @@ TEST(FilterStageTest, MembershipConditionsTestTheirStatistic)
             int accepted = 0;
             for (int i = 0; i < 400; ++i) {
                 std::vector<int> row = randomRow();
-                bool expected = allowed.count(stat.value(util, row.data(), n, game.shape)) != 0;
+                bool expected = allowed.contains(stat.value(util, row.data(), n, game.shape));
                 ASSERT_EQ(harness.Accepts(row), expected);
                 accepted += expected;
             }
@@ -285,6 +285,7 @@ TEST(FilterStageTest, SameTailExclusionRejectsExactlyWhatInclusionAccepts)
     StageHarness harness({5, 0, 18, 12, 1});
     std::mt19937 rng(7);
     std::vector<std::vector<int>> rows;
+    rows.reserve(300);
     for (int i = 0; i < 300; ++i) {
         rows.push_back(RandomLottoRow(rng, 5, 35));
     }
@@ -292,7 +293,8 @@ TEST(FilterStageTest, SameTailExclusionRejectsExactlyWhatInclusionAccepts)
     inclusive.Set(L"sameTail", L"1,3,-1");
     ConditionMap exclusive(L"dataSourceNew", L"", 0);
     exclusive.Set(L"sameTail", L"1,3,-1", ConditionOptions{.include = false});
-    std::vector<bool> in, out;
+    std::vector<bool> in;
+    std::vector<bool> out;
     harness.Load(inclusive);
     for (auto &r : rows) {
         in.push_back(harness.Accepts(r));

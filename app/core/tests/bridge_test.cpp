@@ -133,7 +133,7 @@ TEST(BridgeTest, EveryRequestIsAnswered)
               0U);
     EXPECT_EQ(t.Main(L"{\"method\":\"Filter\",\"items\":\"nope\"}"),
               L"{flag:\"error\",msg:\"请先选择彩种！\"}");
-    EXPECT_EQ(t.windows.mainClosed, 0) << "\"exit\" is not the main window's \"Exit\"";
+    EXPECT_EQ(t.windows.mainClosed, 0) << R"("exit" is not the main window's "Exit")";
     EXPECT_EQ(t.Main(L"{\"method\":\"Exit\"}"), L"");
     EXPECT_EQ(t.windows.mainClosed, 1);
 }

@@ -28,7 +28,7 @@ struct TestApp {
     TestApp(const TestApp &) = delete;
     TestApp &operator=(const TestApp &) = delete;
 
-    std::wstring Main(const std::wstring &request) { return app->mainWindow().Execute(request); }
+    std::wstring Main(const std::wstring &request) const { return app->mainWindow().Execute(request); }
 
     FakeWindowSystem windows;
     std::unique_ptr<Application> app;

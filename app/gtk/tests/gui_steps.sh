@@ -5,7 +5,7 @@
 #   standin_stage <stage dir> <program name> <build dir> <source root>: the same, pointed at the
 #     stand-in data service
 #   start_qel: starts the copied program as a coprocess
-#   expect, saw, send, run_script, screenshot: see below
+#   expect, saw, send, run_script, screenshot, open_window, close_window: see below
 # A test may define cleanup_extra, which runs when the test ends, before the copy goes.
 
 finish() {
@@ -97,6 +97,23 @@ screenshot() {
   colours=$(convert "$file" -format %k info:) || fail "the screenshot $file does not read back"
   ((colours > 1)) || fail "the screenshot $file is blank"
   echo "screenshot: $file ($colours colours)"
+}
+
+# open_window <main window> <method> <address pattern>: the main window's request of that method
+# opens a pop-up whose page loads from an address matching the pattern (a bash regular
+# expression); sets window and window_xid.
+open_window() {
+  send "execute $1 {\"method\":\"$2\"}"
+  expect "^qel-test: page loaded window=([0-9]+) xid=(0x[0-9a-f]+) uri=$3$"
+  window="${BASH_REMATCH[1]}" window_xid="${BASH_REMATCH[2]}"
+  [[ "$window" != "$1" ]] || fail "the page of $2 opened in the main window"
+}
+# close_window <pop-up> <main window> <method>: "exit" closes the pop-up, and the main window's
+# request that opened it answers "".
+close_window() {
+  send "execute $1 {\"method\":\"exit\"}"
+  expect "^qel-test: bridge window=$1 request=\\{\"method\":\"exit\"\\} reply-bytes=0$"
+  expect "^qel-test: bridge window=$2 request=\\{\"method\":\"$3\"\\} reply-bytes=0$"
 }
 
 # exit_program <main window>: "Exit" from the main window; the program must end with status 0.

@@ -69,25 +69,16 @@ run_script "$main" 'for (let i = 0; i < 600 && !(window.qel && window.qel.contro
 [[ "$RESULT" == '"0102030405+0102|63"' ]] || fail "the Tc5Of35 run shows other rows: $RESULT"
 screenshot "$main_xid" qel-main-window-tc5of35-after-filter.png
 
-send "execute $main {\"method\":\"aboutQel\"}"
-expect '^qel-test: page loaded window=([0-9]+) xid=(0x[0-9a-f]+) uri=qel://res/about.html$'
-popup="${BASH_REMATCH[1]}" popup_xid="${BASH_REMATCH[2]}"
-[[ "$popup" != "$main" ]] || fail "the about page opened in the main window"
-screenshot "$popup_xid" qel-about-window.png
-send "execute $popup {\"method\":\"exit\"}"
-expect "^qel-test: bridge window=$popup request=\\{\"method\":\"exit\"\\} reply-bytes=0$"
-expect "^qel-test: bridge window=$main request=\\{\"method\":\"aboutQel\"\\} reply-bytes=0$"
+open_window "$main" aboutQel 'qel://res/about\.html'
+screenshot "$window_xid" qel-about-window.png
+close_window "$window" "$main" aboutQel
 
 # The betting-plan window: an installation page below html/, which loads its scripts from there
 # through the base address, computes a plan in its own pop-up and shows it in its grid.
-send "execute $main {\"method\":\"showZhuiHaoPlanWin\"}"
-expect '^qel-test: page loaded window=([0-9]+) xid=(0x[0-9a-f]+) uri=qel://base/html/pageForPlan.html$'
-plan="${BASH_REMATCH[1]}" plan_xid="${BASH_REMATCH[2]}"
-run_script "$plan" 'const set = (id, value) => { document.getElementById(id).value = value; }; set("oneBonus", "1000"); set("minBonus", "100"); set("qiShu", "3"); document.getElementById("generatePlan").click(); return Array.from(document.querySelectorAll("#planRows tr"), (row) => row.cells[4].textContent).join(",");'
+open_window "$main" showZhuiHaoPlanWin 'qel://base/html/pageForPlan\.html'
+run_script "$window" 'const set = (id, value) => { document.getElementById(id).value = value; }; set("oneBonus", "1000"); set("minBonus", "100"); set("qiShu", "3"); document.getElementById("generatePlan").click(); return Array.from(document.querySelectorAll("#planRows tr"), (row) => row.cells[4].textContent).join(",");'
 [[ "$RESULT" == '"998,996,994"' ]] || fail "the plan window showed $RESULT, not the plan's profits"
-screenshot "$plan_xid" qel-plan-window.png
-send "execute $plan {\"method\":\"exit\"}"
-expect "^qel-test: bridge window=$plan request=\\{\"method\":\"exit\"\\} reply-bytes=0$"
-expect "^qel-test: bridge window=$main request=\\{\"method\":\"showZhuiHaoPlanWin\"\\} reply-bytes=0$"
+screenshot "$window_xid" qel-plan-window.png
+close_window "$window" "$main" showZhuiHaoPlanWin
 
 exit_program "$main"

@@ -17,8 +17,6 @@
 #include "basekit/text_convert.h"
 #include "qel_resources/embedded_resources.h"
 
-extern char **environ;
-
 namespace qel::testhost {
 namespace {
 
@@ -60,7 +58,7 @@ protected:
 
     std::string Bridge(int windowId, const std::string &request)
     {
-        auto result = client_->Post(("/bridge/" + std::to_string(windowId)).c_str(), request, "text/plain");
+        auto result = client_->Post("/bridge/" + std::to_string(windowId), request, "text/plain");
         EXPECT_TRUE(result);
         if (!result) {
             return "<no answer>";
@@ -71,7 +69,7 @@ protected:
 
     int Status(const std::string &path)
     {
-        auto result = client_->Get(path.c_str());
+        auto result = client_->Get(path);
         return result ? result->status : -1;
     }
 
@@ -134,7 +132,7 @@ TEST_F(PageHostTest, ServesTheResourcesAndTheBaseDirectoryOnly)
 
 TEST_F(PageHostTest, GivesEachWindowItsBridgeScript)
 {
-    auto script = client_->Get(("/bridge-script/" + std::to_string(host_->mainWindowId())).c_str());
+    auto script = client_->Get("/bridge-script/" + std::to_string(host_->mainWindowId()));
     ASSERT_TRUE(script);
     EXPECT_EQ(script->status, 200);
     std::string address = host_->address() + "/bridge/" + std::to_string(host_->mainWindowId());
@@ -191,8 +189,8 @@ TEST(PageHostProgramTest, PrintsItsAddressAndAnswersThere)
         << line;
 
     httplib::Client client("127.0.0.1", port);
-    auto result = client.Post(("/bridge/" + std::to_string(mainWindow)).c_str(),
-                              R"({"method":"NoSuchMethod"})", "text/plain");
+    auto result =
+        client.Post("/bridge/" + std::to_string(mainWindow), R"({"method":"NoSuchMethod"})", "text/plain");
     ASSERT_TRUE(result);
     EXPECT_EQ(result->body, Utf8(basekit::JsonUtil::Msg(L"error", L"没有该方法！")));
 

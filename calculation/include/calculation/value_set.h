@@ -85,7 +85,7 @@ inline std::uint64_t NumberBit(int value)
 class CALCULATION_EXPORT TextSet {
 public:
     TextSet() = default;
-    explicit TextSet(const std::vector<std::wstring> &texts);
+    explicit TextSet(std::vector<std::wstring> texts);
     bool contains(std::wstring_view text) const;
 
 private:

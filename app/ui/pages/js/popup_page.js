@@ -82,6 +82,23 @@ var popupPage = (function () {
         return reply.flag === "error" ? String(reply.msg || "服务器连接失败！") : "";
     }
 
+    // The newest draw numbers of a lottery category, newest first: [{ text, value }], [] when the
+    // service does not answer.
+    function drawNumbers(category, count) {
+        var reply = callCpp({ method: "getQiHaoList", lotteryCategory: category, lastest: String(count) });
+        return reply && Array.isArray(reply.items) ? reply.items : [];
+    }
+
+    // Fills a choice list with the entries [{ text, value }] instead of what it held.
+    function fillSelect(select, entries) {
+        select.textContent = "";
+        entries.forEach(function (entry) {
+            var option = element("option", "", entry.text);
+            option.value = String(entry.value === undefined || entry.value === null ? "" : entry.value);
+            select.appendChild(option);
+        });
+    }
+
     // The values of the page address's query.
     function query(name) {
         var match = new RegExp("[?&]" + name + "=([^&#]*)").exec(window.location.search);
@@ -89,5 +106,5 @@ var popupPage = (function () {
     }
 
     return { element: element, bar: bar, balls: balls, table: table, message: message, failureOf: failureOf,
-             query: query };
+             drawNumbers: drawNumbers, fillSelect: fillSelect, query: query };
 })();

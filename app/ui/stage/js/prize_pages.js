@@ -4,8 +4,6 @@
 var prizePages = (function () {
     "use strict";
 
-    var el = popupPage.element;
-
     function byId(id) {
         return document.getElementById(id);
     }
@@ -15,11 +13,9 @@ var prizePages = (function () {
     function chooseGame(onChange) {
         var select = byId("game");
         var config = callCpp({ method: "getConfig" }) || {};
-        prizeRules.GAMES.forEach(function (game) {
-            var option = el("option", "", game.name);
-            option.value = game.key;
-            select.appendChild(option);
-        });
+        popupPage.fillSelect(select, prizeRules.GAMES.map(function (game) {
+            return { text: game.name, value: game.key };
+        }));
         if (prizeRules.gameOf(config.productName)) {
             select.value = config.productName;
         }
@@ -35,12 +31,6 @@ var prizePages = (function () {
         return function () {
             return prizeRules.gameOf(select.value);
         };
-    }
-
-    // The newest draw numbers of the game, newest first ([] when the service does not answer).
-    function drawNumbers(game, count) {
-        var reply = callCpp({ method: "getQiHaoList", lotteryCategory: game.category, lastest: String(count) });
-        return reply && Array.isArray(reply.items) ? reply.items : [];
     }
 
     // The service's prize levels of the game, or null.
@@ -83,12 +73,7 @@ var prizePages = (function () {
         popupPage.bar("中奖查询");
         var currentGame = chooseGame(function (game) {
             var select = byId("qiHao");
-            select.textContent = "";
-            drawNumbers(game, 30).forEach(function (item) {
-                var option = el("option", "", item.text);
-                option.value = item.value;
-                select.appendChild(option);
-            });
+            popupPage.fillSelect(select, popupPage.drawNumbers(game.category, 30));
             if (!select.options.length) {
                 popupPage.message("message", "获取期号失败：服务器连接失败！", true);
             }
@@ -119,13 +104,11 @@ var prizePages = (function () {
     }
 
     function fillCounts(id, largest) {
-        var select = byId(id);
-        select.textContent = "";
+        var counts = [];
         for (var n = 0; n <= largest; n += 1) {
-            var option = el("option", "", String(n));
-            option.value = String(n);
-            select.appendChild(option);
+            counts.push({ text: String(n), value: String(n) });
         }
+        popupPage.fillSelect(byId(id), counts);
     }
 
     function startCalcPage() {
@@ -149,7 +132,7 @@ var prizePages = (function () {
                 refuse(error);
                 return;
             }
-            var newest = drawNumbers(game, 1);
+            var newest = popupPage.drawNumbers(game.category, 1);
             var reply = callCpp({ method: "touZhuYuSuan", lotteryCategory: game.category,
                                   qiHao: newest.length ? newest[0].value : "", redStr: bet.redStr,
                                   blueStr: bet.blueStr, zhongRedNum: zhongRedNum, zhongBlueNum: zhongBlueNum,

@@ -3,7 +3,7 @@
 "use strict";
 
 const path = require("node:path");
-const { startServer } = require("./harness.js");
+const { runSession, startServer } = require("./harness.js");
 
 const SOURCE = path.join(__dirname, "..", "..", "..");
 const FIXTURES = path.join(SOURCE, "standin", "fixtures");
@@ -36,4 +36,19 @@ function argument(name) {
     return index >= 0 ? process.argv[index + 1] : undefined;
 }
 
-module.exports = { startStandin, sampleDraws, pointAt, argument };
+// Runs an e2e session (harness.js) against the stand-in given by "--standin": the stand-in starts
+// first, the session's settings database points the program at it ("debug" on), and it ends with
+// the session; body(session, standin).
+function runStandinSession(name, deadlineMs, body) {
+    startStandin(argument("standin")).then((standin) => runSession(name, deadlineMs,
+        (session) => body(session, standin), {
+            databaseSql: pointAt(standin),
+            hostArgs: ["--setting", "debug=true"],
+            cleanup: () => standin.process.kill("SIGTERM"),
+        })).catch((error) => {
+        console.error(`${name}: FAILED: ${error && error.stack ? error.stack : error}`);
+        process.exit(1);
+    });
+}
+
+module.exports = { startStandin, sampleDraws, pointAt, argument, runStandinSession };

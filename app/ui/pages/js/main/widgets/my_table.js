@@ -8,7 +8,7 @@
         return isNaN(n) ? fallback : n;
     }
 
-    function column(entry, rowspan) {
+    function column(entry, rowspan, formatter) {
         var result = {
             field: entry.field,
             title: (entry.titlePrex || "") + (entry.title || ""),
@@ -19,15 +19,26 @@
         if (rowspan > 1) {
             result.rowspan = rowspan;
         }
+        if (formatter) {
+            result.formatter = function (value, row) {
+                return formatter(row, entry.field);
+            };
+        }
         return result;
     }
 
     // The grid's header rows from the columns of a table-title reply: a first-level column with
-    // columns below it spans them; the others span both header rows.
-    function headerRows(columns) {
+    // columns below it spans them; the others span both header rows. Columns without columns
+    // below them for which frozen(entry) holds stay in place while the others scroll
+    // (frozenColumns). formatter(row, field) gives a cell's markup, when given.
+    function headerRows(columns, options) {
+        var frozen = options.frozen || function () {
+            return false;
+        };
         var nested = columns.some(function (entry) {
             return entry.children && entry.children.length;
         });
+        var still = [];
         var first = [];
         var second = [];
         columns.forEach(function (entry) {
@@ -35,17 +46,24 @@
                 first.push({ title: (entry.titlePrex || "") + (entry.title || ""), colspan: entry.children.length,
                              align: "center" });
                 entry.children.forEach(function (child) {
-                    second.push(column(child, 1));
+                    second.push(column(child, 1, options.formatter));
                 });
             } else {
-                first.push(column(entry, nested ? 2 : 1));
+                (frozen(entry) ? still : first).push(column(entry, nested ? 2 : 1, options.formatter));
             }
         });
-        return nested ? [first, second] : [first];
+        var rows = { columns: nested ? [first, second] : [first] };
+        if (options.frozen) {
+            // As many header rows as the others, so that a still column spans them too.
+            rows.frozenColumns = nested ? [still, []] : [still];
+        }
+        return rows;
     }
 
     // options: { pagination, pageSize, pageList, fetchPage(pageNumber, pageSize) -> reply or
-    // undefined, onLoaded(reply) }
+    // undefined, onLoaded(reply), frozen(column entry) and formatter(row, field) (headerRows),
+    // showFooter (a reply's "footer" rows stay under every page), onRendered() (after the
+    // grid has shown rows) }
     function MyTable(element, options) {
         var self = this;
         this.element = $(element);
@@ -59,6 +77,12 @@
             singleSelect: true,
             striped: true,
             columns: [[]],
+            showFooter: Boolean(options.showFooter),
+            onLoadSuccess: function () {
+                if (options.onRendered) {
+                    options.onRendered();
+                }
+            },
             pagination: Boolean(options.pagination),
             pageSize: options.pageSize || 100,
             pageList: options.pageList || [50, 100, 150, 200],
@@ -91,14 +115,18 @@
 
     MyTable.prototype.rowsOf = function (reply) {
         var total = Number(reply.total);
-        return { total: isFinite(total) ? total : reply.items.length, rows: reply.items };
+        var rows = { total: isFinite(total) ? total : reply.items.length, rows: reply.items };
+        if (this.options.showFooter) {
+            rows.footer = Array.isArray(reply.footer) ? reply.footer : [];
+        }
+        return rows;
     };
 
     // Sets the columns from the "children" of a table-title reply and empties the grid.
     MyTable.prototype.setColumns = function (columns) {
         var paging = this.paging;
         this.paging = false;
-        this.element.datagrid({ columns: headerRows(columns || []) });
+        this.element.datagrid(headerRows(columns || [], this.options));
         this.paging = paging;
         this.clear();
     };
@@ -110,11 +138,15 @@
     // Shows a page reply as page pageNumber.
     MyTable.prototype.loadReply = function (reply, pageNumber) {
         var opts = this.element.datagrid("options");
+        var rows = this.rowsOf(reply);
         opts.pageNumber = pageNumber || 1;
         if (opts.pagination) {
-            this.element.datagrid("getPager").pagination({ pageNumber: opts.pageNumber, pageSize: opts.pageSize });
+            // With the new total: a pager that still counts fewer pages would take the page back to
+            // its last one, and the grid would ask for that page instead.
+            this.element.datagrid("getPager").pagination({ pageNumber: opts.pageNumber, pageSize: opts.pageSize,
+                                                          total: rows.total });
         }
-        this.element.datagrid("loadData", this.rowsOf(reply));
+        this.element.datagrid("loadData", rows);
     };
 
     MyTable.prototype.selected = function () {
