@@ -5,21 +5,17 @@
 #include "table_helpers.h"
 
 namespace calculation {
-namespace {
 
-// The position a type names by its last character ("pos2" is 2); 0 when that is no digit.
-int PositionOf(const std::wstring &type)
+int PositionOfType(const std::wstring &type)
 {
     return type.empty() ? 0 : basekit::StrToIntW(type.substr(type.size() - 1));
 }
-
-} // namespace
 
 std::wstring HistoryTables::Position(const std::wstring &type, const std::wstring &frontStyle,
                                      const std::wstring &backStyle, std::span<const std::wstring> styles,
                                      Rates rates, int pad) const
 {
-    const int index = PositionOf(type);
+    const int index = PositionOfType(type);
     basekit::TextMapPtrList rows;
     if (index < 0 || index >= game_.frontCount) {
         return history::Reply(rows); // no such position in this game's draws

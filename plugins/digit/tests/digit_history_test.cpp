@@ -6,11 +6,10 @@
 
 #include <functional>
 
-#include "calculation/plugin_library.h"
 #include "digit/Array5/array5_filter_chain.h"
 #include "digit/Fc6Of10/fc6of10_filter_chain.h"
 #include "digit/Tc7Of10/tc7of10_filter_chain.h"
-#include "support/history_fixture.h"
+#include "support/plugin_tables.h"
 
 namespace digittest {
 namespace {
@@ -64,40 +63,7 @@ std::string Narrow(const std::wstring &text)
     return {text.begin(), text.end()};
 }
 
-// A game's chain from its plug-in, over the draws given (oldest first).
-class GameTables {
-public:
-    explicit GameTables(const wchar_t *game) : game_(game)
-    {
-        EXPECT_TRUE(library_.Open(calculation::PluginPathForGame(game))) << library_.error();
-        chain_ = library_.MakeChain();
-        if (chain_) {
-            chain_->SetBaseUrl(testsupport::kTestBaseUrl);
-        }
-    }
-
-    void Cache(std::initializer_list<const wchar_t *> draws)
-    {
-        basekit::TextMapList cache;
-        int n = 0;
-        for (const wchar_t *lottery : draws) {
-            ++n;
-            cache.push_back(testsupport::Draw(std::to_wstring(n), L"d" + std::to_wstring(n), lottery));
-        }
-        chain_->SetOldDataCache(cache);
-    }
-
-    std::wstring Text(const std::wstring &type)
-    {
-        return chain_ ? chain_->GetDetailedData(game_, type) : L"";
-    }
-    std::vector<OrderedRow> Rows(const std::wstring &type) { return testsupport::ParseListReply(Text(type)); }
-
-private:
-    std::wstring game_;
-    calculation::PluginLibrary library_;
-    calculation::ChainHandle chain_{nullptr, {}};
-};
+using GameTables = testsupport::PluginTables;
 
 // The rate table of a game that feeds the table of type.
 const Texts &RatesOf(const DigitTableRates &rates, const std::wstring &type)
@@ -138,19 +104,6 @@ struct RatedGame {
 const RatedGame kFc6Of10{L"Fc6Of10", plugins::fc6of10::Fc6Of10Rates, 6};
 const RatedGame kArray5{L"Array5", plugins::array5::Array5Rates, 5};
 const RatedGame kTc7Of10{L"Tc7Of10", plugins::tc7of10::Tc7Of10Rates, 7};
-
-// What a table shows as its theoretical probabilities, in its key order.
-Texts ShownRates(GameTables &tables, const std::wstring &type)
-{
-    const SummaryRows summary(tables.Rows(type));
-    Texts shown;
-    for (const auto &[key, value] : summary.probability) {
-        if (key != L"name") {
-            shown.push_back(value);
-        }
-    }
-    return shown;
-}
 
 // The rates each table shows: the chance that one row of the game, all rows equally likely,
 // hits the column. Where a listed rate of the game was off its rule, the rule's text is shown
@@ -233,7 +186,7 @@ TEST(DigitHistoryRates, EveryTableShowsTheChancesOfItsColumns)
     };
     for (const Case &c : cases) {
         GameTables tables(c.game.key);
-        const Texts shown = ShownRates(tables, c.type);
+        const Texts shown = tables.ShownRates(c.type);
         EXPECT_EQ(shown, c.rates) << Narrow(c.game.key) << " " << Narrow(c.type);
         // The game's rate table has exactly the table's columns.
         EXPECT_EQ(RatesOf(c.game.rates(), c.type), shown) << Narrow(c.game.key) << " " << Narrow(c.type);

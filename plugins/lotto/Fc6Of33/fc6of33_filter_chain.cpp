@@ -32,9 +32,23 @@ const LottoGame &Fc6Of33Game()
         g.cap = 100000;
         g.page = PageForm::RedBlue;
         g.seniorOrder = SeniorOrder::PatternFirst;
+        g.history.sumRanges = EqualSumRanges(21, 15, 10, {171, 183});
+        // One of sixteen is 6.25 % exactly.
+        g.history.backDecimals = 2;
+        // The texts this game keeps for a few rates instead of their rounding: four rare values of
+        // the first, second, fifth and sixth numbers as 0.0 (0.07 % and 0.08 %), the sums 51-65 as
+        // 3.9 (3.78 %) and span 30 as 6.5 (6.43 %).
+        g.history.written = {{L"pos0", 20, L"0.0"}, {L"pos1", 24, L"0.0"}, {L"pos4", 3, L"0.0"},
+                             {L"pos5", 7, L"0.0"},  {L"heZhi", 2, L"3.9"}, {L"span", 25, L"6.5"}};
         return g;
     }();
     return game;
+}
+
+const LottoTableRates &Fc6Of33Rates()
+{
+    static const LottoTableRates rates = MakeTableRates(Fc6Of33Game());
+    return rates;
 }
 
 } // namespace plugins::fc6of33

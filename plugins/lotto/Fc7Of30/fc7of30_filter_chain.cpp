@@ -20,9 +20,16 @@ const LottoGame &Fc7Of30Game()
         g.spreadForms = {L"_7bao6", L"_7bao5", L"_7bao4", L"_7bao3"};
         g.cap = 100000;
         g.seniorOrder = SeniorOrder::RuleOutFirst;
+        g.history.sumRanges = EqualSumRanges(28, 15, 10, {178, 189});
         return g;
     }();
     return game;
+}
+
+const LottoTableRates &Fc7Of30Rates()
+{
+    static const LottoTableRates rates = MakeTableRates(Fc7Of30Game());
+    return rates;
 }
 
 } // namespace plugins::fc7of30

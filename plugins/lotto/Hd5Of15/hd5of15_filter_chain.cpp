@@ -16,9 +16,22 @@ const LottoGame &Hd5Of15Game()
         g.areaWidth = 5;
         g.spreadForms = {L"_5bao4"};
         g.seniorOrder = SeniorOrder::PatternFirst;
+        // Every position's values in one distribution chart; the rarest values with two decimals
+        // rather than as 0.0, the shapes and the sum's last digit with two throughout.
+        g.history.sumRanges = EqualSumRanges(15, 5, 9, {60, 65});
+        g.history.distribution = true;
+        g.history.rareDistributionDecimals = 2;
+        g.history.tailDecimals = 2;
+        g.history.shapeDecimals = 2;
         return g;
     }();
     return game;
+}
+
+const LottoTableRates &Hd5Of15Rates()
+{
+    static const LottoTableRates rates = MakeTableRates(Hd5Of15Game());
+    return rates;
 }
 
 } // namespace plugins::hd5of15

@@ -15,9 +15,16 @@ const LottoGame &Tc5Of20Game()
         g.areaWidth = 7;
         g.spreadForms = {L"_5bao4", L"_5bao3"};
         g.seniorOrder = SeniorOrder::RuleOutFirst;
+        g.history.sumRanges = EqualSumRanges(15, 7, 10, {85, 90});
         return g;
     }();
     return game;
+}
+
+const LottoTableRates &Tc5Of20Rates()
+{
+    static const LottoTableRates rates = MakeTableRates(Tc5Of20Game());
+    return rates;
 }
 
 } // namespace plugins::tc5of20

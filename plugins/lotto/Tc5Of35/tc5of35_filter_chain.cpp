@@ -30,9 +30,16 @@ const LottoGame &Tc5Of35Game()
         g.cap = 100000;
         g.page = PageForm::RedBlue;
         g.seniorOrder = SeniorOrder::RuleOutFirst;
+        g.history.sumRanges = EqualSumRanges(15, 15, 9, {150, 165});
         return g;
     }();
     return game;
+}
+
+const LottoTableRates &Tc5Of35Rates()
+{
+    static const LottoTableRates rates = MakeTableRates(Tc5Of35Game());
+    return rates;
 }
 
 } // namespace plugins::tc5of35

@@ -3,15 +3,17 @@
 /// conditions.
 #pragma once
 
-#include "lotto/common/lotto_filter_chain.h"
+#include "lotto/common/rated_lotto_filter_chain.h"
 
 namespace plugins::tc5of35 {
 
 const lotto::LottoGame &Tc5Of35Game();
+/// The rates of the game's history tables.
+const lotto::LottoTableRates &Tc5Of35Rates();
 
-class Tc5Of35FilterChain : public lotto::LottoFilterChain {
+class Tc5Of35FilterChain : public lotto::RatedLottoFilterChain {
 public:
-    Tc5Of35FilterChain() : LottoFilterChain(Tc5Of35Game()) {}
+    Tc5Of35FilterChain() : RatedLottoFilterChain(Tc5Of35Game(), Tc5Of35Rates()) {}
 };
 
 } // namespace plugins::tc5of35

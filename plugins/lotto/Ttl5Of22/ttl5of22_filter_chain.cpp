@@ -15,9 +15,16 @@ const LottoGame &Ttl5Of22Game()
         g.areaWidth = 7;
         g.spreadForms = {L"_5bao4", L"_5bao3"};
         g.seniorOrder = SeniorOrder::RuleOutFirst;
+        g.history.sumRanges = EqualSumRanges(15, 8, 10, {95, 100});
         return g;
     }();
     return game;
+}
+
+const LottoTableRates &Ttl5Of22Rates()
+{
+    static const LottoTableRates rates = MakeTableRates(Ttl5Of22Game());
+    return rates;
 }
 
 } // namespace plugins::ttl5of22

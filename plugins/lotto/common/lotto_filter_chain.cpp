@@ -8,6 +8,7 @@
 #include "basekit/string_split.h"
 #include "lotto/common/lotto_banker.h"
 #include "lotto/common/lotto_filters.h"
+#include "lotto/common/lotto_history.h"
 
 namespace plugins::lotto {
 
@@ -26,13 +27,8 @@ int ClampToInt(long long value)
 
 LottoFilterChain::LottoFilterChain(const LottoGame &game) : game_(game)
 {
-    frontMax = game.frontMax;
-    backMax = game.back == BackArea::None ? 0 : game.backMax;
-    frontCount = game.frontCount;
-    backCount = game.backCount();
-    bigStart = game.bigStart;
-    areaWidth = game.areaWidth;
-    writeNumbersSingly = 1;
+    // The parameters the engine reads, the same that the history tables and their rates take.
+    SetGameParameters(HistoryGameOf(game));
     if (game.namesItself) {
         gameKey = game.key;
     }

@@ -3,9 +3,12 @@
 /// play it. A game's folder holds its description and the plug-in's exports.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "calculation/history/history_types.h"
 
 namespace plugins::lotto {
 
@@ -26,6 +29,33 @@ struct AreaCount {
 
 /// The areas low + i·width .. low + i·width + width - 1 for i = 0 .. count - 1, keyed word + i.
 std::vector<AreaCount> EqualAreas(const std::wstring &word, int width, int count);
+
+/// count sum ranges of the given width from low on, then last.
+std::vector<calculation::SumRange> EqualSumRanges(int low, int width, int count, calculation::SumRange last);
+
+/// A rate that a game writes its own way instead of the worked-out text: entry index of the rate
+/// table that feeds the table type ("pos0", "heZhi", "span", ...).
+struct WrittenRate {
+    std::wstring table;
+    std::size_t index = 0;
+    std::wstring text;
+};
+
+/// How a game shows the theoretical rates of its history tables. Every rate is worked out from the
+/// game's numbers (the chance among all equally likely draws) and written with one decimal unless
+/// said here.
+struct HistoryForms {
+    std::vector<calculation::SumRange> sumRanges; ///< the range columns of the sum table
+    /// The chances of the values of each position feed one distribution chart of every position,
+    /// not a table per position.
+    bool distribution = false;
+    int backDecimals = 1;  ///< the back numbers
+    int tailDecimals = 1;  ///< the last digit of the sum
+    int shapeDecimals = 1; ///< every rate of the big/small, odd/even and prime tables
+    /// A distribution rate that one decimal would show as 0.0 although some draws hit it.
+    int rareDistributionDecimals = 1;
+    std::vector<WrittenRate> written;
+};
 
 /// How a result page shows its rows.
 enum class PageForm {
@@ -67,6 +97,7 @@ struct LottoGame {
                  ///< reduction takes; 0: no cap
     PageForm page = PageForm::Numbers;
     SeniorOrder seniorOrder = SeniorOrder::RuleOutFirst;
+    HistoryForms history;
 
     /// Back numbers per bet.
     int backCount() const;

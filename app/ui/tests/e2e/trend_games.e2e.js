@@ -10,28 +10,22 @@
 //                           --standin <qel-data-standin> [--shard k/n]
 "use strict";
 
-const { execFileSync } = require("node:child_process");
 const fs = require("node:fs");
 const path = require("node:path");
 const { check } = require("./harness.js");
-const { openMainPage, cancelLogin, requests, sent } = require("./main_page_steps.js");
+const { openMainPage, requests } = require("./main_page_steps.js");
 const { sampleDraws, argument, runStandinSession } = require("./standin.js");
-const { TREND_PAGE, SUMMARY_NAMES, openTrendPage, tabLabels, message, gridRows } = require("./trend_steps.js");
+const { TREND_PAGE, SUMMARY_NAMES, settingsQuery, switchToGame, openTrendPage, tabLabels, message, gridRows } =
+    require("./trend_steps.js");
 const trendRules = require(path.join(__dirname, "..", "..", "..", "standin", "pages", "html", "pageForPc", "js",
     "trend_rules.js"));
 
 const STAGE = argument("stage");
 const [SHARD, SHARDS] = (argument("shard") || "0/1").split("/").map(Number);
 
-function query(sql, ...values) {
-    const text = execFileSync("sqlite3", ["-json", path.join(STAGE, "sys.db"),
-        sql.replace(/\?/g, () => `'${String(values.shift()).replace(/'/g, "''")}'`)], { encoding: "utf8" });
-    return text.trim() ? JSON.parse(text) : [];
-}
-
 // The table types grid 20 lists for the game, as the page's tab labels in its tab order.
 function expectedTabs(key) {
-    const tabs = query("select distinct tab from table_column where tableId = 20 and flag = ? and tab is not null", key)
+    const tabs = settingsQuery(STAGE, "select distinct tab from table_column where tableId = 20 and flag = ? and tab is not null", key)
         .map((row) => row.tab);
     return trendRules.tableTypes().filter((type) => tabs.includes(type)).map(trendRules.labelOf);
 }
@@ -46,14 +40,7 @@ runStandinSession(`trend games e2e ${SHARD}/${SHARDS}`, 115000, async (session, 
     check(games.length > 0, `no other delivered game of share ${SHARD}/${SHARDS} has its plug-in in the stage`);
 
     for (const game of games) {
-        const [product] = query("select productName, productCnName, flag, area from products where productName = ?",
-            game.key);
-        check(product, `${game.key} has no product row`);
-        const toggles = (await requests(session.calls, "Toggle")).length;
-        await page.evaluate((p) => window.qel.controller.menu.switchTo(p), product);
-        await sent(page, "Toggle", toggles + 1);
-        await openMainPage(page, host);
-        await cancelLogin(page);
+        const product = await switchToGame(session, STAGE, game.key);
 
         const windows = (await status()).opened.length;
         await page.click("#footerBar [data-name='dataAnalysis']");

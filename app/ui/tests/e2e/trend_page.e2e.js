@@ -12,7 +12,7 @@ const path = require("node:path");
 const { check } = require("./harness.js");
 const { openMainPage, cancelLogin, requests } = require("./main_page_steps.js");
 const { sampleDraws, runStandinSession } = require("./standin.js");
-const { TREND_PAGE, SUMMARY_NAMES, openTrendPage, tabLabels, message, clickAndWait, selectTab, gridRows,
+const { TREND_PAGE, SUMMARY_NAMES, summaryOf, openTrendPage, tabLabels, message, clickAndWait, selectTab, gridRows,
     lineCounts } = require("./trend_steps.js");
 
 // Magic3's table types (grid 20 of the settings database), in the page's tab order.
@@ -21,37 +21,6 @@ const MAGIC3_TABS = ["基本走势", "定位分布", "和值", "跨度", "大小
 
 const digitsOf = (draw) => draw.lottery.split(",").map(Number);
 const sumOf = (draw) => digitsOf(draw).reduce((a, b) => a + b, 0);
-
-// "%.1f" as the program writes it: halves away from zero on the value's shortest decimal form.
-function oneDecimal(value) {
-    const tenths = Number((Math.abs(value) * 10).toPrecision(12));
-    return (Math.sign(value) * Math.round(tenths) / 10).toFixed(1);
-}
-
-// The six summary rows of a chart over the draws, column by column: hits(draw) is the column
-// a draw marks; rates are the columns' chances in per cent as the game gives them.
-function summaryOf(draws, columns, hits, rates) {
-    const n = draws.length;
-    const rows = SUMMARY_NAMES(n).map(() => ({}));
-    columns.forEach((column, i) => {
-        const hit = draws.map((d) => hits(d) === i);
-        let run = 0;
-        let longest = 0;
-        hit.forEach((h) => {
-            run = h ? run + 1 : 0;
-            longest = Math.max(longest, run);
-        });
-        const last = hit.lastIndexOf(true);
-        const p = Number(rates[i]);
-        rows[0][column] = rates[i];
-        rows[1][column] = oneDecimal(p * n / 100);
-        rows[2][column] = String(hit.filter(Boolean).length);
-        rows[3][column] = String(longest);
-        rows[4][column] = p !== 0 && 100 / p < 1000 ? oneDecimal(100 / p - 1) : "∞";
-        rows[5][column] = String(last < 0 ? n : n - 1 - last);
-    });
-    return rows;
-}
 
 // The chance in per cent that three ordered digits sum to s, one decimal.
 function sumRate(s) {
