@@ -11,7 +11,6 @@ namespace {
 
 std::atomic<std::size_t> g_inUse{0};
 std::atomic<std::size_t> g_peak{0};
-std::atomic<std::size_t> g_atReset{0};
 
 void *Allocate(std::size_t size) noexcept
 {
@@ -50,13 +49,7 @@ std::size_t PeakBytes()
 
 void ResetPeak()
 {
-    g_atReset.store(g_inUse.load());
-    g_peak.store(g_atReset.load());
-}
-
-std::size_t PeakBytesSinceReset()
-{
-    return g_peak.load() - g_atReset.load();
+    g_peak.store(g_inUse.load());
 }
 
 } // namespace benchsupport

@@ -12,7 +12,5 @@ std::size_t BytesInUse();
 std::size_t PeakBytes();
 /// Starts a new peak at what is held now.
 void ResetPeak();
-/// The most bytes held since ResetPeak(), above what was held then.
-std::size_t PeakBytesSinceReset();
 
 } // namespace benchsupport

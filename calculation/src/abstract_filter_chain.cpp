@@ -96,6 +96,7 @@ void AbstractFilterChain::ResetAll()
     nodeMap.clear();
     // The search list refers to the rows of this run, so it goes aside with them. A run set
     // aside earlier and never released is released here rather than lost.
+    ReleaseRun(std::move(previous_));
     auto run = std::make_unique<Run>();
     run->result = std::move(resultList_);
     run->search = std::move(searchList_);
@@ -106,7 +107,7 @@ void AbstractFilterChain::ResetAll()
 
 void AbstractFilterChain::DeleteOldData()
 {
-    previous_.reset();
+    ReleaseRun(std::move(previous_));
 }
 
 void AbstractFilterChain::DeleteAll()
@@ -114,6 +115,20 @@ void AbstractFilterChain::DeleteAll()
     searchList_.reset();
     resultList_.reset();
     previous_.reset();
+    keptList_.reset();
+}
+
+void AbstractFilterChain::ReleaseRun(std::unique_ptr<Run> run)
+{
+    if (!run) {
+        return;
+    }
+    run->search.reset(); // it may refer to the result rows
+    std::unique_ptr<NumberRowList> &result = run->result;
+    if (result && !keptList_ && result->rowLength() == rowLength() && result->heldBytes() <= kKeptListBytes) {
+        result->Clear();
+        keptList_ = std::move(result);
+    }
 }
 
 NumberRowList *AbstractFilterChain::ListFor(const std::wstring &listFlag) const
@@ -123,7 +138,12 @@ NumberRowList *AbstractFilterChain::ListFor(const std::wstring &listFlag) const
 
 NumberRowList &AbstractFilterChain::NewResultList()
 {
-    resultList_ = std::make_unique<NumberRowList>(rowLength());
+    if (keptList_ && keptList_->rowLength() == rowLength()) {
+        resultList_ = std::move(keptList_);
+    } else {
+        keptList_.reset();
+        resultList_ = std::make_unique<NumberRowList>(rowLength());
+    }
     return *resultList_;
 }
 

@@ -8,23 +8,48 @@ namespace {
 // Blocks start small (a list of a few added rows stays small) and grow to a fixed size.
 constexpr std::size_t kFirstBlockRows = 64;
 constexpr std::size_t kMaxBlockRows = 8192;
+
+// The rows of block index i: the sizes follow from the index, so a cleared arena walks its
+// blocks again in the same order.
+std::size_t RowsOfBlock(std::size_t index)
+{
+    return index >= 7 ? kMaxBlockRows : kFirstBlockRows << index;
+}
 } // namespace
 
 RowArena::RowArena(int rowLength) : rowLength_(std::max(rowLength, 1)) {}
 
 NumberRow RowArena::CopyRow(const int *row)
 {
-    if (blocks_.empty() || usedInBlock_ == blockRows_) {
-        blockRows_ = blocks_.empty() ? kFirstBlockRows : std::min(blockRows_ * 2, kMaxBlockRows);
-        blocks_.push_back(
-            std::make_unique_for_overwrite<int[]>(blockRows_ * static_cast<std::size_t>(rowLength_)));
+    if (blocks_.empty() || usedInBlock_ == RowsOfBlock(block_)) {
+        block_ = blocks_.empty() ? 0 : block_ + 1;
+        if (block_ == blocks_.size()) {
+            blocks_.push_back(std::make_unique_for_overwrite<int[]>(RowsOfBlock(block_) *
+                                                                    static_cast<std::size_t>(rowLength_)));
+        }
         usedInBlock_ = 0;
     }
-    int *slot = blocks_.back().get() + usedInBlock_ * static_cast<std::size_t>(rowLength_);
+    int *slot = blocks_[block_].get() + usedInBlock_ * static_cast<std::size_t>(rowLength_);
     std::memcpy(slot, row, sizeof(int) * static_cast<std::size_t>(rowLength_));
     ++usedInBlock_;
     ++rowCount_;
     return slot;
+}
+
+void RowArena::Clear()
+{
+    rowCount_ = 0;
+    block_ = 0;
+    usedInBlock_ = 0;
+}
+
+std::size_t RowArena::heldBytes() const
+{
+    std::size_t rows = 0;
+    for (std::size_t i = 0; i < blocks_.size(); ++i) {
+        rows += RowsOfBlock(i);
+    }
+    return rows * static_cast<std::size_t>(rowLength_) * sizeof(int);
 }
 
 bool NumberRowList::RemoveAt(std::size_t index)

@@ -251,6 +251,48 @@ TEST_F(ChainTest, RunsAreSetAsideReleasedAndRebound)
     EXPECT_FALSE(chain.hasPreviousRun());
 }
 
+// A released run's list is filled again by the next run: the new run holds its own rows only,
+// in its own order, however many the run before held, and a release that DeleteAll follows
+// leaves nothing to reuse.
+TEST_F(ChainTest, TheNextRunReusesTheReleasedRunsMemoryWithItsOwnRowsOnly)
+{
+    auto rowsOf = [&] {
+        std::vector<std::vector<int>> rows;
+        for (NumberRow row : chain.resultList()->rows()) {
+            rows.emplace_back(row, row + 5);
+        }
+        return rows;
+    };
+    auto combinations = [](int n) {
+        std::vector<int> pool(static_cast<std::size_t>(n));
+        for (int v = 1; v <= n; ++v) {
+            pool[static_cast<std::size_t>(v - 1)] = v;
+        }
+        return TestChain::cXy(pool, 5);
+    };
+    auto runOver = [&](int n) {
+        ConditionMap m(L"dataSourceNew", L"", 0);
+        m.Set(L"baseNums", Range(1, n));
+        Run(m);
+    };
+    runOver(14); // 2002 rows over several blocks
+    const NumberRow firstOfBigRun = chain.resultList()->at(0);
+    chain.SearchResult(L"all");
+    chain.ResetAll();
+    chain.DeleteOldData();
+    runOver(7);
+    EXPECT_EQ(rowsOf(), combinations(7));
+    EXPECT_EQ(chain.resultList()->at(0), firstOfBigRun) << "the rows fill the released run's memory";
+    chain.ResetAll();
+    chain.DeleteOldData();
+    runOver(15); // more rows than the reused memory holds
+    EXPECT_EQ(rowsOf(), combinations(15));
+    chain.ResetAll();
+    chain.DeleteAll();
+    runOver(6);
+    EXPECT_EQ(rowsOf(), combinations(6));
+}
+
 TEST(ChainCombinatoricsTest, SubsetsInLexicographicOrder)
 {
     auto subsets = TestChain::cXy({1, 2, 3, 4}, 2);

@@ -9,7 +9,9 @@
 /// Ownership: a run's rows live in the arena of its result list; the search list refers to them
 /// and owns only the rows a search creates. ResetAll sets the current run (result and search
 /// lists) aside as the previous run; DeleteOldData releases the previous run and nothing else;
-/// DeleteAll releases the current run.
+/// DeleteAll releases every run. The memory of a released result list is kept for the chain's
+/// next run (one list, up to kKeptListBytes): first touching new memory costs more than filling
+/// it, so a run that reuses the pages of the run before it is faster.
 ///
 /// Threads: a chain is not locked internally. DeleteOldData touches only the previous run, so it
 /// may run on a worker while the current run is paged, searched and written; the caller joins the
@@ -75,11 +77,12 @@ public:
 
     /// Builds the stages with AddToChain; the base has none to build.
     virtual void CreateChainNode();
-    /// Releases the previous run (result rows and its search list).
+    /// Releases the previous run (result rows and its search list); its result list's memory
+    /// stays for the next run.
     virtual void DeleteOldData();
     /// Clears the stages' conditions and sets the current run aside as the previous run.
     virtual void ResetAll();
-    /// Releases the current run.
+    /// Releases the current and the previous run, and the memory kept for the next one.
     virtual void DeleteAll();
     /// Removes entry index of the chosen list; out of range changes nothing. Returns 1.
     virtual int DeleteRows(const std::wstring &listFlag, int index);
@@ -171,7 +174,8 @@ protected:
 
     /// The list a listFlag selects: "1" the search list, anything else the result list.
     NumberRowList *ListFor(const std::wstring &listFlag) const;
-    /// Makes a new, empty result list the current one and returns it.
+    /// Makes a new, empty result list the current one and returns it: the list of a released
+    /// run when one was kept, with its memory.
     NumberRowList &NewResultList();
     /// Makes a new, empty search list the current one and returns it.
     NumberRowList &NewSearchList();
@@ -264,8 +268,14 @@ private:
         std::unique_ptr<NumberRowList> result;
         std::unique_ptr<NumberRowList> search;
     };
+    // A released run: its search list goes, its result list is emptied and kept for the next
+    // run unless one is kept already or it holds more than kKeptListBytes.
+    void ReleaseRun(std::unique_ptr<Run> run);
+    static constexpr std::size_t kKeptListBytes = std::size_t{32} << 20;
+
     std::vector<std::unique_ptr<AbstractFilter>> filters_;
     std::unique_ptr<Run> previous_;
+    std::unique_ptr<NumberRowList> keptList_; // empty, its memory for the next result list
     std::wstring baseUrl_ = L"qel://base";
 };
 

@@ -3,7 +3,8 @@
 ///
 /// A run may test up to 2·10⁷ candidates and keep a large share of them, so rows are not
 /// allocated one by one: a RowArena hands out rows from blocks with stable addresses, and
-/// releasing a run is releasing its arena. Lists hold plain pointers into arenas.
+/// releasing a run is releasing its arena. Lists hold plain pointers into arenas. A cleared
+/// list keeps its memory, so that a chain's next run can fill it again without new pages.
 #pragma once
 
 #include <cstddef>
@@ -30,12 +31,16 @@ public:
     /// A new row holding a copy of the first rowLength() values of row.
     NumberRow CopyRow(const int *row);
     std::size_t rowCount() const { return rowCount_; }
+    /// Forgets every row but keeps the blocks, which the next rows fill from the first.
+    void Clear();
+    /// The bytes of the blocks held, used or not.
+    std::size_t heldBytes() const;
 
 private:
     int rowLength_;
     std::size_t rowCount_ = 0;
+    std::size_t block_ = 0; // the block being filled
     std::size_t usedInBlock_ = 0;
-    std::size_t blockRows_ = 0;
     std::vector<std::unique_ptr<int[]>> blocks_;
 };
 
@@ -65,6 +70,15 @@ public:
     /// Removes the entry at index; out of range changes nothing. The row's memory stays with its
     /// owner, another list may still show it.
     bool RemoveAt(std::size_t index);
+    /// Empties the list. Its rows are gone, but their memory stays for the rows added next;
+    /// call it only when no other list refers to its rows.
+    void Clear()
+    {
+        rows_.clear();
+        arena_.Clear();
+    }
+    /// The bytes the list holds for rows and references, used or not.
+    std::size_t heldBytes() const { return arena_.heldBytes() + rows_.capacity() * sizeof(NumberRow); }
 
 private:
     RowArena arena_;
