@@ -225,8 +225,53 @@ void AbstractFilter::PlanFirstLevelTests()
     needsClassSums_ = planned({Test::ShapeSum});
     needsTails_ = planned({Test::TailSum, Test::Tail, Test::SameTail, Test::SameTailNum});
     needsDifferences_ = planned({Test::Ac});
+    needsRuns_ = mode != 0 && planned({Test::LianMa});
+    runVerdicts_ = {};
     for (PlannedTest &t : plan_) {
         TabulateOutcomes(t);
+    }
+    PlanCountLookups();
+}
+
+void AbstractFilter::PlanCountLookups()
+{
+    countLookups_.clear();
+    for (PlannedTest &t : plan_) {
+        CountLookup lookup;
+        switch (t.test) {
+        case Test::OddEvenRate:
+            lookup.first = 0;
+            break;
+        case Test::BigSmallRate:
+            lookup.first = 1;
+            break;
+        case Test::ZhiHeRate:
+            lookup.first = 2;
+            break;
+        case Test::LuShuRate:
+            lookup.first = 3;
+            lookup.second = 4;
+            break;
+        case Test::ThreeAreaRate:
+            lookup.first = 6;
+            lookup.second = 7;
+            break;
+        case Test::RouteCount:
+            lookup.first = static_cast<std::uint8_t>(3 + t.index);
+            break;
+        case Test::WuXingCount:
+            lookup.first = static_cast<std::uint8_t>(9 + t.index);
+            break;
+        default:
+            continue;
+        }
+        // A tolerated test counts its failures number by number.
+        t.judgedByCount = !t.tolerated;
+        if (t.judgedByCount) {
+            std::copy_n(t.lastByCount.begin(), std::min<std::size_t>(t.lastByCount.size(), 64),
+                        lookup.lastByCount.begin());
+            countLookups_.push_back(lookup);
+        }
     }
 }
 
@@ -583,6 +628,18 @@ int AbstractFilter::DingWeiFilter(const int *row) const
 void AbstractFilter::AddToShape(RowShape &s, int v) const
 {
     const NumberClass c = ClassOf(v);
+    if (needsRuns_) {
+        if (s.added > 0 && v == s.previous + 1) {
+            // The last run grows by one (a lone number becomes a run of two).
+            if (s.lastRun >= 2) {
+                s.runsOfSize -= std::uint64_t{1} << (4 * std::min(s.lastRun, kMaxPositions + 1));
+            }
+            ++s.lastRun;
+            s.runsOfSize += std::uint64_t{1} << (4 * std::min(s.lastRun, kMaxPositions + 1));
+        } else {
+            s.lastRun = 1;
+        }
+    }
     if (s.added == 0) {
         s.smallest = s.largest = v;
     } else {
@@ -813,7 +870,7 @@ bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row, const 
         // Lotto rows held ascending (their numbers are the bits of the row's mask) take one pass;
         // digit rows, short rows and rows in another order take the general path.
         passed = c.Has(mode != 0 && k >= 4 && k <= 7 && s.descents == 0 && s.smallest >= 0 && s.largest < 64
-                           ? RunCodeOfAscending(k, s.mask)
+                           ? GroupCode(needsRuns_ ? s.runsOfSize : RunsOfAscending(s.mask), k)
                            : util.GetLianMa(row, k, mode));
         break;
     case Test::ShapeSum: {

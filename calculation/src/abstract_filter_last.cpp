@@ -77,13 +77,10 @@ AbstractFilter::LastNumbersPassing(const PlannedTest &t, const RowShape &p, std:
         return (p.mask & ~c.mask()) != 0 ? all : ~c.mask();
     case Test::LianMa:
         if (mode != 0 && k >= 4 && k <= 7 && p.largest + 2 < 64) {
-            // The last number stands alone (the prefix's runs) or extends its last run, whose
-            // length is the count of ones ending at its largest number.
+            // The last number stands alone (the prefix's runs) or extends its last run.
             const std::uint64_t next = std::uint64_t{1} << (p.largest + 1);
-            const std::uint64_t runsOfSize = RunsOfAscending(p.mask);
-            const std::uint64_t apart = c.Has(GroupCode(runsOfSize, k)) ? ~next : 0;
-            const int lastRun = __builtin_clzll(~(p.mask << (63 - p.largest)));
-            return apart | (c.Has(RunCodeWithRunGrown(k, runsOfSize, lastRun)) ? next : 0);
+            const std::uint8_t passing = RunVerdictsOf(c, p);
+            return ((passing & 1U) != 0 ? ~next : 0) | ((passing & 2U) != 0 ? next : 0);
         }
         return LastNumbersPassingOneByOne(t, last);
     case Test::ShapeSum: {
@@ -137,6 +134,26 @@ AbstractFilter::LastNumbersPassing(const PlannedTest &t, const RowShape &p, std:
     return all;
 }
 
+std::uint8_t AbstractFilter::RunVerdictsOf(const Condition &c, const RowShape &p) const
+{
+    const int k = positionCount;
+    std::uint64_t runsOfSize = p.runsOfSize;
+    int lastRun = p.lastRun;
+    if (!needsRuns_) {
+        runsOfSize = RunsOfAscending(p.mask);
+        lastRun = __builtin_clzll(~(p.mask << (63 - p.largest))); // the ones ending at the largest
+    }
+    const std::uint64_t key = (runsOfSize << 4) | static_cast<std::uint64_t>(lastRun);
+    RunVerdicts &entry = runVerdicts_[(key * 0x9E3779B97F4A7C15ULL) >> 60];
+    if (entry.key != key) {
+        entry.key = key;
+        entry.passing =
+            static_cast<std::uint8_t>((c.Has(GroupCode(runsOfSize, k)) ? 1U : 0U) |
+                                      (c.Has(RunCodeWithRunGrown(k, runsOfSize, lastRun)) ? 2U : 0U));
+    }
+    return entry.passing;
+}
+
 std::uint64_t AbstractFilter::LastNumbersMayPass(std::uint64_t numbers) const
 {
     for (const AbstractFilter *stage = this; stage != nullptr && numbers != 0; stage = stage->next) {
@@ -186,6 +203,9 @@ bool AbstractFilter::JudgeLastNumbers(std::uint64_t last) const
         }
         v.pass &= completes;
     }
+    for (const CountLookup &lookup : countLookups_) {
+        v.pass &= lookup.Passing(p.counts);
+    }
     // v.pass keeps the numbers that can still pass: a test is judged on them only, and once none
     // is left the others need not be judged.
     auto judged = [&](PlannedTest &t, bool tolerated, std::uint64_t passing) {
@@ -209,6 +229,9 @@ bool AbstractFilter::JudgeLastNumbers(std::uint64_t last) const
     for (PlannedTest &t : plan_) {
         if (v.pass == 0) {
             break;
+        }
+        if (t.judgedByCount) {
+            continue;
         }
         if (t.test == Test::Pair) {
             // The three conditions of a pair are tolerated one by one.

@@ -146,38 +146,45 @@ long long AbstractFilterChain::DoFilter(NumberRowList &into, std::size_t storeAt
     // share what the stages work out for it, and a prefix that can no longer pass is left with
     // its whole subtree. Told the numbers the last position takes, the stages judge those rows
     // all at once.
-    auto descend = [&](auto &&self, int level, int from) -> void {
-        const int lastIndex = m - (k - level);
-        if (level == k - 1) {
-            auto test = [&](int value) {
-                row[level] = value;
-                int wrongCount = 0;
-                if (first->FilterRow(row, k, wrongCount) != 0) {
-                    if (static_cast<std::size_t>(survivors) < storeAtMost) {
-                        into.AddCopy(row);
-                    }
-                    ++survivors;
-                }
-            };
-            if (!judgesPrefixes || level == 0) {
-                for (int i = from; i <= lastIndex; ++i) {
-                    test(cut[i]);
-                }
-                return;
+    // The row of the announced prefix with value as its last number, tested and kept.
+    auto test = [&](int value) {
+        row[k - 1] = value;
+        int wrongCount = 0;
+        if (first->FilterRow(row, k, wrongCount) != 0) {
+            if (static_cast<std::size_t>(survivors) < storeAtMost) {
+                into.AddCopy(row);
             }
-            // Only the last numbers that the stages do not rule out for the whole prefix, in
-            // ascending order as the pool holds them.
-            for (std::uint64_t left = first->LastNumbersMayPass(after[static_cast<std::size_t>(from)]);
-                 left != 0; left &= left - 1) {
-                test(__builtin_ctzll(left));
+            ++survivors;
+        }
+    };
+    // The last position, after a prefix of k - 1 numbers whose last one is at index from - 1:
+    // only the last numbers that the stages do not rule out for the whole prefix, in ascending
+    // order as the pool holds them.
+    auto lastNumbers = [&](int from) {
+        if (!judgesPrefixes) {
+            for (int i = from; i < m; ++i) {
+                test(cut[i]);
             }
             return;
         }
+        for (std::uint64_t left = first->LastNumbersMayPass(after[static_cast<std::size_t>(from)]); left != 0;
+             left &= left - 1) {
+            test(__builtin_ctzll(left));
+        }
+    };
+    auto descend = [&](auto &&self, int level, int from) -> void {
+        const int lastIndex = m - (k - level);
+        const int left = k - level - 1;
         for (int i = from; i <= lastIndex; ++i) {
             row[level] = cut[i];
             first->BeginPrefix(row, level + 1);
-            const int left = k - level - 1;
-            if (judgesPrefixes && left >= 2 &&
+            if (left == 1) {
+                lastNumbers(i + 1);
+                continue;
+            }
+            // With two numbers left, judging the prefix costs about what judging its last numbers
+            // costs, which the masks do anyway.
+            if (judgesPrefixes && left >= 3 &&
                 !first->PrefixMayPass(Completion{after[static_cast<std::size_t>(i) + 1], left})) {
                 continue;
             }

@@ -212,6 +212,10 @@ private:
         // the numbers as bits 63 - v, kept while every number is 0..63 (exactDifferences).
         std::uint64_t differences = 0, reversed = 0;
         bool exactDifferences = true;
+        // The runs of consecutive numbers while the numbers ascend (needsRuns_): their count by
+        // size as RunsOfAscending packs them, and the length of the run ending at the last number.
+        std::uint64_t runsOfSize = 0;
+        int lastRun = 0;
     };
     /// Adds the next number of a row to its shape.
     void AddToShape(RowShape &s, int v) const;
@@ -284,6 +288,7 @@ private:
         bool orderFree = true;        // the verdict depends only on which numbers a row holds
         std::uint32_t cost = 1;       // the work of one judging, relative to a test of a few cases
         bool tolerated = false;       // the condition's canBeWrong
+        bool judgedByCount = false;   // judged for a prefix among countLookups_, not one by one
         // The test's outcomes, worked out once per load for the judging of prefixes: bit n set
         // when a count of n passes (rates: of the class counted; three-way rates: bit 11 a + b for
         // the first two counts; sum tails: bit of the tail), or
@@ -305,6 +310,24 @@ private:
         }
     };
     void TabulateOutcomes(PlannedTest &t) const;
+    // The untolerated tests of class counts: for a prefix one short of a row each is a lookup by
+    // one or two of its class counts, so they are judged together in one tight loop before the
+    // other tests (RowShape::counts fields first and second; second kNoField for one count).
+    struct CountLookup {
+        static constexpr std::uint8_t kNoField = 0xFF;
+        std::array<std::uint64_t, 64> lastByCount{};
+        std::uint8_t first = 0, second = kNoField;
+        std::uint64_t Passing(std::uint64_t counts) const
+        {
+            const auto field = [&](std::uint8_t f) {
+                return static_cast<unsigned>((counts >> (4 * f)) & 15U);
+            };
+            const unsigned index = second == kNoField ? field(first) : field(first) * 8 + field(second);
+            return index < 64 ? lastByCount[index] : 0;
+        }
+    };
+    void PlanCountLookups();
+    std::vector<CountLookup> countLookups_;
     // The verdict does not depend on the order of the tests (a row fails on any untolerated
     // failure, or once its tolerated failures exceed maxWrong), so the tests that reject most
     // rows are moved to the front as a run goes on.
@@ -347,6 +370,16 @@ private:
     bool needsClassSums_ = false;
     bool needsTails_ = false;
     bool needsDifferences_ = false;
+    bool needsRuns_ = false;
+    // The "lianMa" verdicts of a prefix one short of a row by its runs (runsOfSize and lastRun):
+    // bit 0 a last number apart from the runs passes, bit 1 one that grows the last run passes.
+    // Consecutive prefixes mostly share their runs, so a few entries serve nearly every prefix.
+    struct RunVerdicts {
+        std::uint64_t key = ~std::uint64_t{0};
+        std::uint8_t passing = 0;
+    };
+    mutable std::array<RunVerdicts, 16> runVerdicts_{};
+    std::uint8_t RunVerdictsOf(const Condition &c, const RowShape &p) const;
     bool anyPattern_ = false; // a pattern of SetBOZLData is enabled
     void NoteAnyPattern();
 
