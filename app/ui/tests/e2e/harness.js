@@ -19,7 +19,10 @@ const CHROMIUM_FLAGS = [
     "--disable-sync",
     "--no-first-run",
 ];
-const STEP_TIMEOUT_MS = 30000;
+// How much slower than the normal build this one runs (a sanitizer build's core); every
+// deadline and step timeout stretches by it.
+const SLOWDOWN = Math.max(1, Number(process.env.QEL_E2E_SLOWDOWN) || 1);
+const STEP_TIMEOUT_MS = 30000 * SLOWDOWN;
 
 // Reads "--name value" pairs.
 function parseArguments(argv) {
@@ -143,9 +146,9 @@ async function runSession(name, deadlineMs, body, setup = {}) {
     const extraInitScripts = setup.initScripts || [];
     const options = parseArguments(process.argv.slice(2));
     const deadline = setTimeout(() => {
-        console.error(`${name}: deadline of ${deadlineMs} ms passed`);
+        console.error(`${name}: deadline of ${deadlineMs * SLOWDOWN} ms passed`);
         process.exit(1);
-    }, deadlineMs);
+    }, deadlineMs * SLOWDOWN);
     deadline.unref();
 
     let host;
