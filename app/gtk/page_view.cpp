@@ -183,7 +183,10 @@ gboolean PageView::OnLoadFailed(WebKitWebView *, WebKitLoadEvent, gchar *uri, GE
 {
     try {
         auto *view = static_cast<PageView *>(self);
-        LogError("page failed to load", std::string(uri ? uri : "") + ": " + (error ? error->message : ""));
+        // Without its query: a pop-up's address may carry the user's details (the user centre).
+        const std::string address = uri ? uri : "";
+        LogError("page failed to load",
+                 address.substr(0, address.find_first_of("?#")) + ": " + (error ? error->message : ""));
         // A load cut short by the next navigation is no failure.
         if (error && g_error_matches(error, WEBKIT_NETWORK_ERROR, WEBKIT_NETWORK_ERROR_CANCELLED)) {
             return FALSE;

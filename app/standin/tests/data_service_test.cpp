@@ -1,6 +1,7 @@
 // The program's data-service client against the stand-in service on 127.0.0.1: every catalogue
 // row as it arrives, every failure the service can show, and past draws reaching a real chain.
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <thread>
@@ -8,14 +9,17 @@
 #include <gtest/gtest.h>
 
 #include "basekit/json_util.h"
+#include "basekit/string_split.h"
 #include "basekit/text_convert.h"
 #include "dataservice/data_service_client.h"
 #include "dataservice/feedback_handler.h"
 #include "dataservice/history_handlers.h"
 #include "dataservice/prize_handlers.h"
+#include "dataservice/user_identifier.h"
 #include "filter/filter_context.h"
 #include "standin_server.h"
 #include "support/closed_port.h"
+#include "support/saved_variable.h"
 
 namespace {
 
@@ -322,10 +326,10 @@ TEST_F(DataServiceTest, EveryFailureAnswersTheErrorReplyOnEveryProcessedRow)
     EXPECT_TRUE(draws.empty());
 }
 
-// The newest draws of the sample fixture, oldest first.
-std::vector<std::string> NewestMagic3Draws(std::size_t count)
+// The newest draws of a game's sample fixture, oldest first.
+std::vector<std::string> NewestDraws(const std::string &game, std::size_t count)
 {
-    std::ifstream in(std::string(QEL_STANDIN_FIXTURES) + "/draws/Magic3.json");
+    std::ifstream in(std::string(QEL_STANDIN_FIXTURES) + "/draws/" + game + ".json");
     Json::Value doc;
     in >> doc;
     std::vector<std::string> draws;
@@ -365,7 +369,7 @@ TEST_F(DataServiceTest, RuleOutFromTheServiceChangesTheNextMagic3Run)
                   client_, filter, Request(LR"({"type":"byQiShu","rowNumber":8,"productName":"Magic3_Fc"})")),
               L"{flag:\"ok\",msg:\"数据加载成功！\"}");
     std::set<std::string> distinct;
-    for (const std::string &draw : NewestMagic3Draws(8)) {
+    for (const std::string &draw : NewestDraws("Magic3", 8)) {
         distinct.insert(draw);
     }
     EXPECT_EQ(filter.chain()->GetLastFilter()->ruleOutCount(), 8);
@@ -377,6 +381,66 @@ TEST_F(DataServiceTest, RuleOutFromTheServiceChangesTheNextMagic3Run)
                   client_, filter, Request(LR"({"type":"byQiShu","rowNumber":0,"productName":"Magic3_Fc"})")),
               L"{flag:\"ok\",msg:\"数据加载成功！\"}");
     EXPECT_EQ(filter.chain()->GetLastFilter()->ruleOutCount(), 0);
+}
+
+// A lotto game: rule-out of rows that share all five numbers with one of the newest draws leaves
+// out exactly those draws of the whole space of 15 choose 5.
+TEST_F(DataServiceTest, RuleOutFromTheServiceChangesTheNextLottoRun)
+{
+    qel::CFilterContext filter(L"qel://base");
+    filter.SwitchPlugin(L"Hd5Of15");
+    ASSERT_NE(filter.chain(), nullptr) << filter.lastError();
+    auto wholeSpace = [](bool ruleOut) {
+        std::wstring text = L"{\"method\":\"Filter\",\"productName\":\"Hd5Of15\",\"items\":["
+                            L"{\"name\":\"dataSource\",\"chosenItem\":\"dataSourceNew\"},"
+                            L"{\"name\":\"maxWrong\",\"chosenItem\":\"0\"},"
+                            L"{\"name\":\"baseNums\",\"chosenItem\":\"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15\"}";
+        if (ruleOut) {
+            text += L",{\"name\":\"ruleOutOldData\",\"chosenItem\":\"5\",\"canBeWrong\":\"false\"}";
+        }
+        return Request(text + L"]}");
+    };
+    EXPECT_EQ(Total(filter.OnFilter(wholeSpace(false))), L"3003");
+
+    EXPECT_EQ(
+        qel::OnInstallOldDataForRuleOut(
+            client_, filter, Request(LR"({"type":"byQiShu","rowNumber":20,"productName":"Hd5Of15_Fc"})")),
+        L"{flag:\"ok\",msg:\"数据加载成功！\"}");
+    EXPECT_EQ(filter.chain()->GetLastFilter()->ruleOutCount(), 20);
+    const std::vector<std::string> newest = NewestDraws("Hd5Of15", 20);
+    const std::set<std::string> distinct(newest.begin(), newest.end());
+    const std::wstring page = filter.OnFilter(wholeSpace(true));
+    EXPECT_EQ(Total(page), std::to_wstring(3003 - distinct.size()));
+    // No draw of the twenty is a row of the run any more; the other rows stay.
+    std::set<std::string> saved;
+    for (const std::wstring &line :
+         basekit::StrSplit(filter.chain()->GetResultStr(L"0", L",", L"", 1, 1), L"\r\n")) {
+        saved.insert(basekit::CStrW2CStrA(line));
+    }
+    EXPECT_EQ(saved.size(), 3003 - distinct.size());
+    for (const std::string &draw : distinct) {
+        EXPECT_EQ(saved.count(draw), 0U) << draw;
+    }
+}
+
+// The installation's identifier is made once and then read back: every request of every run
+// sends the same text, and another installation (another configuration folder) has its own.
+TEST(InstallationUserIdTest, MadeOnceStoredAndTheSameEveryTime)
+{
+    basekit::test_support::SavedVariable savedConfig{"XDG_CONFIG_HOME"};
+    std::string folder = (std::filesystem::temp_directory_path() / "user-id-test-XXXXXX").string();
+    ASSERT_NE(mkdtemp(folder.data()), nullptr);
+    setenv("XDG_CONFIG_HOME", (folder + "/first").c_str(), 1);
+    const std::wstring id = qel::InstallationUserId();
+    EXPECT_EQ(id.size(), 32U);
+    EXPECT_EQ(id.find_first_not_of(L"0123456789abcdef"), std::wstring::npos);
+    EXPECT_EQ(qel::InstallationUserId(), id);
+    EXPECT_TRUE(std::filesystem::exists(folder + "/first/varnel/registry.json"));
+    setenv("XDG_CONFIG_HOME", (folder + "/second").c_str(), 1);
+    EXPECT_NE(qel::InstallationUserId(), id);
+    setenv("XDG_CONFIG_HOME", (folder + "/first").c_str(), 1);
+    EXPECT_EQ(qel::InstallationUserId(), id);
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(DataServiceTest, HistoryAndBankerSuggestionReachThePopUpsChain)
@@ -391,7 +455,7 @@ TEST_F(DataServiceTest, HistoryAndBankerSuggestionReachThePopUpsChain)
     EXPECT_EQ(filter.chain()->oldDataCacheValue().size(), 30U);
     const std::wstring danMa = qel::OnGetDanMa(client_, filter, Request(L"{}"));
     // The last draw's keys come with the suggestion.
-    const std::string newest = NewestMagic3Draws(1).front();
+    const std::string newest = NewestDraws("Magic3", 1).front();
     EXPECT_NE(danMa.find(L"lottery:\"" + basekit::UTF8ToUnicode(newest) + L"\""), std::wstring::npos)
         << basekit::CStrW2CStrA(danMa);
     EXPECT_NE(danMa.find(L"danMa:\""), std::wstring::npos);

@@ -72,15 +72,38 @@ TEST_F(Fc4Of10Test, SearchesByGroupShape)
         {L"baoZi", {L"2222"}},
         {L"zu24", {L"1234"}},
         {L"zu24ZhiXuan", {L"1234", L"4321"}},
+        {L"zu12", {L"1123"}},
+        {L"zu4", {L"1112"}},
         {L"zhiXuanToZuXuan", {L"1212", L"1123", L"1112", L"1234"}},
+        {L"all", {L"1212", L"2112", L"1123", L"1112", L"2222", L"1234", L"4321"}},
     };
     for (const Case &c : cases) {
         chain().SearchResult(c.type);
         EXPECT_EQ(Rows(L"1"), c.rows) << Narrow(c.type);
     }
-    Run(L"zu4", {}, L"1112");
-    chain().SearchResult(L"zu4ToZhiXuan");
-    EXPECT_EQ(Rows(L"1"), (std::vector<std::wstring>{L"1112", L"1121", L"1211", L"2111"}));
+    // A group bet turned into its straight bets: its orderings as the recursive exchange of the
+    // digits makes them (swap position d with each of d.. in turn), each distinct one once.
+    struct Conversion {
+        const wchar_t *playType, *bet, *type;
+        std::vector<std::wstring> rows;
+    } conversions[] = {
+        {L"zu4", L"1112", L"zu4ToZhiXuan", {L"1112", L"1121", L"1211", L"2111"}},
+        {L"zu6", L"1122", L"zu6ToZhiXuan", {L"1122", L"1212", L"1221", L"2112", L"2121", L"2211"}},
+        {L"zu12",
+         L"1123",
+         L"zu12ToZhiXuan",
+         {L"1123", L"1132", L"1213", L"1231", L"1321", L"1312", L"2113", L"2131", L"2311", L"3121", L"3112",
+          L"3211"}},
+        {L"zu24", L"1234", L"zu24ToZhiXuan", {L"1234", L"1243", L"1324", L"1342", L"1432", L"1423",
+                                              L"2134", L"2143", L"2314", L"2341", L"2431", L"2413",
+                                              L"3214", L"3241", L"3124", L"3142", L"3412", L"3421",
+                                              L"4231", L"4213", L"4321", L"4312", L"4132", L"4123"}},
+    };
+    for (const Conversion &c : conversions) {
+        Run(c.playType, {}, c.bet);
+        chain().SearchResult(c.type);
+        EXPECT_EQ(Rows(L"1"), c.rows) << Narrow(c.type);
+    }
 }
 
 TEST_F(Fc4Of10Test, RowsOfARunStayValidAcrossReleasesAndRebinds)

@@ -50,6 +50,28 @@ TEST_F(Fc6Of10Test, TwoDigitCodesHonourAnExclusion)
     EXPECT_EQ(Rows(), (std::vector<std::wstring>{L"1,2,3,4,5,6,1"}));
 }
 
+// Runs and repeats are those of the six digits: the label is no digit. Read with their labels,
+// the first two rows would hold the runs 7-8-9 and 6-7-8, the last a repeated 6.
+TEST_F(Fc6Of10Test, SearchesReadTheSixDigitsOnly)
+{
+    Run(L"", {}, L"1,3,5,7,9,9,8|0,2,4,6,8,8,7|1,2,4,6,8,0,3|1,2,4,6,8,0,6");
+    struct Case {
+        const wchar_t *type;
+        std::vector<std::wstring> rows;
+    } cases[] = {
+        {L"all", {L"1,3,5,7,9,9,8", L"0,2,4,6,8,8,7", L"1,2,4,6,8,0,3", L"1,2,4,6,8,0,6"}},
+        {L"lianHao", {L"1,2,4,6,8,0,3", L"1,2,4,6,8,0,6"}},
+        {L"notLianHao", {L"1,3,5,7,9,9,8", L"0,2,4,6,8,8,7"}},
+        {L"chongMa", {L"1,3,5,7,9,9,8", L"0,2,4,6,8,8,7"}},
+        {L"notChongMa", {L"1,2,4,6,8,0,3", L"1,2,4,6,8,0,6"}},
+        {L"sameTail", {}},
+    };
+    for (const Case &c : cases) {
+        chain().SearchResult(c.type);
+        EXPECT_EQ(Rows(L"1"), c.rows) << Narrow(c.type);
+    }
+}
+
 TEST_F(Fc6Of10Test, RuleOutCountsTheDigitsADrawShares)
 {
     // The last stage compares the six digits with a draw's six digits (its label aside); a

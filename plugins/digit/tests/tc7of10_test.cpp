@@ -61,6 +61,34 @@ TEST_F(Tc7Of10Test, OldNumbersAsDigitsOrSeparatedDigits)
     EXPECT_EQ(chain().primaryTotalValue(), 7);
 }
 
+TEST_F(Tc7Of10Test, SearchesOfRunsAndRepeats)
+{
+    Run(L"", {}, L"1357913|1234567|0000000");
+    struct Case {
+        const wchar_t *type;
+        std::vector<std::wstring> rows;
+    } cases[] = {
+        {L"lianHao", {L"1234567"}},
+        {L"notLianHao", {L"1357913", L"0000000"}},
+        {L"chongMa", {L"1357913", L"0000000"}},
+        {L"notChongMa", {L"1234567"}},
+    };
+    for (const Case &c : cases) {
+        chain().SearchResult(c.type);
+        EXPECT_EQ(Rows(L"1", L""), c.rows) << Narrow(c.type);
+    }
+}
+
+// "erMa" keeps (include) or leaves out (exclude) the rows that hold both digits of a code.
+TEST_F(Tc7Of10Test, TwoDigitCodesHonourAnExclusion)
+{
+    const std::wstring rows = L"1234567|7890789";
+    Run(L"", {{L"erMa", L"12", false, L"13"}}, rows);
+    EXPECT_EQ(Rows(L"0", L""), (std::vector<std::wstring>{L"7890789"}));
+    Run(L"", {{L"erMa", L"12"}}, rows);
+    EXPECT_EQ(Rows(L"0", L""), (std::vector<std::wstring>{L"1234567"}));
+}
+
 TEST_F(Tc7Of10Test, RuleOutCountsEveryDigitOfTheRowFoundInTheDraw)
 {
     chain().SetOldDataForRuleOut({{1, 2, 3, 4, 5, 6, 7}});
