@@ -339,17 +339,29 @@ std::vector<std::string> NewestDraws(const std::string &game, std::size_t count)
     return {draws.end() - static_cast<std::ptrdiff_t>(count), draws.end()};
 }
 
-Json::Value AllDigitsStraightRun(bool ruleOut)
+// A run of new numbers over every number of the game, with or without an untolerated rule-out
+// of the rows that share hits numbers with a past draw.
+Json::Value WholeSpaceRun(const std::wstring &game, const std::wstring &castType,
+                          const std::wstring &baseNums, const std::wstring &hits)
 {
-    std::wstring text = L"{\"method\":\"Filter\",\"productName\":\"Magic3\",\"items\":["
-                        L"{\"name\":\"dataSource\",\"chosenItem\":\"dataSourceNew\"},"
-                        L"{\"name\":\"castType\",\"chosenItem\":\"zhiXuan\"},"
-                        L"{\"name\":\"maxWrong\",\"chosenItem\":\"0\"},"
-                        L"{\"name\":\"baseNums\",\"chosenItem\":\"0,1,2,3,4,5,6,7,8,9\"}";
-    if (ruleOut) {
-        text += L",{\"name\":\"ruleOutOldData\",\"chosenItem\":\"0\",\"canBeWrong\":\"false\"}";
+    std::wstring text = L"{\"method\":\"Filter\",\"productName\":\"" + game +
+                        L"\",\"items\":["
+                        L"{\"name\":\"dataSource\",\"chosenItem\":\"dataSourceNew\"},";
+    if (!castType.empty()) {
+        text += L"{\"name\":\"castType\",\"chosenItem\":\"" + castType + L"\"},";
+    }
+    text += L"{\"name\":\"maxWrong\",\"chosenItem\":\"0\"},"
+            L"{\"name\":\"baseNums\",\"chosenItem\":\"" +
+            baseNums + L"\"}";
+    if (!hits.empty()) {
+        text += L",{\"name\":\"ruleOutOldData\",\"chosenItem\":\"" + hits + L"\",\"canBeWrong\":\"false\"}";
     }
     return Request(text + L"]}");
+}
+
+Json::Value AllDigitsStraightRun(bool ruleOut)
+{
+    return WholeSpaceRun(L"Magic3", L"zhiXuan", L"0,1,2,3,4,5,6,7,8,9", ruleOut ? L"0" : L"");
 }
 
 std::wstring Total(const std::wstring &page)
@@ -391,14 +403,7 @@ TEST_F(DataServiceTest, RuleOutFromTheServiceChangesTheNextLottoRun)
     filter.SwitchPlugin(L"Hd5Of15");
     ASSERT_NE(filter.chain(), nullptr) << filter.lastError();
     auto wholeSpace = [](bool ruleOut) {
-        std::wstring text = L"{\"method\":\"Filter\",\"productName\":\"Hd5Of15\",\"items\":["
-                            L"{\"name\":\"dataSource\",\"chosenItem\":\"dataSourceNew\"},"
-                            L"{\"name\":\"maxWrong\",\"chosenItem\":\"0\"},"
-                            L"{\"name\":\"baseNums\",\"chosenItem\":\"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15\"}";
-        if (ruleOut) {
-            text += L",{\"name\":\"ruleOutOldData\",\"chosenItem\":\"5\",\"canBeWrong\":\"false\"}";
-        }
-        return Request(text + L"]}");
+        return WholeSpaceRun(L"Hd5Of15", L"", L"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15", ruleOut ? L"5" : L"");
     };
     EXPECT_EQ(Total(filter.OnFilter(wholeSpace(false))), L"3003");
 

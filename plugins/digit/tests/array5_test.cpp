@@ -82,10 +82,7 @@ TEST_F(Array5Test, OldNumbersAreNumbersOfAtMostFiveDigits)
 TEST_F(Array5Test, SearchesOfRunsAndRepeats)
 {
     Run(L"", {}, L"11234|12345|13572|13579|00000");
-    struct Case {
-        const wchar_t *type;
-        std::vector<std::wstring> rows;
-    } cases[] = {
+    ExpectSearches({
         {L"all", {L"11234", L"12345", L"13572", L"13579", L"00000"}},
         {L"lianHao", {L"11234", L"12345", L"13572"}},
         {L"notLianHao", {L"13579", L"00000"}},
@@ -93,11 +90,7 @@ TEST_F(Array5Test, SearchesOfRunsAndRepeats)
         {L"notChongMa", {L"12345", L"13572", L"13579"}},
         {L"sameTail", {}},
         {L"zuLiu", {}},
-    };
-    for (const Case &c : cases) {
-        chain().SearchResult(c.type);
-        EXPECT_EQ(Rows(L"1"), c.rows) << Narrow(c.type);
-    }
+    });
 }
 
 } // namespace

@@ -61,10 +61,7 @@ TEST_F(Fc4Of10Test, PageRowsHaveNoRowNumberAndTheirOwnCountOrder)
 TEST_F(Fc4Of10Test, SearchesByGroupShape)
 {
     Run(L"zhiXuan", {}, L"1212|2112|1123|1112|2222|1234|4321");
-    struct Case {
-        const wchar_t *type;
-        std::vector<std::wstring> rows;
-    } cases[] = {
+    ExpectSearches({
         {L"zu6ZhiXuan", {L"1212", L"2112"}},
         {L"zu6", {L"1212"}},
         {L"zu12ZhiXuan", {L"1123"}},
@@ -76,11 +73,7 @@ TEST_F(Fc4Of10Test, SearchesByGroupShape)
         {L"zu4", {L"1112"}},
         {L"zhiXuanToZuXuan", {L"1212", L"1123", L"1112", L"1234"}},
         {L"all", {L"1212", L"2112", L"1123", L"1112", L"2222", L"1234", L"4321"}},
-    };
-    for (const Case &c : cases) {
-        chain().SearchResult(c.type);
-        EXPECT_EQ(Rows(L"1"), c.rows) << Narrow(c.type);
-    }
+    });
     // A group bet turned into its straight bets: its orderings as the recursive exchange of the
     // digits makes them (swap position d with each of d.. in turn), each distinct one once.
     struct Conversion {

@@ -55,21 +55,14 @@ TEST_F(Fc6Of10Test, TwoDigitCodesHonourAnExclusion)
 TEST_F(Fc6Of10Test, SearchesReadTheSixDigitsOnly)
 {
     Run(L"", {}, L"1,3,5,7,9,9,8|0,2,4,6,8,8,7|1,2,4,6,8,0,3|1,2,4,6,8,0,6");
-    struct Case {
-        const wchar_t *type;
-        std::vector<std::wstring> rows;
-    } cases[] = {
+    ExpectSearches({
         {L"all", {L"1,3,5,7,9,9,8", L"0,2,4,6,8,8,7", L"1,2,4,6,8,0,3", L"1,2,4,6,8,0,6"}},
         {L"lianHao", {L"1,2,4,6,8,0,3", L"1,2,4,6,8,0,6"}},
         {L"notLianHao", {L"1,3,5,7,9,9,8", L"0,2,4,6,8,8,7"}},
         {L"chongMa", {L"1,3,5,7,9,9,8", L"0,2,4,6,8,8,7"}},
         {L"notChongMa", {L"1,2,4,6,8,0,3", L"1,2,4,6,8,0,6"}},
         {L"sameTail", {}},
-    };
-    for (const Case &c : cases) {
-        chain().SearchResult(c.type);
-        EXPECT_EQ(Rows(L"1"), c.rows) << Narrow(c.type);
-    }
+    });
 }
 
 TEST_F(Fc6Of10Test, RuleOutCountsTheDigitsADrawShares)

@@ -65,6 +65,11 @@ inline std::wstring Digits(int from, int to)
     return text;
 }
 
+inline std::string Narrow(const std::wstring &text)
+{
+    return basekit::CStrW2CStrA(text);
+}
+
 /// A window's plug-in host bound to one game.
 class GameRun : public ::testing::Test {
 protected:
@@ -95,6 +100,18 @@ protected:
         }
         return basekit::StrSplit(text, L"\r\n");
     }
+    /// One search of the current result and the rows it must give, as the save text writes them.
+    struct SearchCase {
+        const wchar_t *type;
+        std::vector<std::wstring> rows;
+    };
+    void ExpectSearches(const std::vector<SearchCase> &cases, const std::wstring &separator = L",")
+    {
+        for (const SearchCase &c : cases) {
+            chain().SearchResult(c.type);
+            EXPECT_EQ(Rows(L"1", separator), c.rows) << Narrow(c.type);
+        }
+    }
     /// The counts after the rows of the last page answered: ",total:..." to the end.
     std::wstring Trailer() const
     {
@@ -114,10 +131,5 @@ protected:
 private:
     std::wstring game_;
 };
-
-inline std::string Narrow(const std::wstring &text)
-{
-    return basekit::CStrW2CStrA(text);
-}
 
 } // namespace digittest

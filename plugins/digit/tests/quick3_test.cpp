@@ -67,10 +67,7 @@ TEST_F(Quick3Test, OldNumbersOfGroupsCountTheirCandidates)
 TEST_F(Quick3Test, SearchesMakeSortedGroupsOrKeepRows)
 {
     Run(L"zhiXuan", {}, L"123|132|213|112|121|111|135");
-    struct Case {
-        const wchar_t *type;
-        std::vector<std::wstring> rows;
-    } cases[] = {
+    ExpectSearches({
         {L"zuLiu", {L"123", L"135"}},
         {L"zuSan", {L"112"}},
         {L"zuLiuOrder", {L"123", L"132", L"213", L"135"}},
@@ -78,11 +75,7 @@ TEST_F(Quick3Test, SearchesMakeSortedGroupsOrKeepRows)
         {L"baoZi", {L"111"}},
         {L"lianHao", {L"123", L"132", L"213", L"112", L"121"}},
         {L"notLianHao", {L"111", L"135"}},
-    };
-    for (const Case &c : cases) {
-        chain().SearchResult(c.type);
-        EXPECT_EQ(Rows(L"1"), c.rows) << Narrow(c.type);
-    }
+    });
 }
 
 TEST_F(Quick3Test, PageShowsWhiteDigitsOnTwoWideAreas)

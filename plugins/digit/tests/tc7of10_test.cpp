@@ -64,19 +64,14 @@ TEST_F(Tc7Of10Test, OldNumbersAsDigitsOrSeparatedDigits)
 TEST_F(Tc7Of10Test, SearchesOfRunsAndRepeats)
 {
     Run(L"", {}, L"1357913|1234567|0000000");
-    struct Case {
-        const wchar_t *type;
-        std::vector<std::wstring> rows;
-    } cases[] = {
-        {L"lianHao", {L"1234567"}},
-        {L"notLianHao", {L"1357913", L"0000000"}},
-        {L"chongMa", {L"1357913", L"0000000"}},
-        {L"notChongMa", {L"1234567"}},
-    };
-    for (const Case &c : cases) {
-        chain().SearchResult(c.type);
-        EXPECT_EQ(Rows(L"1", L""), c.rows) << Narrow(c.type);
-    }
+    ExpectSearches(
+        {
+            {L"lianHao", {L"1234567"}},
+            {L"notLianHao", {L"1357913", L"0000000"}},
+            {L"chongMa", {L"1357913", L"0000000"}},
+            {L"notChongMa", {L"1234567"}},
+        },
+        L"");
 }
 
 // "erMa" keeps (include) or leaves out (exclude) the rows that hold both digits of a code.
