@@ -9,7 +9,7 @@
 /// DeleteAll, and hands the object back to the same plug-in's ReleaseFilterChain. An object is
 /// never destroyed by the program and never handed to another plug-in.
 ///
-/// Nothing throws out of the two exports: a failure to build the chain is a null result.
+/// Nothing throws out of the exports: a failure to build the chain is a null result.
 #pragma once
 
 #include "calculation/abstract_filter_chain.h"
@@ -18,7 +18,7 @@
 /// a way the other side sees: a virtual operation of AbstractFilterChain or AbstractFilter added,
 /// removed or moved, a member of either class or of a type they pass changed, an export changed.
 /// Plug-ins are built with the program, so there is no range of accepted versions: only this one.
-#define QEL_PLUGIN_API_VERSION 3
+#define QEL_PLUGIN_API_VERSION 4
 
 extern "C" {
 /// The contract version the plug-in was built against.
@@ -29,7 +29,7 @@ typedef calculation::AbstractFilterChain *(*GetFilterChainFn)();
 typedef void (*ReleaseFilterChainFn)(calculation::AbstractFilterChain *chain);
 }
 
-/// Defines the two exports of a plug-in whose chain class is ChainClass.
+/// Defines the three exports of a plug-in whose chain class is ChainClass.
 // NOLINTBEGIN(bugprone-macro-parentheses): the parameter is a type name
 #define QEL_DEFINE_GAME_PLUGIN(ChainClass)                                                                   \
     extern "C" __attribute__((visibility("default"))) int QelPluginApiVersion()                              \
