@@ -61,7 +61,8 @@ struct PluginRun {
     // One run as the program makes it; the peak of memory the chain held during it over what the
     // process held before the chain's first run, so that the memory a chain keeps from the run
     // before counts as the run's.
-    std::size_t Run(const ConditionMap &conditions)
+    std::size_t
+    Run(const ConditionMap &conditions) // NOLINT(readability-make-member-function-const): it runs the chain
     {
         chain->ResetAll();
         chain->DeleteOldData();
@@ -98,7 +99,7 @@ void BM_Tc7Of10_WholeSpace_TenConditionsAndRuleOut(benchmark::State &state)
     m.Set(L"baseNums", Range(0, 9));
     m = TypicalSevenDigitChoice(m);
     std::size_t peak = 0;
-    for (auto _ : state) {
+    for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores): the benchmark's loop variable
         peak = std::max(peak, run.Run(m));
     }
     Report(state, 10'000'000, peak, run);
@@ -115,7 +116,7 @@ void BM_Tc7Of10_WholeSpace_NoCondition(benchmark::State &state)
     ConditionMap m(L"dataSourceNew", L"", 0);
     m.Set(L"baseNums", Range(0, 9));
     std::size_t peak = 0;
-    for (auto _ : state) {
+    for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores): the benchmark's loop variable
         peak = std::max(peak, run.Run(m));
     }
     Report(state, 10'000'000, peak, run);
@@ -127,7 +128,7 @@ BENCHMARK(BM_Tc7Of10_WholeSpace_NoCondition)->Unit(benchmark::kMillisecond)->Use
 void BareEnumeration(benchmark::State &state, int positions, long long betsPerRow)
 {
     long long rows = 0;
-    for (auto _ : state) {
+    for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores): the benchmark's loop variable
         int row[10] = {};
         long long bets = 0;
         for (rows = 0;; ++rows) {
@@ -165,7 +166,7 @@ void BM_Fc6Of10_WholeSpace_TwelveLabels(benchmark::State &state)
     ConditionMap m(L"dataSourceNew", L"", 0);
     m.Set(L"baseNums_red", Range(0, 9)).Set(L"baseNums_blue", Range(1, 12));
     std::size_t peak = 0;
-    for (auto _ : state) {
+    for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores): the benchmark's loop variable
         peak = std::max(peak, run.Run(m));
     }
     Report(state, 1'000'000, peak, run);
