@@ -61,8 +61,8 @@ struct PluginRun {
     // One run as the program makes it; the peak of memory the chain held during it over what the
     // process held before the chain's first run, so that the memory a chain keeps from the run
     // before counts as the run's.
-    std::size_t
-    Run(const ConditionMap &conditions) // NOLINT(readability-make-member-function-const): it runs the chain
+    // NOLINTNEXTLINE(readability-make-member-function-const): it runs the chain
+    std::size_t Run(const ConditionMap &conditions)
     {
         chain->ResetAll();
         chain->DeleteOldData();
