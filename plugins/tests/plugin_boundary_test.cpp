@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
 
 #include "calculation/game_table.h"
@@ -61,6 +62,24 @@ TEST(PluginBoundary, EveryDeliveredGameLoadsMakesAndGivesBackChains)
             second.reset(); // given back without a run
         }
     }
+}
+
+// The stage's plug-in folder holds exactly the delivered games' plug-ins, so the test above meets
+// every plug-in a user's installation can load.
+TEST(PluginBoundary, ThePluginFolderHoldsTheDeliveredGamesOnly)
+{
+    std::set<std::string> delivered;
+    for (const calculation::GameInfo &game : calculation::Games()) {
+        if (game.delivered) {
+            delivered.insert(calculation::PluginPathForGame(game.key));
+        }
+    }
+    std::set<std::string> staged;
+    for (const auto &entry : std::filesystem::directory_iterator("Plugin")) {
+        staged.insert("Plugin/" + entry.path().filename().string());
+    }
+    EXPECT_EQ(staged, delivered);
+    EXPECT_EQ(delivered.size(), 12U);
 }
 
 TEST(PluginBoundary, PluginsOfAnotherContractAreRefusedWithTheReason)
