@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bridge/popup_window.h"
+#include "support/scratch_copy.h"
 #include "test_app.h"
 
 namespace qel::testing {
@@ -267,7 +268,8 @@ TEST(BridgeTest, SystemEventsAndShellOpen)
 // The delivered settings database, as staged: the main page's first requests.
 TEST(BridgeTest, ConfigurationAndPanelsFromTheStagedDatabase)
 {
-    TestApp t(L"sys.db");
+    const basekit::test_support::ScratchCopy database("sys.db");
+    TestApp t(database.path().wstring());
     t.app->Start();
     std::wstring config = t.Main(L"{\"method\":\"GetSystemConfig\"}");
     EXPECT_NE(config.find(L"baseDir:\"qel://base\""), std::wstring::npos) << basekit::CStrW2CStrA(config);

@@ -8,6 +8,7 @@
 #include "basekit/text_convert.h"
 #include "bridge/popup_window.h"
 #include "support/history_fixture.h"
+#include "support/scratch_copy.h"
 #include "test_app.h"
 
 namespace qel::testing {
@@ -48,7 +49,8 @@ TEST(HistoryRequestsTest, TheMainWindowAnswersFromTheDrawsItsChainCached)
 
 TEST(HistoryRequestsTest, TheTrendWindowAnswersFromItsOwnChainAndTheGrid)
 {
-    TestApp t(L"sys.db");
+    const basekit::test_support::ScratchCopy database("sys.db");
+    TestApp t(database.path().wstring());
     t.windows.onModal = [](PageWindow &window) {
         calculation::AbstractFilterChain *chain = dynamic_cast<PopupWindow &>(window).context().chain();
         ASSERT_NE(chain, nullptr) << "the pop-up binds the current game";

@@ -16,6 +16,7 @@
 #include "basekit/json_util.h"
 #include "basekit/text_convert.h"
 #include "qel_resources/embedded_resources.h"
+#include "support/scratch_copy.h"
 
 namespace qel::testhost {
 namespace {
@@ -36,8 +37,8 @@ class PageHostTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        host_ =
-            std::make_unique<PageHost>(PageHostOptions{QEL_STAGE_DIR, "", std::nullopt, std::nullopt, {}});
+        host_ = std::make_unique<PageHost>(
+            PageHostOptions{QEL_STAGE_DIR, database_.path().string(), std::nullopt, std::nullopt, {}});
         auto port = host_->Listen(0);
         ASSERT_TRUE(port.has_value());
         serving_ = std::thread([this] { host_->Run(); });
@@ -73,6 +74,8 @@ protected:
         return result ? result->status : -1;
     }
 
+    // The core writes to its settings database; other tests read the staged one.
+    basekit::test_support::ScratchCopy database_{QEL_STAGE_DIR "/sys.db"};
     std::unique_ptr<PageHost> host_;
     std::thread serving_;
     std::unique_ptr<httplib::Client> client_;
@@ -165,11 +168,15 @@ TEST(PageHostProgramTest, PrintsItsAddressAndAnswersThere)
     posix_spawn_file_actions_addclose(&actions, output[0]);
     std::string program = QEL_PAGE_HOST;
     std::string base = QEL_STAGE_DIR;
+    const basekit::test_support::ScratchCopy database(base + "/sys.db");
+    std::string databasePath = database.path().string();
     char *args[] = {program.data(),
                     const_cast<char *>("--base"),
                     base.data(),
                     const_cast<char *>("--port"),
                     const_cast<char *>("0"),
+                    const_cast<char *>("--sys-db"),
+                    databasePath.data(),
                     nullptr};
     pid_t pid = 0;
     ASSERT_EQ(posix_spawn(&pid, program.c_str(), &actions, nullptr, args, environ), 0);
