@@ -240,27 +240,27 @@ void AbstractFilter::PlanCountLookups()
         CountLookup lookup;
         switch (t.test) {
         case Test::OddEvenRate:
-            lookup.first = 0;
+            lookup.first = RowShape::kOddField;
             break;
         case Test::BigSmallRate:
-            lookup.first = 1;
+            lookup.first = RowShape::kBigField;
             break;
         case Test::ZhiHeRate:
-            lookup.first = 2;
+            lookup.first = RowShape::kPrimeField;
             break;
         case Test::LuShuRate:
-            lookup.first = 3;
-            lookup.second = 4;
+            lookup.first = RowShape::kRouteFields;
+            lookup.second = RowShape::kRouteFields + 1;
             break;
         case Test::ThreeAreaRate:
-            lookup.first = 6;
-            lookup.second = 7;
+            lookup.first = RowShape::kAreaFields;
+            lookup.second = RowShape::kAreaFields + 1;
             break;
         case Test::RouteCount:
-            lookup.first = static_cast<std::uint8_t>(3 + t.index);
+            lookup.first = static_cast<std::uint8_t>(RowShape::kRouteFields + t.index);
             break;
         case Test::WuXingCount:
-            lookup.first = static_cast<std::uint8_t>(9 + t.index);
+            lookup.first = static_cast<std::uint8_t>(RowShape::kElementFields + t.index);
             break;
         default:
             continue;
@@ -463,35 +463,18 @@ int AbstractFilter::DistinctDifferences(const int *row, int n, const RowShape &s
     return static_cast<int>(seen.size());
 }
 
-std::uint64_t AbstractFilter::RunsOfAscending(std::uint64_t mask)
+std::uint64_t AbstractFilter::RunsWithRunGrown(std::uint64_t runsOfSize, int length)
 {
-    // In the number mask a run of L consecutive numbers is a run of L bits; and-ing the mask with
-    // itself shifted by one leaves a run of L - 1 bits for every run of two or more.
-    std::uint64_t pairs = mask & (mask >> 1);
-    std::uint64_t runsOfSize = 0;
-    while (pairs != 0) {
-        int start = __builtin_ctzll(pairs);
-        std::uint64_t rest = ~(pairs >> start);
-        int length = rest == 0 ? 64 - start : __builtin_ctzll(rest);
-        runsOfSize += std::uint64_t{1} << (4 * std::min(length + 1, kMaxPositions + 1));
-        pairs &= ~(((length >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << length) - 1)) << start);
+    // Runs longer than a row are counted as one past the longest.
+    if (length >= 2) {
+        runsOfSize -= std::uint64_t{1} << (4 * std::min(length, kMaxPositions + 1));
     }
-    return runsOfSize;
-}
-
-int AbstractFilter::RunCodeOfAscending(int n, std::uint64_t mask)
-{
-    return GroupCode(RunsOfAscending(mask), n);
+    return runsOfSize + (std::uint64_t{1} << (4 * std::min(length + 1, kMaxPositions + 1)));
 }
 
 int AbstractFilter::RunCodeWithRunGrown(int n, std::uint64_t runsOfSize, int length)
 {
-    // A run of length grows by one (a lone number becomes a run of two).
-    if (length >= 2) {
-        runsOfSize -= std::uint64_t{1} << (4 * std::min(length, kMaxPositions + 1));
-    }
-    runsOfSize += std::uint64_t{1} << (4 * std::min(length + 1, kMaxPositions + 1));
-    return GroupCode(runsOfSize, n);
+    return GroupCode(RunsWithRunGrown(runsOfSize, length), n);
 }
 
 void AbstractFilter::SetCommonIndexData(const DataMap &conditions, const std::wstring &baseKey)
@@ -630,12 +613,8 @@ void AbstractFilter::AddToShape(RowShape &s, int v) const
     const NumberClass c = ClassOf(v);
     if (needsRuns_) {
         if (s.added > 0 && v == s.previous + 1) {
-            // The last run grows by one (a lone number becomes a run of two).
-            if (s.lastRun >= 2) {
-                s.runsOfSize -= std::uint64_t{1} << (4 * std::min(s.lastRun, kMaxPositions + 1));
-            }
+            s.runsOfSize = RunsWithRunGrown(s.runsOfSize, s.lastRun);
             ++s.lastRun;
-            s.runsOfSize += std::uint64_t{1} << (4 * std::min(s.lastRun, kMaxPositions + 1));
         } else {
             s.lastRun = 1;
         }
@@ -870,7 +849,7 @@ bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row, const 
         // Lotto rows held ascending (their numbers are the bits of the row's mask) take one pass;
         // digit rows, short rows and rows in another order take the general path.
         passed = c.Has(mode != 0 && k >= 4 && k <= 7 && s.descents == 0 && s.smallest >= 0 && s.largest < 64
-                           ? GroupCode(needsRuns_ ? s.runsOfSize : RunsOfAscending(s.mask), k)
+                           ? GroupCode(s.runsOfSize, k)
                            : util.GetLianMa(row, k, mode));
         break;
     case Test::ShapeSum: {
@@ -900,7 +879,7 @@ bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row, const 
         passed = c.Has(s.route(t.index));
         break;
     case Test::WuXingCount:
-        passed = c.Has(static_cast<int>((s.counts >> (4 * (9 + t.index))) & 15U));
+        passed = c.Has(s.element(t.index));
         break;
     case Test::Pair: {
         int a = row[pairs[t.index][0]];

@@ -125,7 +125,7 @@ AbstractFilter::LastNumbersPassing(const PlannedTest &t, const RowShape &p, std:
     case Test::RouteCount:
         return t.LastByCount(p.route(t.index));
     case Test::WuXingCount:
-        return t.LastByCount(static_cast<int>((p.counts >> (4 * (9 + t.index))) & 15U));
+        return t.LastByCount(p.element(t.index));
     case Test::CustomGroup:
         return t.LastByCount(CountBits(p.mask & c.mask()));
     case Test::Pair:
@@ -137,12 +137,8 @@ AbstractFilter::LastNumbersPassing(const PlannedTest &t, const RowShape &p, std:
 std::uint8_t AbstractFilter::RunVerdictsOf(const Condition &c, const RowShape &p) const
 {
     const int k = positionCount;
-    std::uint64_t runsOfSize = p.runsOfSize;
-    int lastRun = p.lastRun;
-    if (!needsRuns_) {
-        runsOfSize = RunsOfAscending(p.mask);
-        lastRun = __builtin_clzll(~(p.mask << (63 - p.largest))); // the ones ending at the largest
-    }
+    const std::uint64_t runsOfSize = p.runsOfSize;
+    const int lastRun = p.lastRun;
     const std::uint64_t key = (runsOfSize << 4) | static_cast<std::uint64_t>(lastRun);
     RunVerdicts &entry = runVerdicts_[(key * 0x9E3779B97F4A7C15ULL) >> 60];
     if (entry.key != key) {
@@ -204,7 +200,7 @@ bool AbstractFilter::JudgeLastNumbers(std::uint64_t last) const
         v.pass &= completes;
     }
     for (const CountLookup &lookup : countLookups_) {
-        v.pass &= lookup.Passing(p.counts);
+        v.pass &= lookup.Passing(p);
     }
     // v.pass keeps the numbers that can still pass: a test is judged on them only, and once none
     // is left the others need not be judged.

@@ -154,8 +154,7 @@ bool AbstractFilter::PlannedTestMayPass(const PlannedTest &t, const RowShape &s,
     case Test::RouteCount:
         return counted(s.route(t.index), classMasks_.route[t.index]);
     case Test::WuXingCount:
-        return counted(static_cast<int>((s.counts >> (4 * (9 + t.index))) & 15U),
-                       classMasks_.element[t.index]);
+        return counted(s.element(t.index), classMasks_.element[t.index]);
     case Test::CustomGroup:
         return counted(CountBits(s.mask & c.mask()), c.mask());
     default:

@@ -1,6 +1,7 @@
 #include "calculation/number_row.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace calculation {
@@ -8,12 +9,14 @@ namespace {
 // Blocks start small (a list of a few added rows stays small) and grow to a fixed size.
 constexpr std::size_t kFirstBlockRows = 64;
 constexpr std::size_t kMaxBlockRows = 8192;
+// How many times a block doubles before it has the fixed size.
+constexpr std::size_t kDoublings = std::bit_width(kMaxBlockRows / kFirstBlockRows) - 1;
 
 // The rows of block index i: the sizes follow from the index, so a cleared arena walks its
 // blocks again in the same order.
 std::size_t RowsOfBlock(std::size_t index)
 {
-    return index >= 7 ? kMaxBlockRows : kFirstBlockRows << index;
+    return index >= kDoublings ? kMaxBlockRows : kFirstBlockRows << index;
 }
 } // namespace
 

@@ -189,12 +189,16 @@ private:
     struct RowShape {
         int sum = 0, smallest = 0, largest = 0;
         std::uint64_t counts = 0; // the numbers' class counts, packed as NumberClass::counts
+        // The fields of counts: odd, big, prime, routes 0-2, areas 0-2, five elements 0-4.
+        static constexpr int kOddField = 0, kBigField = 1, kPrimeField = 2, kRouteFields = 3, kAreaFields = 6,
+                             kElementFields = 9;
         int Field(int index) const { return static_cast<int>((counts >> (4 * index)) & 15U); }
-        int odd() const { return Field(0); }
-        int big() const { return Field(1); }
-        int prime() const { return Field(2); }
-        int route(int r) const { return Field(3 + r); }
-        int area(int a) const { return Field(6 + a); }
+        int odd() const { return Field(kOddField); }
+        int big() const { return Field(kBigField); }
+        int prime() const { return Field(kPrimeField); }
+        int route(int r) const { return Field(kRouteFields + r); }
+        int area(int a) const { return Field(kAreaFields + a); }
+        int element(int e) const { return Field(kElementFields + e); }
         int tailDigitSum = 0;
         // Sums by class: quotient by bigStart 0 and 1 (2: any other), odd/even, seed-rule prime
         // and composite, routes.
@@ -213,7 +217,8 @@ private:
         std::uint64_t differences = 0, reversed = 0;
         bool exactDifferences = true;
         // The runs of consecutive numbers while the numbers ascend (needsRuns_): their count by
-        // size as RunsOfAscending packs them, and the length of the run ending at the last number.
+        // size (4 bits each, runs of two or more), and the length of the run ending at the last
+        // number.
         std::uint64_t runsOfSize = 0;
         int lastRun = 0;
     };
@@ -234,14 +239,13 @@ private:
     static int SameTailGroupCode(std::uint64_t tailCounts);
     /// How many different absolute differences the pairs of the row's numbers have.
     static int DistinctDifferences(const int *row, int n, const RowShape &s);
-    /// The consecutive-number class of a row held ascending (lotto rows), in one pass.
-    static int RunCodeOfAscending(int n, std::uint64_t mask);
     /// The group code of group sizes (a count per size, 4 bits each): for each size present in
     /// ascending order, the number of groups of that size followed by the size (two groups of 2
     /// and one of 3: 2213); 0 for none.
     static int GroupCode(std::uint64_t groupsOfSize, int largestSize);
-    /// The runs of consecutive numbers of the mask, counted by their length (4 bits each).
-    static std::uint64_t RunsOfAscending(std::uint64_t mask);
+    /// Runs of consecutive numbers counted by their length (4 bits each) once the run of that
+    /// length grows by one (a lone number, length 1, becomes a run of two).
+    static std::uint64_t RunsWithRunGrown(std::uint64_t runsOfSize, int length);
     /// The run code of n numbers whose runs are runsOfSize once the run of that length grows by one.
     static int RunCodeWithRunGrown(int n, std::uint64_t runsOfSize, int length);
     std::array<NumberClass, 64> classes_{};
@@ -317,13 +321,10 @@ private:
         static constexpr std::uint8_t kNoField = 0xFF;
         std::array<std::uint64_t, 64> lastByCount{};
         std::uint8_t first = 0, second = kNoField;
-        std::uint64_t Passing(std::uint64_t counts) const
+        std::uint64_t Passing(const RowShape &p) const
         {
-            const auto field = [&](std::uint8_t f) {
-                return static_cast<unsigned>((counts >> (4 * f)) & 15U);
-            };
-            const unsigned index = second == kNoField ? field(first) : field(first) * 8 + field(second);
-            return index < 64 ? lastByCount[index] : 0;
+            const int index = second == kNoField ? p.Field(first) : p.Field(first) * 8 + p.Field(second);
+            return index < 64 ? lastByCount[static_cast<std::size_t>(index)] : 0;
         }
     };
     void PlanCountLookups();
