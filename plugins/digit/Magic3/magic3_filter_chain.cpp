@@ -16,6 +16,8 @@ const DigitGame &Magic3Game()
         .key = L"Magic3",
         .positions = 3,
         .playTypes = kPlayTypes,
+        // Any other play type generates the group of three, and reads old numbers as straight bets.
+        .otherPlayTypes = {.generatedAs = L"zuSan", .oldNumbersAs = L"zhiXuan"},
         .primaryTests = {{L"numLag", RowValue::QuarterOfThousand},
                          {L"diffNum", RowValue::DistinctDigits},
                          {L"chongMa", RowValue::RepeatedDigitOfFirstThree}},

@@ -16,6 +16,8 @@ const DigitGame &Quick3Game()
         .areaWidth = 2,
         // A group is any throw: three different dice, a pair and another, or a triple.
         .playTypes = {{L"zhiXuan", {}}, {L"zuXuan", {{1, 1, 1}, {2, 1}, {3}}}},
+        // Any other play type generates the groups, and takes old numbers as they are written.
+        .otherPlayTypes = {.generatedAs = L"zuXuan", .oldNumbersAs = L"zhiXuan"},
         .erMa = false,
         .primaryTests = {{L"numType", RowValue::DistinctDigits},
                          {L"numLag", RowValue::DiceBand},

@@ -70,7 +70,7 @@ calculation::NumberRowList *DigitFilterChain::Filter()
 {
     castType_ = LookupCondition(nodeMap, L"castType").firstStr();
     dataSource_ = LookupCondition(nodeMap, L"dataSource").firstStr();
-    playType_ = game_.FindPlayType(castType_);
+    playType_ = game_.PlayTypeOfRun(castType_, dataSource_ == L"dataSourceOld");
     NewResultList();
     primaryTotal = 0;
     afterFilterLen = 0;
@@ -88,7 +88,7 @@ calculation::NumberRowList *DigitFilterChain::Filter()
 void DigitFilterChain::FilterNewRows()
 {
     if (playType_ == nullptr) {
-        return; // a play type the game does not know has no candidates
+        return; // a play type the game does not know, and none to play instead: no candidates
     }
     const int k = game_.positions;
     const int n = LookupCondition(nodeMap, game_.baseKey).count();

@@ -18,6 +18,15 @@ const PlayType *DigitGame::FindPlayType(std::wstring_view name) const
     return it == playTypes.end() ? nullptr : &*it;
 }
 
+const PlayType *DigitGame::PlayTypeOfRun(std::wstring_view name, bool oldNumbers) const
+{
+    if (const PlayType *named = FindPlayType(name)) {
+        return named;
+    }
+    const std::wstring &other = oldNumbers ? otherPlayTypes.oldNumbersAs : otherPlayTypes.generatedAs;
+    return other.empty() ? nullptr : FindPlayType(other);
+}
+
 Multiplicities MultiplicitiesOf(const int *row, int length)
 {
     std::map<int, int> counts;

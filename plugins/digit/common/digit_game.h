@@ -103,6 +103,13 @@ struct BackLabel {
     std::vector<std::wstring> texts = {}; ///< label number 1 is texts[0]
 };
 
+/// What a run plays when its "castType" names no play type of the game (a page that sends none,
+/// or some other text). Empty names: such a run has no candidates.
+struct OtherPlayTypes {
+    std::wstring generatedAs = {};  ///< the play type whose candidates a generated run takes
+    std::wstring oldNumbersAs = {}; ///< the play type that reads and keeps the old numbers
+};
+
 struct DigitGame {
     std::wstring key = {};   ///< the game key
     bool namesItself = true; ///< whether the chain sets its gameKey
@@ -113,8 +120,9 @@ struct DigitGame {
     int areaWidth = 3;       ///< the width of each of the three areas
     std::wstring baseKey = L"baseNums";
     std::vector<PlayType> playTypes = {}; ///< none: every run is straight ("castType" is not read)
-    BackLabel label = {};                 ///< no texts: the game has no label
-    bool erMa = true;                     ///< the first stage tests the two-digit codes "erMa"
+    OtherPlayTypes otherPlayTypes = {};
+    BackLabel label = {}; ///< no texts: the game has no label
+    bool erMa = true;     ///< the first stage tests the two-digit codes "erMa"
     std::vector<MemberTest> primaryTests = {};
     bool repeatTests = false; ///< the last stage tests "chongMa" and "chongMaNum"
     RuleOut ruleOut = RuleOut::None;
@@ -131,6 +139,9 @@ struct DigitGame {
     /// The play type of that name, or the straight one of a game without play types. A name the
     /// game does not know gives null.
     const PlayType *FindPlayType(std::wstring_view name) const;
+    /// The play type a run of that name plays: the named one, else the one otherPlayTypes gives
+    /// for the run's source; null when the run has no candidates.
+    const PlayType *PlayTypeOfRun(std::wstring_view name, bool oldNumbers) const;
 };
 
 /// The multiplicities of the row's digits, largest first.

@@ -67,8 +67,11 @@ std::wstring DigitFilterChain::GetDataByPage(const std::wstring &listFlag, int p
     const int k = game_.positions;
     const std::wstring red = BallStyle(L"redBall18.png", game_.page.digitColor.c_str());
     const std::wstring blue = BallStyle(L"blueBall18.png", L"yellow");
+    // Only the straight play type by its name shows per-position texts, not one played in place of
+    // an unknown name.
+    const PlayType *named = game_.FindPlayType(castType_);
     const bool positionTexts =
-        game_.page.positionTextsInStraightPlay && playType_ != nullptr && playType_->straight();
+        game_.page.positionTextsInStraightPlay && named != nullptr && named->straight();
     basekit::TextMapPtrList page;
     auto [begin, end] = PageRange(list ? list->size() : 0, pageSize, pageNum);
     for (std::size_t i = begin; list && i < end; ++i) {

@@ -66,6 +66,105 @@ TEST(DigitFamily, EveryPlayTypeGeneratesExactlyItsPrimaryTotal)
     }
 }
 
+// The result rows as the save text writes them, one per line; none when there is no result.
+std::vector<std::wstring> SavedRows(calculation::AbstractFilterChain &chain)
+{
+    std::wstring text = chain.GetResultStr(L"0", L"", L"+", 1, 1);
+    if (text.empty() || text.rfind(L"error_", 0) == 0) {
+        return {};
+    }
+    return basekit::StrSplit(text, L"\r\n");
+}
+
+// What a run of each play type name gives, the games' own names and others ("zuXuan" is a name
+// of Quick3, not of Magic3; "" is what a page without a play type sends): the candidates of the
+// play type it plays, or none where the game plays nothing in its place.
+TEST(DigitFamily, PlayTypeNamesTheGameDoesNotKnowPlayItsOtherType)
+{
+    struct Case {
+        const wchar_t *game;
+        const wchar_t *castType;
+        std::vector<Item> base;
+        int primaryTotal;
+        std::vector<std::wstring> firstAndLast; // empty: no rows
+        std::size_t rows;
+    };
+    const std::vector<Item> digits{{L"baseNums", Digits(0, 9)}};
+    const std::vector<Item> dice{{L"baseNums", Digits(1, 6)}};
+    const Case cases[] = {
+        {L"Magic3", L"zhiXuan", digits, 1000, {L"000", L"999"}, 1000},
+        {L"Magic3", L"zuLiu", digits, 120, {L"012", L"789"}, 120},
+        {L"Magic3", L"zuSan", digits, 90, {L"001", L"899"}, 90},
+        // Any other name plays the group of three: 2 x C(n,2).
+        {L"Magic3", L"zuXuan", digits, 90, {L"001", L"899"}, 90},
+        {L"Magic3", L"", digits, 90, {L"001", L"899"}, 90},
+        {L"Magic3", L"组选 <b>", digits, 90, {L"001", L"899"}, 90},
+        {L"Magic3", L"zuXuan", {{L"baseNums", L"1,2"}}, 2, {L"112", L"122"}, 2},
+        {L"Quick3", L"zhiXuan", dice, 216, {L"111", L"666"}, 216},
+        {L"Quick3", L"zuXuan", dice, 56, {L"111", L"666"}, 56},
+        // Any other name plays the groups: 2 C(n,2) + C(n,3) + C(n,1).
+        {L"Quick3", L"zuSan", dice, 56, {L"111", L"666"}, 56},
+        {L"Quick3", L"", dice, 56, {L"111", L"666"}, 56},
+        {L"Quick3", L"组选 <b>", {{L"baseNums", L"2,4,5"}}, 10, {L"222", L"555"}, 10},
+        {L"Fc4Of10", L"zu24", digits, 210, {L"0123", L"6789"}, 210},
+        // The four-digit game has no play type in place of another: nothing to bet on.
+        {L"Fc4Of10", L"zuXuan", digits, 0, {}, 0},
+        {L"Fc4Of10", L"", digits, 0, {}, 0},
+        // Games without play types never read the name.
+        {L"Array5", L"zuSan", {{L"baseNums", L"0,5,9"}}, 243, {L"00000", L"99999"}, 243},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(Narrow(std::wstring(c.game) + L" \"" + c.castType + L"\" " + c.base.front().chosen));
+        qel::CFilterContext context(L"qel://base");
+        context.SwitchPlugin(c.game);
+        ASSERT_NE(context.chain(), nullptr);
+        std::wstring page =
+            context.OnFilter(basekit::JsonUtil::JsonStrToJsonObj(FilterRequest(c.game, c.castType, c.base)));
+        EXPECT_NE(page.find(L"total:" + std::to_wstring(c.rows) + L","), std::wstring::npos) << Narrow(page);
+        EXPECT_NE(page.find(L"primaryTotal:" + std::to_wstring(c.primaryTotal) + L","), std::wstring::npos);
+        std::vector<std::wstring> rows = SavedRows(*context.chain());
+        ASSERT_EQ(rows.size(), c.rows);
+        if (!rows.empty()) {
+            EXPECT_EQ((std::vector<std::wstring>{rows.front(), rows.back()}), c.firstAndLast);
+        }
+    }
+}
+
+// Old numbers of a name the game does not know are read as the game reads straight bets, in
+// their order, each entry counted.
+TEST(DigitFamily, OldNumbersOfAnUnknownPlayTypeAreStraightBets)
+{
+    struct Case {
+        const wchar_t *game;
+        const wchar_t *castType;
+        const wchar_t *oldNumbers;
+        int primaryTotal;
+        std::vector<std::wstring> rows;
+    };
+    const Case cases[] = {
+        {L"Magic3", L"zuLiu", L"321|123||45", 3, {L"123"}},
+        // A Magic3 straight bet may be written as a number: "45" is 045.
+        {L"Magic3", L"zhiXuan", L"321|123||45", 3, {L"321", L"123", L"045"}},
+        {L"Magic3", L"zuXuan", L"321|123||45", 3, {L"321", L"123", L"045"}},
+        {L"Magic3", L"", L"321|123||45", 3, {L"321", L"123", L"045"}},
+        {L"Quick3", L"zuXuan", L"321|123|", 1, {L"123"}},
+        {L"Quick3", L"zuLiu", L"321|123|", 2, {L"321", L"123"}},
+        {L"Quick3", L"", L"321|123|", 2, {L"321", L"123"}},
+        {L"Fc4Of10", L"zuXuan", L"4321|1234", 2, {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(Narrow(std::wstring(c.game) + L" \"" + c.castType + L"\" " + c.oldNumbers));
+        qel::CFilterContext context(L"qel://base");
+        context.SwitchPlugin(c.game);
+        ASSERT_NE(context.chain(), nullptr);
+        context.OnFilter(
+            basekit::JsonUtil::JsonStrToJsonObj(FilterRequest(c.game, c.castType, {}, c.oldNumbers)));
+        EXPECT_EQ(context.chain()->primaryTotalValue(), c.primaryTotal);
+        std::vector<std::wstring> rows = SavedRows(*context.chain());
+        EXPECT_EQ(rows, c.rows);
+    }
+}
+
 } // namespace
 } // namespace digittest
 
