@@ -316,15 +316,22 @@ std::wstring AbstractFilterChain::PageTrailer(const std::wstring &listFlag, std:
     if (listFlag == L"1") {
         return trailer + L"}";
     }
+    const long long counted = RowsKeptForRate(rows);
     std::wstring rate = L"0.00";
     if (primaryTotal != 0) {
-        long long cut = (static_cast<long long>(primaryTotal) - RowsKeptForRate(rows)) * 100;
+        long long cut = (static_cast<long long>(primaryTotal) - counted) * 100;
         rate = basekit::Percentage(static_cast<double>(cut) / primaryTotal, L"%04.2f");
     }
     const std::wstring primary = L",primaryTotal:" + std::to_wstring(primaryTotal);
     const std::wstring after = L",afterFilterLen:" + std::to_wstring(afterFilterLen);
-    return trailer + (afterFilterLenFirst ? after + primary : primary + after) + L",cutDownRate:\"" + rate +
-           L"%\"}";
+    trailer += (afterFilterLenFirst ? after + primary : primary + after) + L",cutDownRate:\"" + rate + L"%\"";
+    // A list that holds fewer rows than the rate counts (a run that stored only its first rowCap
+    // survivors) says how many the rate counts, so that the page never takes the list, nor the file
+    // saved from it, for the whole result.
+    if (counted > static_cast<long long>(rows)) {
+        trailer += L",countedTotal:" + std::to_wstring(counted);
+    }
+    return trailer + L"}";
 }
 
 long long AbstractFilterChain::RowsKeptForRate(std::size_t listRows) const

@@ -194,6 +194,12 @@ TEST_F(ChainTest, PagesAndTheirTotals)
     std::wstring rate = small.GetDataByPage(L"0", 10, 1, 1);
     EXPECT_EQ(rate.substr(rate.find(L",total")),
               L",total:250,primaryTotal:1000,afterFilterLen:250,cutDownRate:\"75.00%\"}");
+    // A run that stored only its first rows counted more survivors than its list holds: the rate
+    // counts them, and the page is told how many.
+    small.SetTotals(1000, 400);
+    rate = small.GetDataByPage(L"0", 10, 1, 1);
+    EXPECT_EQ(rate.substr(rate.find(L",total")),
+              L",total:250,primaryTotal:1000,afterFilterLen:400,cutDownRate:\"60.00%\",countedTotal:400}");
     small.SearchResult(L"all");
     std::wstring search = small.GetDataByPage(L"1", 10, 1, 1);
     EXPECT_EQ(search.substr(search.find(L",total")), L",total:250}");

@@ -189,7 +189,9 @@ protected:
     std::wstring BallStyle() const;
     /// The ball style of page rows with another picture below "images/" or another text colour.
     std::wstring BallStyle(const wchar_t *picture, const wchar_t *color) const;
-    /// The totals after the items of a page ("," + ... + "}").
+    /// The totals after the items of a page ("," + ... + "}"): of the result list "total" (its
+    /// rows), "primaryTotal", "afterFilterLen", "cutDownRate" and, when the rate counts more rows
+    /// than the list holds, "countedTotal" (the rows it counts).
     std::wstring PageTrailer(const std::wstring &listFlag, std::size_t rows) const;
     /// Writes the rows of a page and the trailer as a PageReply.
     std::wstring WritePage(const std::wstring &listFlag, basekit::TextMapPtrList &rows) const;

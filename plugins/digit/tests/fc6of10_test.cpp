@@ -12,7 +12,8 @@ protected:
 TEST_F(Fc6Of10Test, EverySurvivorWithEveryChosenLabelCountedPastTheCap)
 {
     Run(L"", {{L"baseNums_red", Digits(0, 9)}, {L"baseNums_blue", L"1,2"}});
-    EXPECT_EQ(Trailer(), L"total:100000,primaryTotal:2000000,afterFilterLen:2000000,cutDownRate:\"0.00%\"}");
+    EXPECT_EQ(Trailer(), L"total:100000,primaryTotal:2000000,afterFilterLen:2000000,cutDownRate:\"0.00%\","
+                         L"countedTotal:2000000}");
     std::vector<std::wstring> rows = Rows();
     ASSERT_EQ(rows.size(), 100000U);
     EXPECT_EQ(rows[0], L"0,0,0,0,0,0,1");

@@ -38,8 +38,8 @@ TEST(Tc7Of10Pool, CutFindsItsEndsWhereThePoolMeetsOrPassesThem)
 TEST_F(Tc7Of10Test, StoredRowsAreCappedTheSurvivorsCounted)
 {
     Run(L"", {{L"baseNums", Digits(0, 9)}});
-    EXPECT_EQ(Trailer(),
-              L"total:100000,primaryTotal:10000000,afterFilterLen:10000000,cutDownRate:\"0.00%\"}");
+    EXPECT_EQ(Trailer(), L"total:100000,primaryTotal:10000000,afterFilterLen:10000000,cutDownRate:\"0.00%\","
+                         L"countedTotal:10000000}");
     std::vector<std::wstring> rows = Rows(L"0", L"");
     EXPECT_EQ(rows.front(), L"0000000");
     EXPECT_EQ(rows.back(), L"0099999");

@@ -14,7 +14,9 @@ TEST_F(Fc6Of33Test, EveryFrontRowWithEveryBlueNumberUpToTheCap)
 {
     // C(18, 6) = 18,564 front rows × 8 blue numbers; row 100,000 is front row 12,500 with blue 8.
     Run({{L"baseNums_red", Digits(1, 18)}, {L"baseNums_blue", Digits(1, 8)}});
-    EXPECT_EQ(Trailer(), L"total:100000,afterFilterLen:148512,primaryTotal:148512,cutDownRate:\"0.00%\"}");
+    EXPECT_EQ(
+        Trailer(),
+        L"total:100000,afterFilterLen:148512,primaryTotal:148512,cutDownRate:\"0.00%\",countedTotal:148512}");
     EXPECT_EQ(Rows().back(), L"03,06,08,10,16,18+08");
     Run({{L"baseNums_red", Digits(1, 18)}});
     EXPECT_EQ(Trailer(), L"total:0,afterFilterLen:0,primaryTotal:0,cutDownRate:\"0.00%\"}");

@@ -22,19 +22,21 @@ const WholeSpace kWholeSpaces[] = {
      {{L"baseNums_red", Digits(1, 35)}, {L"baseNums_blue", Digits(1, 12)}},
      {L"01,02,03,04,05+01,02", L"01,02,03,04,05+01,03", L"01,02,03,04,05+01,04"},
      L"01,02,06,11,25+01,11",
-     L"total:100000,afterFilterLen:21425712,primaryTotal:21425712,cutDownRate:\"0.00%\"}"},
+     L"total:100000,afterFilterLen:21425712,primaryTotal:21425712,cutDownRate:\"0.00%\",countedTotal:"
+     L"21425712}"},
     // 1,107,568 front rows × 16 blue numbers: row 100,000 is front row 6250 with blue 16.
     {L"Fc6Of33",
      {{L"baseNums_red", Digits(1, 33)}, {L"baseNums_blue", Digits(1, 16)}},
      {L"01,02,03,04,05,06+01", L"01,02,03,04,05,06+02", L"01,02,03,04,05,06+03"},
      L"01,02,04,12,17,19+16",
-     L"total:100000,afterFilterLen:17721088,primaryTotal:17721088,cutDownRate:\"0.00%\"}"},
+     L"total:100000,afterFilterLen:17721088,primaryTotal:17721088,cutDownRate:\"0.00%\",countedTotal:"
+     L"17721088}"},
     // The first 100,000 of 2,035,800 candidates.
     {L"Fc7Of30",
      {{L"baseNums", Digits(1, 30)}},
      {L"01,02,03,04,05,06,07", L"01,02,03,04,05,06,08"},
      L"01,03,04,05,14,24,25",
-     L"total:100000,primaryTotal:2035800,afterFilterLen:2035800,cutDownRate:\"0.00%\"}"},
+     L"total:100000,primaryTotal:2035800,afterFilterLen:2035800,cutDownRate:\"0.00%\",countedTotal:2035800}"},
     // No cap: every one of C(22, 5), C(20, 5), C(15, 5).
     {L"Ttl5Of22",
      {{L"baseNums", Digits(1, 22)}},
@@ -159,6 +161,8 @@ TEST_P(ReductionTest, KeepsTheRowsOfItsForm)
     // The counts before the reduction stay; the cut-down rate counts the rows kept.
     EXPECT_EQ(chain().primaryTotalValue(), static_cast<int>(all.size()));
     EXPECT_NE(Trailer().find(L"total:" + std::to_wstring(c.rows.size()) + L","), std::wstring::npos);
+    // The list holds every row the rate counts: no count past the list's rows.
+    EXPECT_EQ(Trailer().find(L"countedTotal"), std::wstring::npos) << Narrow(Trailer());
     // No reduction: "", "_all", a text that names none, or the choice disabled.
     for (const wchar_t *none : {L"", L"_all", L"_xbaoy", L"_5bao9", L"_9bao3", L"_3bao3"}) {
         items.back().chosen = none;
