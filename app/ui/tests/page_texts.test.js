@@ -39,6 +39,31 @@ test("the summary tells the counts, the cut-down rate and the money saved", () =
     assert.equal(resultSummary.lines(undefined, "")[0].value, "0注，0元");
 });
 
+test("a capped run's summary counts every survivor and says the list holds only the first rows", () => {
+    const capped = resultSummary.lines({ total: 100000, primaryTotal: 10000000, afterFilterLen: 10000000,
+        cutDownRate: "0.00%", countedTotal: 10000000 }, "");
+    assert.deepEqual(capped.slice(2), [
+        { label: "最后结果", value: "10000000注" },
+        { label: "缩水率", value: "0.00%" },
+        { label: "单倍投注节省", value: "0元" },
+        { label: "结果列表", value: "只保留并保存前100000注（共10000000注）" },
+    ]);
+    // A reduction's rate counts the rows it keeps, and its list holds all of them.
+    const reduced = resultSummary.lines({ total: 40, primaryTotal: 500, afterFilterLen: 300, cutDownRate: "92.00%" },
+        "6保5");
+    assert.deepEqual(reduced.slice(3), [
+        { label: "最后结果", value: "40注" },
+        { label: "缩水率", value: "92.00%" },
+        { label: "单倍投注节省", value: "920元" },
+    ]);
+    // A count below the list's rows, or not a count, tells nothing more.
+    for (const countedTotal of [7, "x", -1]) {
+        const lines = resultSummary.lines({ total: 8, primaryTotal: 10, countedTotal }, "");
+        assert.equal(lines.length, 5);
+        assert.equal(lines[4].value, "4元");
+    }
+});
+
 test("the start decides on the notices from the configuration", () => {
     const monday = new Date(2026, 11, 7);
     const tuesday = new Date(2026, 11, 8);
