@@ -2,11 +2,13 @@
 // requests that go through the program's bridge: the replies the pages read stay readable and
 // carry only names the program chose, and the service reads every value the program sends.
 #include <chrono>
+#include <memory>
 #include <set>
 #include <string>
 #include <thread>
 
 #include <gtest/gtest.h>
+#include <json/json.h>
 
 #include "basekit/http_client.h"
 #include "basekit/text_convert.h"
@@ -112,6 +114,28 @@ TEST_F(HostileServiceTest, TheBankerSuggestionCarriesNoMemberTheServiceNamed)
     EXPECT_EQ(parsed["lottery"].asString(), "1,2\"};__probe_pwn();({\"") << basekit::CStrW2CStrA(reply);
     EXPECT_EQ(parsed["qiHao"].asString(), "1\\\"");
     EXPECT_EQ(parsed["lotDate"].asString(), "a\nb");
+}
+
+// The prize check keeps every member of the service's reply, so there the names are written as
+// JSON writes them, quoted and escaped: the reply reads as strict JSON with the same names.
+TEST_F(HostileServiceTest, ThePrizeCheckWritesTheServicesNamesQuoted)
+{
+    server_.SetReply("/lot/checkZj", R"({"a:__probe_pwn(),b":"v","\"};__probe_pwn();({\"":"v","a b":"v",)"
+                                     R"("01":"v","":"v","lottery":"1,2,3,4,5,6,7\"};__probe_pwn();({\""})");
+    const std::wstring reply =
+        Popup(L"Magic3", LR"({"method":"zjCheck","lotteryCategory":"Fc6Of33_Fc","qiHao":"2024003",)"
+                         LR"("redStr":"01,02,03,04,05,06","blueStr":"07"})");
+    Json::CharReaderBuilder builder;
+    Json::CharReaderBuilder::strictMode(&builder.settings_);
+    const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+    const std::string text = basekit::UnicodeToUTF8Str(reply);
+    Json::Value parsed;
+    ASSERT_TRUE(reader->parse(text.data(), text.data() + text.size(), &parsed, nullptr)) << text;
+    const std::vector<std::string> names = parsed.getMemberNames();
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()),
+              (std::set<std::string>{"a:__probe_pwn(),b", "\"};__probe_pwn();({\"", "a b", "01", "",
+                                     "lottery", "zjZhuShu"}));
+    EXPECT_EQ(parsed["lottery"].asString(), "1,2,3,4,5,6,7\"};__probe_pwn();({\"");
 }
 
 // The control address that hands the stand-in a path's reply, as the scripts use it: the body
