@@ -180,12 +180,12 @@ TEST_F(ResultHandlersTest, ScenariosAreSavedAndReadBackAsJson)
 TEST_F(ResultHandlersTest, AScenarioIsSavedOnlyWhenItOpensAgain)
 {
     // {"method":"SaveScenario","oldNum":"…"} and the line end around the filler.
-    const std::string frame = "{\"method\":\"SaveScenario\",\"oldNum\":\"\"}\n";
+    const std::string frame = std::string(R"({"method":"SaveScenario","oldNum":""})") + "\n";
     auto request = [&](std::size_t fileBytes) {
-        return basekit::CStrA2CStrW("{\"method\":\"SaveScenario\",\"oldNum\":\"" +
+        return basekit::CStrA2CStrW(R"({"method":"SaveScenario","oldNum":")" +
                                     std::string(fileBytes - frame.size(), '7') + "\"}");
     };
-    const std::string old = "{\"method\":\"SaveScenario\"}\n";
+    const std::string old = std::string(R"({"method":"SaveScenario"})") + "\n";
     Write(Path("plan.sc"), old);
 
     t.windows.saveAnswers = {Path("plan")};

@@ -45,7 +45,7 @@ protected:
     }
 
     // The request of a pop-up of the game `game`, as its page sends it.
-    std::wstring Popup(const std::wstring &game, const std::wstring &request)
+    std::wstring Popup(const std::wstring &game, const std::wstring &request) const
     {
         t_.app->runtimeConfig()[L"productName"] = game;
         PopupWindow popup(*t_.app);
