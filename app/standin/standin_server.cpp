@@ -204,6 +204,7 @@ struct StandinServer::Impl {
     std::condition_variable stopped; // a stall ends: the server stops or the path's failure changed
     bool stopping = false;
     std::map<std::string, Failure> failures;
+    std::map<std::string, std::string> replies; // a path's body in place of its own reply
     std::vector<ReceivedRequest> received;
     Json::Value accountFixture;
     mutable Accounts accounts; // under mutex; the answers change it
@@ -477,10 +478,12 @@ struct StandinServer::Impl {
         return reply;
     }
 
-    // Records the request; answers it with its path's failure when it has one.
+    // Records the request; answers it with its path's failure or the reply it was given, when
+    // it has one.
     bool FailOrRecord(const httplib::Request &request, httplib::Response &response)
     {
         Failure failure = Failure::None;
+        std::optional<std::string> given;
         {
             std::lock_guard<std::mutex> lock(mutex);
             received.push_back({request.method, request.path,
@@ -490,10 +493,17 @@ struct StandinServer::Impl {
             if (it != failures.end()) {
                 failure = it->second;
             }
+            auto reply = replies.find(request.path);
+            if (reply != replies.end()) {
+                given = reply->second;
+            }
         }
         switch (failure) {
         case Failure::None:
-            return false;
+            if (given) {
+                response.set_content(*given, "text/plain; charset=utf-8");
+            }
+            return given.has_value();
         case Failure::NotFound:
             response.status = 404;
             break;
@@ -564,6 +574,14 @@ struct StandinServer::Impl {
             }
             SetFailure(request.get_param_value("path"), *failure);
         });
+        server.Post("/standin/reply", [this](const httplib::Request &request, httplib::Response &response) {
+            if (request.get_param_value("path").empty()) {
+                response.status = 400;
+                return;
+            }
+            SetReply(request.get_param_value("path"),
+                     request.body.empty() ? std::nullopt : std::optional<std::string>(request.body));
+        });
         server.Post("/standin/newest-version", [this](const httplib::Request &request, httplib::Response &) {
             SetNewestVersion(request.get_param_value("version"));
         });
@@ -594,6 +612,16 @@ struct StandinServer::Impl {
         stopped.notify_all();
     }
 
+    void SetReply(const std::string &path, const std::optional<std::string> &body)
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (body) {
+            replies[path] = *body;
+        } else {
+            replies.erase(path);
+        }
+    }
+
     void SetNewestVersion(const std::string &version)
     {
         std::lock_guard<std::mutex> lock(mutex);
@@ -619,6 +647,7 @@ struct StandinServer::Impl {
         {
             std::lock_guard<std::mutex> lock(mutex);
             failures.clear();
+            replies.clear();
             received.clear();
             ResetAccounts();
         }
@@ -710,6 +739,11 @@ bool StandinServer::running() const
 void StandinServer::SetFailure(const std::string &path, Failure failure)
 {
     impl_->SetFailure(path, failure);
+}
+
+void StandinServer::SetReply(const std::string &path, const std::optional<std::string> &body)
+{
+    impl_->SetReply(path, body);
 }
 
 void StandinServer::SetNewestVersion(const std::string &version)

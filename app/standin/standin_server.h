@@ -17,9 +17,11 @@
 ///   GET  /standin/received            the requests received, as a JSON array
 ///   POST /standin/fail?path=P&mode=M  path P fails with mode M ("none" answers again)
 ///                                     (POSTs with a body, if an empty one: curl -d "")
+///   POST /standin/reply?path=P        path P answers the POST's body (status 200) in place of
+///                                     its own reply, an empty body its own reply again
 ///   POST /standin/newest-version?version=V   the version the version check announces
 ///   POST /standin/config-update?name=N&value=V   a setting the configuration update hands out
-///   POST /standin/reset               forgets the requests, every failure, the changed
+///   POST /standin/reset               forgets the requests, every failure and given reply, the changed
 ///                                     passwords, the announced version and the settings
 #pragma once
 
@@ -80,6 +82,9 @@ public:
     bool running() const;
 
     void SetFailure(const std::string &path, Failure failure);
+    /// Path answers body, as it is, in place of its own reply; nothing: its own reply again. A
+    /// failure of the path comes first.
+    void SetReply(const std::string &path, const std::optional<std::string> &body);
     void SetNewestVersion(const std::string &version);
     void AddConfigUpdate(const std::string &name, const std::string &value);
     void Reset();

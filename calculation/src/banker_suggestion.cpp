@@ -3,10 +3,10 @@
 #include <array>
 #include <numeric>
 
-#include "basekit/json_util.h"
 #include "basekit/number_text.h"
 #include "basekit/string_split.h"
 #include "calculation/abstract_filter_chain.h"
+#include "calculation/banker_reply.h"
 
 namespace calculation {
 
@@ -36,9 +36,7 @@ std::wstring AbstractFilterChain::GetDanMa(const basekit::TextMapList &draws)
     for (int i = 0; i < kBankers; ++i) {
         danMa += (i ? L"," : L"") + basekit::IntToStrW(digits[static_cast<std::size_t>(i)]);
     }
-    basekit::TextMap reply = draws.empty() ? basekit::TextMap() : draws.back();
-    reply[L"danMa"] = danMa;
-    return basekit::JsonUtil::MapToJsonStr(reply);
+    return BankerReply(draws, danMa);
 }
 
 } // namespace calculation

@@ -1,5 +1,6 @@
 #include "dataservice/data_service_client.h"
 
+#include <algorithm>
 #include <cwctype>
 #include <map>
 
@@ -17,19 +18,20 @@ std::wstring Lookup(const basekit::TextMap &map, const char *key)
     return it == map.end() ? std::wstring() : it->second;
 }
 
-// An optional minus and decimal digits, nothing else.
-bool IsInteger(const std::wstring &text)
+// An integer's own decimal form: an optional minus and decimal digits, nothing else, written
+// without leading zeros ("007" is 7, "-0" is 0), since a JSON number may not start with a zero;
+// nothing for any other text.
+std::optional<std::wstring> IntegerForm(const std::wstring &text)
 {
-    std::size_t start = !text.empty() && text.front() == L'-' ? 1 : 0;
-    if (start == text.size()) {
-        return false;
+    const bool negative = !text.empty() && text.front() == L'-';
+    const std::size_t start = negative ? 1 : 0;
+    if (start == text.size() || !std::all_of(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(),
+                                             [](wchar_t c) { return c >= L'0' && c <= L'9'; })) {
+        return std::nullopt;
     }
-    for (std::size_t i = start; i < text.size(); ++i) {
-        if (text[i] < L'0' || text[i] > L'9') {
-            return false;
-        }
-    }
-    return true;
+    const std::size_t firstDigit = std::min(text.find_first_not_of(L'0', start), text.size() - 1);
+    const std::wstring digits = text.substr(firstDigit);
+    return negative && digits != L"0" ? L"-" + digits : digits;
 }
 
 // The port as the runtime configuration holds it: its leading digits, 0 without any. A value
@@ -119,9 +121,13 @@ BuiltParam DataServiceClient::BuildParam(const CatalogueRow &row, const Json::Va
             value = Lookup(supplied, key.from);
             break;
         }
-        if (key.bare && !IsInteger(value)) {
-            return {std::nullopt,
-                    JsonUtil::Msg(L"error", L"请求参数" + basekit::CStrA2CStrW(key.name) + L"必须是整数！")};
+        if (key.bare) {
+            std::optional<std::wstring> integer = IntegerForm(value);
+            if (!integer) {
+                return {std::nullopt, JsonUtil::Msg(L"error", L"请求参数" + basekit::CStrA2CStrW(key.name) +
+                                                                  L"必须是整数！")};
+            }
+            value = std::move(*integer);
         }
         values.emplace_back(&key, std::move(value));
     }

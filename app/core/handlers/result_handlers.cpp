@@ -19,8 +19,6 @@ constexpr std::size_t kMaxLuckyNumberBytes = 1048575;
 // Far above what the largest list a page accepts takes on disk (10000 rows of a seven-number
 // bet with blanks), so that only files no list fits in are refused unread.
 constexpr std::size_t kMaxOldNumberFileBytes = std::size_t{1} << 20;
-// A scenario is a saved "Filter" request, old numbers and all.
-constexpr std::size_t kMaxScenarioFileBytes = std::size_t{4} << 20;
 constexpr wchar_t kBadFile[] = L"文件不存在或文件格式不正确或已损坏！";
 // Page sizes beyond any grid's choice are cut to this, so that page arithmetic stays small.
 constexpr int kMaxPageSize = 1000000;
@@ -207,7 +205,12 @@ std::wstring OnOpenOldNum(WindowSystem &windows, const Json::Value & /*request*/
 
 std::wstring OnSaveScenario(WindowSystem &windows, const Json::Value &request)
 {
-    return SaveText(windows, FileKind::Scenario, JsonUtil::ObjToJsonStr(request), L"cancel");
+    const std::wstring text = JsonUtil::ObjToJsonStr(request);
+    // Refused before the dialog: a file "OpenScenario" would not read back is never written.
+    if (basekit::CStrW2CStrA(text).size() > kMaxScenarioFileBytes) {
+        return JsonUtil::Msg(L"error", L"方案过大（超过4MB），无法保存！");
+    }
+    return SaveText(windows, FileKind::Scenario, text, L"cancel");
 }
 
 std::wstring OnOpenScenario(WindowSystem &windows, const Json::Value & /*request*/)

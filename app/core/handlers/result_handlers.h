@@ -6,6 +6,7 @@
 /// with an empty page and the save requests with an error.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include <json/value.h>
@@ -14,6 +15,10 @@
 #include "window/window_system.h"
 
 namespace qel {
+
+/// The largest scenario file, in bytes, that "SaveScenario" writes and "OpenScenario" reads. A
+/// scenario is a saved "Filter" request, old numbers and all.
+constexpr std::size_t kMaxScenarioFileBytes = std::size_t{4} << 20;
 
 std::wstring OnGetResultByPage(CFilterContext &filter, const Json::Value &request);
 std::wstring OnSearchResult(CFilterContext &filter, const Json::Value &request);

@@ -68,6 +68,17 @@ bool FirstMemberSetting(const Json::Value &object, SettingPair &pair)
     return true;
 }
 
+// A setting name as the program's own are: ASCII letters, digits and "_", not first a digit.
+// The configuration replies write their names as bare keys, so a name the data service hands
+// out ("a:b()", "a b", "01", "") would break them, or worse, for every later start.
+bool IsPlainSettingName(const std::string &name)
+{
+    auto isLetter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; };
+    return !name.empty() && isLetter(name.front()) && std::all_of(name.begin(), name.end(), [&](char c) {
+        return isLetter(c) || (c >= '0' && c <= '9');
+    });
+}
+
 } // namespace
 
 std::wstring OnGetSystemConfig(SettingsContext &context, const Json::Value &)
@@ -154,7 +165,7 @@ std::wstring ApplySystemConfigs(SettingsContext &context, const Json::Value &sys
     std::vector<SettingPair> pairs;
     for (const std::string &name : first.getMemberNames()) {
         const std::wstring key = basekit::CStrA2CStrW(name);
-        if (key != kIdentityKey) {
+        if (key != kIdentityKey && IsPlainSettingName(name)) {
             pairs.emplace_back(key, JsonUtil::GetString(first, name.c_str()));
         }
     }

@@ -43,8 +43,9 @@ std::wstring OnGetSystemInfo(SettingsContext &context, const Json::Value &reques
 std::wstring OnGetConfig(SettingsContext &context, const Json::Value &request);
 
 /// The data service's "systemConfigs" (an array; its first object holds the settings): stores
-/// every member of that object as a setting in one transaction (the identity marker left out)
-/// and, when stored, copies them into the runtime configuration. Anything else changes
+/// every member of that object as a setting in one transaction (the identity marker and names
+/// that are not plain names of letters, digits and "_" left out) and, when stored, copies them
+/// into the runtime configuration. Anything else changes
 /// nothing. Answers "". Call it on the user-interface thread.
 std::wstring ApplySystemConfigs(SettingsContext &context, const Json::Value &systemConfigs);
 /// The same from the array's JSON text; text that is not JSON changes nothing.

@@ -17,6 +17,7 @@ namespace qel::testing {
 namespace {
 
 namespace fs = std::filesystem;
+using basekit::JsonUtil;
 
 class ResultHandlersTest : public ::testing::Test {
 protected:
@@ -172,6 +173,35 @@ TEST_F(ResultHandlersTest, ScenariosAreSavedAndReadBackAsJson)
     EXPECT_EQ(t.Main(L"{\"method\":\"OpenScenario\"}"), L"{flag:\"cancel\",msg:\"取消导入！\"}");
     t.windows.saveAnswers = {std::nullopt};
     EXPECT_EQ(t.Main(request), L"{flag:\"cancel\",msg:\"保存取消！\"}");
+}
+
+// Save and open share one size limit: a scenario one byte above it is refused before anything is
+// written (an older file of the chosen name stays as it was), one at the limit opens again.
+TEST_F(ResultHandlersTest, AScenarioIsSavedOnlyWhenItOpensAgain)
+{
+    // {"method":"SaveScenario","oldNum":"…"} and the line end around the filler.
+    const std::string frame = std::string(R"({"method":"SaveScenario","oldNum":""})") + "\n";
+    auto request = [&](std::size_t fileBytes) {
+        return basekit::CStrA2CStrW(R"({"method":"SaveScenario","oldNum":")" +
+                                    std::string(fileBytes - frame.size(), '7') + "\"}");
+    };
+    const std::string old = std::string(R"({"method":"SaveScenario"})") + "\n";
+    Write(Path("plan.sc"), old);
+
+    t.windows.saveAnswers = {Path("plan")};
+    EXPECT_EQ(t.Main(request(kMaxScenarioFileBytes + 1)),
+              L"{flag:\"error\",msg:\"方案过大（超过4MB），无法保存！\"}");
+    EXPECT_EQ(Read(Path("plan.sc")), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+
+    t.windows.saveAnswers = {Path("plan")};
+    EXPECT_EQ(t.Main(request(kMaxScenarioFileBytes)), L"{flag:\"ok\",msg:\"保存成功！\"}");
+    EXPECT_EQ(fs::file_size(Path("plan.sc")), kMaxScenarioFileBytes);
+    t.windows.openAnswers = {Path("plan.sc")};
+    const std::wstring opened = t.Main(L"{\"method\":\"OpenScenario\"}");
+    EXPECT_EQ(opened.size(), kMaxScenarioFileBytes - 1); // without its line end
+    EXPECT_EQ(JsonUtil::GetString(JsonUtil::JsonStrToJsonObj(opened), "oldNum").size(),
+              kMaxScenarioFileBytes - frame.size());
 }
 
 TEST_F(ResultHandlersTest, LuckyNumbersFromAPopup)

@@ -326,6 +326,35 @@ TEST_F(AccountServicesTest, AConfigurationUpdateIsAppliedOnTheUserInterfaceThrea
     EXPECT_EQ(app_->configUpdateChecksPending(), 0U);
 }
 
+// The settings an update hands out come back in the configuration replies as bare keys: a name
+// the program would not choose is not taken, so the replies stay readable.
+TEST_F(AccountServicesTest, AConfigurationUpdateTakesOnlyPlainSettingNames)
+{
+    const std::vector<std::string> names = {
+        "a:__probe_pwn(),b", "\"};__probe_pwn();({\"", "<img src=x onerror=__probe_pwn()>", "a b", "01", "",
+    };
+    for (const std::string &name : names) {
+        server_.AddConfigUpdate(name, "v");
+    }
+    server_.AddConfigUpdate("showTip", "false");
+    FireConfigurationCheck();
+    ASSERT_TRUE(windows_.WaitForPosted(1, std::chrono::seconds(10)));
+    windows_.RunPosted();
+    EXPECT_EQ(Stored(L"showTip"), L"false");
+
+    // The pop-up's configuration first: the main page's reloads it from the database.
+    PopupWindow popup(*app_);
+    for (const std::wstring &reply :
+         {popup.Execute(L"{\"method\":\"getConfig\"}"), Main(L"{\"method\":\"GetSystemConfig\"}")}) {
+        EXPECT_EQ(reply.find(L"__probe_pwn"), std::wstring::npos) << basekit::CStrW2CStrA(reply);
+        const Json::Value parsed = standin::ParseParam(basekit::UnicodeToUTF8Str(reply));
+        EXPECT_EQ(parsed["showTip"].asString(), "false");
+        for (const std::string &name : names) {
+            EXPECT_FALSE(parsed.isMember(name)) << name;
+        }
+    }
+}
+
 TEST_F(AccountServicesTest, AnUpdateThatIsNotOpenOrFailsChangesNothing)
 {
     const std::wstring before = Stored(L"maxProVersion");

@@ -104,8 +104,9 @@ public:
     virtual void SetOldDataCache(const basekit::TextMapList &draws);
     /// Hands the past draws to rule out to the last stage (at most 365 rows are kept).
     virtual void SetOldDataForRuleOut(const std::vector<std::vector<int>> &rows);
-    /// Suggests banker numbers from past draws: a MapReply of the last draw's keys with "danMa"
-    /// added. The base form counts the digits 0-9 of the digit games (banker_suggestion.cpp).
+    /// Suggests banker numbers from past draws: "danMa" with the last draw's number, date and
+    /// numbers (banker_reply.h). The base form counts the digits 0-9 of the digit games
+    /// (banker_suggestion.cpp).
     virtual std::wstring GetDanMa(const basekit::TextMapList &draws);
 
     /// Winning single bets of a (compound) bet per prize level against a drawn result, in the

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "basekit/json_util.h"
 #include "basekit/number_text.h"
 #include "basekit/string_split.h"
+#include "calculation/banker_reply.h"
 
 namespace plugins::lotto {
 
@@ -39,9 +39,7 @@ std::wstring BankerSuggestion(const basekit::TextMapList &draws, const LottoGame
         }
         danMa += (zone == 0 ? L"" : L",") + std::wstring(banker < 10 ? L"0" : L"") + std::to_wstring(banker);
     }
-    basekit::TextMap reply = draws.empty() ? basekit::TextMap() : draws.back();
-    reply[L"danMa"] = danMa;
-    return basekit::JsonUtil::MapToJsonStr(reply);
+    return calculation::BankerReply(draws, danMa);
 }
 
 } // namespace plugins::lotto

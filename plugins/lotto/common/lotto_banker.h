@@ -10,11 +10,11 @@
 
 namespace plugins::lotto {
 
-/// The reply of "GetDanMa": the last draw's keys and values with "danMa" added, the three banker
-/// numbers of the zones 1 .. w, w + 1 .. 2w and 2w + 1 .. frontMax (w the game's area width) in
-/// zone order, two digits each, joined by ",". A zone's banker is its number counted least often
-/// among the first frontCount numbers of each draw's "lottery" (back numbers are not counted), the
-/// smallest of equals. Without draws every count is 0 and the reply holds "danMa" alone.
+/// The reply of "GetDanMa" (calculation::BankerReply): the three banker numbers of the zones 1 .. w, w + 1 ..
+/// 2w and 2w + 1 .. frontMax (w the game's area width) in zone order, two digits each, joined by ",". A
+/// zone's banker is its number counted least often among the first frontCount numbers of each draw's
+/// "lottery" (back numbers are not counted), the smallest of equals. Without draws every count is 0 and the
+/// reply holds "danMa" alone.
 std::wstring BankerSuggestion(const basekit::TextMapList &draws, const LottoGame &game);
 
 } // namespace plugins::lotto
