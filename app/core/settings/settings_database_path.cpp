@@ -10,6 +10,7 @@
 #include "basekit/text_convert.h"
 #include "settings/text_map_value.h"
 #include "settings/user_settings_copy.h"
+#include "settings/user_settings_upgrade.h"
 
 namespace qel {
 
@@ -24,13 +25,15 @@ std::wstring ChooseSettingsDatabasePath(const basekit::TextMap &settings, const 
     }
     const std::wstring local = localDataFolder + L"/Qel/" + name;
     const std::string localFile = basekit::CStrW2CStrA(local);
+    const std::string seed = basekit::CStrW2CStrA(name);
     std::error_code error;
     if (std::filesystem::is_regular_file(localFile, error)) {
+        // A copy the update could not rebuild is still the user's: it is used as it is.
+        UpgradeUserSettingsCopy(seed, localFile, problem);
         return local;
     }
     // A program of its own folder (the build's stage, a private install) keeps its database there;
     // an installed one is shared and read-only, so each user works on a copy of its seed.
-    const std::string seed = basekit::CStrW2CStrA(name);
     if (writableInPlace(seed)) {
         return name;
     }

@@ -14,9 +14,11 @@ using WritableInPlace = std::function<bool(const std::string &database)>;
 
 /// The settings-database path for the settings of "xml/system.xml", localDataFolder being the
 /// user's local application-data folder. When "debug" is not "true" and "dataPath" is not "base",
-/// the user's copy localDataFolder + "/Qel/" + "sysDbName" is preferred: taken when it exists,
-/// and made from "sysDbName" (the installed seed) when it is missing and "sysDbName" cannot be
-/// written where it lies (an installed program, shared by every user). In every other case
+/// the user's copy localDataFolder + "/Qel/" + "sysDbName" is preferred: taken when it exists
+/// (first rebuilt from "sysDbName" when that is of a newer generation, see
+/// UpgradeUserSettingsCopy), and made from "sysDbName" (the installed seed) when it is missing
+/// and "sysDbName" cannot be written where it lies (an installed program, shared by every user).
+/// In every other case
 /// "sysDbName" itself, relative to the base directory. A copy that could not be made leaves the
 /// choice at "sysDbName" and says why in problem.
 std::wstring ChooseSettingsDatabasePath(const basekit::TextMap &settings, const std::wstring &localDataFolder,

@@ -107,29 +107,38 @@ bool SettingsDatabaseWritableInPlace(const std::string &database)
            access(FolderOf(database).c_str(), W_OK | X_OK) == 0;
 }
 
-bool MakeUserSettingsCopy(const std::string &seed, const std::string &copy, std::string &problem)
+bool CopyToScratchFile(const std::string &seed, const std::string &besides, std::string &scratch,
+                       std::string &problem)
 {
     FileDescriptor from(open(seed.c_str(), O_RDONLY | O_CLOEXEC));
     if (from.get() < 0) {
         problem = Failure("cannot read the installed settings database", seed, errno);
         return false;
     }
-    if (!MakeFolders(fs::path(FolderOf(copy)), problem)) {
-        return false;
-    }
     // mkostemp makes the file with mode 0600 whatever the umask.
-    std::string scratch = copy + ".XXXXXX";
+    scratch = besides + ".XXXXXX";
     FileDescriptor to(mkostemp(scratch.data(), O_CLOEXEC));
     if (to.get() < 0) {
-        problem = Failure("cannot write the settings database", copy, errno);
+        problem = Failure("cannot write the settings database", besides, errno);
         return false;
     }
     if (!CopyBytes(from.get(), to.get()) || fsync(to.get()) != 0) {
-        problem = Failure("cannot write the settings database", copy, errno);
+        problem = Failure("cannot write the settings database", besides, errno);
         unlink(scratch.c_str());
         return false;
     }
-    return PlaceCopy(scratch, copy, problem);
+    return true;
+}
+
+bool MakeUserSettingsCopy(const std::string &seed, const std::string &copy, std::string &problem)
+{
+    if (access(seed.c_str(), R_OK) != 0) {
+        problem = Failure("cannot read the installed settings database", seed, errno);
+        return false;
+    }
+    std::string scratch;
+    return MakeFolders(fs::path(FolderOf(copy)), problem) &&
+           CopyToScratchFile(seed, copy, scratch, problem) && PlaceCopy(scratch, copy, problem);
 }
 
 } // namespace qel

@@ -17,4 +17,9 @@ bool SettingsDatabaseWritableInPlace(const std::string &database);
 /// could not be made.
 bool MakeUserSettingsCopy(const std::string &seed, const std::string &copy, std::string &problem);
 
+/// Writes a byte copy of seed beside besides, under a fresh scratch name (mode 0600) left in
+/// scratch; the folder must exist. False, with problem, when it could not be written whole.
+bool CopyToScratchFile(const std::string &seed, const std::string &besides, std::string &scratch,
+                       std::string &problem);
+
 } // namespace qel
