@@ -60,6 +60,9 @@ int RunProgram(int argc, char **argv)
     if (folder.empty() || chdir(folder.c_str()) != 0) {
         LogError("start-up", "cannot enter the program's folder");
     }
+    // Named "qel" however it was started (bin/varnel links to it): the web view keeps its data and
+    // caches under that name, and the window's class stays the one the desktop entry names.
+    g_set_prgname("qel");
     // Positions of windows can only be set under X11.
     gdk_set_allowed_backends("x11");
     if (!gtk_init_check(&argc, &argv)) {

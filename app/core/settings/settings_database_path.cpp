@@ -17,13 +17,13 @@ namespace qel {
 std::wstring ChooseSettingsDatabasePath(const basekit::TextMap &settings, const std::wstring &localDataFolder,
                                         const WritableInPlace &writableInPlace, std::string &problem)
 {
-    const std::wstring name = ValueOf(settings, L"sysDbName");
+    std::wstring name = ValueOf(settings, L"sysDbName");
     const bool userCopyPreferred =
         ValueOf(settings, L"debug") != L"true" && ValueOf(settings, L"dataPath") != L"base";
     if (!userCopyPreferred || localDataFolder.empty() || name.empty()) {
         return name;
     }
-    const std::wstring local = localDataFolder + L"/Qel/" + name;
+    std::wstring local = localDataFolder + L"/Qel/" + name;
     const std::string localFile = basekit::CStrW2CStrA(local);
     const std::string seed = basekit::CStrW2CStrA(name);
     std::error_code error;
