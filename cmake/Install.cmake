@@ -35,8 +35,11 @@ install(DIRECTORY "${QEL_STAGE_DIR}/" DESTINATION "${QEL_INSTALL_APP_DIR}" USE_S
   PATTERN "*.partial" EXCLUDE
   PATTERN "sys.db" EXCLUDE
   PATTERN "system.xml" EXCLUDE)
-# The seed is read by every user (the stage's is its owner's only: it holds a login once used).
-install(FILES "${QEL_STAGE_DIR}/sys.db" DESTINATION "${QEL_INSTALL_APP_DIR}" PERMISSIONS ${readable})
+# The seed is read by every user (the stage's is its owner's only: it holds a login once used), and
+# written by none: without its owner's write permission, even root's run works on a copy of it
+# (a package must keep the mode 0444).
+install(FILES "${QEL_STAGE_DIR}/sys.db" DESTINATION "${QEL_INSTALL_APP_DIR}"
+  PERMISSIONS OWNER_READ GROUP_READ WORLD_READ)
 install(FILES "${QEL_INSTALL_SETUP_DIR}/xml/system.xml" DESTINATION "${QEL_INSTALL_APP_DIR}/xml"
   PERMISSIONS ${readable})
 install(CODE "

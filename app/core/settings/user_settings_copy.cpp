@@ -103,7 +103,10 @@ bool PlaceCopy(const std::string &scratch, const std::string &copy, std::string 
 
 bool SettingsDatabaseWritableInPlace(const std::string &database)
 {
-    return !database.empty() && access(database.c_str(), W_OK) == 0 &&
+    // access() lets root write anything; the owner's write bit is what marks a seed for root too.
+    struct stat status {};
+    return !database.empty() && stat(database.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+           (status.st_mode & S_IWUSR) != 0 && access(database.c_str(), W_OK) == 0 &&
            access(FolderOf(database).c_str(), W_OK | X_OK) == 0;
 }
 

@@ -7,7 +7,10 @@
 namespace qel {
 
 /// True when the settings database can be changed where it lies: the file and its folder (where
-/// SQLite keeps its journal) are writable by this process. False for a missing file.
+/// SQLite keeps its journal) are writable by this process, and the file has its owner's write
+/// permission. A file without it is a seed (the installed one is read-only, mode 0444), so that
+/// root, whom no permission stops, does not write the database every user's copy is made from.
+/// False for a missing file.
 bool SettingsDatabaseWritableInPlace(const std::string &database);
 
 /// Makes copy as a byte copy of seed, readable and writable by its owner only; the folders it

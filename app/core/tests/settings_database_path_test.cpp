@@ -164,12 +164,14 @@ TEST_F(SettingsDatabasePathTest, WritableInPlaceNeedsTheFileAndItsFolder)
     EXPECT_TRUE(SettingsDatabaseWritableInPlace((base_ / "sys.db").string()));
     EXPECT_FALSE(SettingsDatabaseWritableInPlace("missing.db"));
     EXPECT_FALSE(SettingsDatabaseWritableInPlace(""));
-    if (geteuid() == 0) {
-        return; // permissions do not bind root; the installed program's gui test runs as nobody
-    }
-    fs::permissions(base_ / "sys.db", fs::perms::owner_read);
+    EXPECT_FALSE(SettingsDatabaseWritableInPlace(base_.string()));
+    // A seed without its owner's write permission, as installed: not written, even by root.
+    fs::permissions(base_ / "sys.db", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_FALSE(SettingsDatabaseWritableInPlace("sys.db"));
     fs::permissions(base_ / "sys.db", fs::perms::owner_read | fs::perms::owner_write);
+    if (geteuid() == 0) {
+        return; // a folder's permissions do not bind root; the installed program's gui test runs as nobody
+    }
     fs::permissions(base_, fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_FALSE(SettingsDatabaseWritableInPlace("sys.db"));
     fs::permissions(base_, fs::perms::owner_all);

@@ -10,10 +10,11 @@
 # the start that was counted; a second start finds and uses it; and not one file of the
 # installed tree changed (checksums of every file, and the list of entries, before and after).
 # The main window's screenshot is kept in the artefact folder.
-# Usage: gui_install_test.sh <build dir> <artefact folder>
+# Usage: gui_install_test.sh <cmake> <build dir> <artefact folder>
 set -uo pipefail
-build="$1"
-artefacts="$2"
+cmake="$1"
+build="$2"
+artefacts="$3"
 mkdir -p "$artefacts"
 log="$artefacts/qel-gui-install-output.log"
 : >"$log"
@@ -28,7 +29,7 @@ chmod 755 "$scratch"
 prefix=/opt/varnel
 dest="$scratch/dest"
 tree="$dest$prefix"
-DESTDIR="$dest" cmake --install "$build" --prefix "$prefix" >"$scratch/install.log" 2>&1 ||
+DESTDIR="$dest" "$cmake" --install "$build" --prefix "$prefix" >"$scratch/install.log" 2>&1 ||
   fail "cmake --install failed: $(cat "$scratch/install.log")"
 
 entry="$tree/share/applications/com.dorn_tech.Varnel.desktop"
@@ -42,8 +43,10 @@ for size in 16x16 48x48 256x256; do
 done
 [[ -f "$tree/share/icons/hicolor/scalable/apps/$icon.svg" ]] || fail "no scalable icon $icon"
 
-# As a distribution installs it: nobody but root may change it.
-chmod -R a-w "$tree"
+# The seed is nobody's to write, root's run included; and, as a distribution installs it, nobody but
+# root may change the tree.
+[[ "$(stat -c %a "$tree/lib/varnel/sys.db")" == "444" ]] || fail "the installed seed database may be written"
+chmod -R a-w "$dest"
 home="$scratch/home"
 mkdir -p "$home" "$scratch/elsewhere"
 qel_home="$home"
