@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "basekit/text_convert.h"
+#include "settings/settings_database_path.h"
 #include "settings/user_settings_upgrade.h"
 #include "settings_test_database.h"
 
@@ -54,7 +56,8 @@ protected:
         std::string pattern = (fs::temp_directory_path() / "qel-db-upgrade-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         folder_ = pattern;
-        seed_ = folder_ / "seed.db";
+        // Laid out as an installed program's folder that is also the user's data folder.
+        seed_ = folder_ / "sys.db";
         copy_ = folder_ / "Qel" / "sys.db";
         fs::create_directories(copy_.parent_path());
         BuildSettingsDatabase(seed_);
@@ -130,6 +133,22 @@ TEST_F(UserSettingsUpgradeTest, ANewerGenerationRebuildsTheCopyKeepingWhatTheUse
     const std::string upgraded = ReadWhole(copy_);
     EXPECT_EQ(Upgrade(), "");
     EXPECT_EQ(ReadWhole(copy_), upgraded);
+}
+
+TEST_F(UserSettingsUpgradeTest, TheStartUpRebuildsAnOlderCopyBeforeChoosingIt)
+{
+    NewerSeed();
+    const fs::path saved = fs::current_path();
+    fs::current_path(folder_);
+    std::string problem;
+    const std::wstring chosen = ChooseSettingsDatabasePath(
+        {{L"dataPath", L"user"}, {L"sysDbName", L"sys.db"}}, basekit::CStrA2CStrW(folder_.string()),
+        [](const std::string &) { return false; }, problem);
+    fs::current_path(saved);
+    EXPECT_EQ(chosen, basekit::CStrA2CStrW(copy_.string()));
+    EXPECT_EQ(problem, "");
+    EXPECT_EQ(SettingsDatabaseGeneration(copy_.string()), 2);
+    EXPECT_EQ(Setting(copy_, "pswd"), "scrambled");
 }
 
 TEST_F(UserSettingsUpgradeTest, ACopyOfTheSameOrANewerGenerationIsLeftAsItIs)
