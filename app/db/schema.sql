@@ -5,6 +5,10 @@
 -- SQL's order agrees with the order the program expects.
 
 PRAGMA encoding = 'UTF-8';
+-- The generation of the delivered database. Raise it whenever a release changes the tables or
+-- the delivered rows (a new game, a new condition): a user's copy of an older generation is then
+-- rebuilt from the new database, keeping what the user set (docs/installation.md).
+PRAGMA user_version = 1;
 
 -- Name/value settings; the rows with flag 'sys' form the runtime configuration.
 CREATE TABLE systeminfo (

@@ -15,6 +15,7 @@
 #include "gtk_window_system.h"
 #include "log.h"
 #include "settings/settings_database_path.h"
+#include "settings/user_settings_copy.h"
 #include "splash_window.h"
 #include "startup_paths.h"
 #include "test_mode.h"
@@ -39,9 +40,12 @@ basekit::TextMap ReadSettings()
     }
     std::wstring localData =
         basekit::SystemInfoUtil::GetSHGetFolderPath(basekit::SystemInfoUtil::kCsidlLocalAppData);
-    settings[L"sysDb"] = ChooseSettingsDatabase(settings, localData, [](const std::wstring &path) {
-        return access(basekit::UnicodeToUTF8Str(path).c_str(), F_OK) == 0;
-    });
+    std::string problem;
+    settings[L"sysDb"] =
+        ChooseSettingsDatabasePath(settings, localData, SettingsDatabaseWritableInPlace, problem);
+    if (!problem.empty()) {
+        LogError("settings database", problem);
+    }
     // It holds the stored login: nobody but its owner reads it.
     if (!KeepSettingsDatabasePrivate(settings[L"sysDb"])) {
         LogError("settings database", "cannot make it readable by its owner only");
@@ -56,6 +60,9 @@ int RunProgram(int argc, char **argv)
     if (folder.empty() || chdir(folder.c_str()) != 0) {
         LogError("start-up", "cannot enter the program's folder");
     }
+    // Named "qel" however it was started (bin/varnel links to it): the web view keeps its data and
+    // caches under that name, and the window's class stays the one the desktop entry names.
+    g_set_prgname("qel");
     // Positions of windows can only be set under X11.
     gdk_set_allowed_backends("x11");
     if (!gtk_init_check(&argc, &argv)) {

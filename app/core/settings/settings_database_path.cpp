@@ -7,27 +7,37 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "basekit/system_info_util.h"
 #include "basekit/text_convert.h"
 #include "settings/text_map_value.h"
+#include "settings/user_settings_copy.h"
+#include "settings/user_settings_upgrade.h"
 
 namespace qel {
 
-std::wstring ChooseSettingsDatabasePath(const basekit::TextMap &settings)
+std::wstring ChooseSettingsDatabasePath(const basekit::TextMap &settings, const std::wstring &localDataFolder,
+                                        const WritableInPlace &writableInPlace, std::string &problem)
 {
     std::wstring name = ValueOf(settings, L"sysDbName");
-    if (ValueOf(settings, L"debug") != L"true" && ValueOf(settings, L"dataPath") != L"base") {
-        const std::wstring folder =
-            basekit::SystemInfoUtil::GetSHGetFolderPath(basekit::SystemInfoUtil::kCsidlLocalAppData);
-        if (!folder.empty() && !name.empty()) {
-            std::wstring local = folder + L"/Qel/" + name;
-            std::error_code error;
-            if (std::filesystem::is_regular_file(basekit::CStrW2CStrA(local), error)) {
-                return local;
-            }
-        }
+    const bool userCopyPreferred =
+        ValueOf(settings, L"debug") != L"true" && ValueOf(settings, L"dataPath") != L"base";
+    if (!userCopyPreferred || localDataFolder.empty() || name.empty()) {
+        return name;
     }
-    return name;
+    std::wstring local = localDataFolder + L"/Qel/" + name;
+    const std::string localFile = basekit::CStrW2CStrA(local);
+    const std::string seed = basekit::CStrW2CStrA(name);
+    std::error_code error;
+    if (std::filesystem::is_regular_file(localFile, error)) {
+        // A copy the update could not rebuild is still the user's: it is used as it is.
+        UpgradeUserSettingsCopy(seed, localFile, problem);
+        return local;
+    }
+    // A program of its own folder (the build's stage, a private install) keeps its database there;
+    // an installed one is shared and read-only, so each user works on a copy of its seed.
+    if (writableInPlace(seed)) {
+        return name;
+    }
+    return MakeUserSettingsCopy(seed, localFile, problem) ? local : name;
 }
 
 bool KeepSettingsDatabasePrivate(const std::wstring &path)

@@ -4,7 +4,7 @@
 #   copy_stage <stage dir> <program name>: the scratch copy; sets scratch and qel
 #   standin_stage <stage dir> <program name> <build dir> <source root>: the same, pointed at the
 #     stand-in data service
-#   start_qel: starts the copied program as a coprocess
+#   start_qel: starts the copied program (or the one in qel) as a coprocess
 #   expect, saw, send, run_script, screenshot, open_window, close_window: see below
 # A test may define cleanup_extra, which runs when the test ends, before the copy goes.
 
@@ -48,10 +48,13 @@ standin_stage() {
   point_stage_at_standin "$scratch/stage" "$standin_port" || fail "the copy's settings were not changed"
 }
 
+# A test may set qel_launcher (a command that runs the program: as another user, say), qel_home
+# (the folder of the program's XDG folders; the scratch folder when unset) and qel_stderr.
 start_qel() {
+  local home="${qel_home:-$scratch}"
   coproc QEL {
-    QEL_TEST_MODE=1 XDG_DATA_HOME="$scratch/data" XDG_CACHE_HOME="$scratch/cache" \
-      XDG_CONFIG_HOME="$scratch/config" exec "$qel" 2>"$artefacts/qel-gui-stderr.log"
+    QEL_TEST_MODE=1 XDG_DATA_HOME="$home/data" XDG_CACHE_HOME="$home/cache" XDG_CONFIG_HOME="$home/config" \
+      exec ${qel_launcher[@]+"${qel_launcher[@]}"} "$qel" 2>"${qel_stderr:-$artefacts/qel-gui-stderr.log}"
   }
   # bash forgets the coprocess's variables once it ends, so they are kept here.
   qel_pid=$QEL_PID

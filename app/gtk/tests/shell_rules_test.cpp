@@ -45,42 +45,6 @@ TEST(PopupPressTest, CloseBoxBetweenSixAndThirtyPixelsFromTheRight)
     }
 }
 
-struct DatabaseCase {
-    const char *name;
-    basekit::TextMap settings;
-    std::wstring localData;
-    bool userCopyExists;
-    std::wstring expected;
-};
-
-TEST(SettingsDatabaseTest, UserCopyOnlyOutsideDebugAndBaseModes)
-{
-    const std::wstring home = L"/home/u/.local/share";
-    const std::wstring userCopy = home + L"/Qel/qel.db";
-    const DatabaseCase cases[] = {
-        {"user copy exists", {{L"sysDbName", L"qel.db"}}, home, true, userCopy},
-        {"user copy missing", {{L"sysDbName", L"qel.db"}}, home, false, L"qel.db"},
-        {"debug", {{L"sysDbName", L"qel.db"}, {L"debug", L"true"}}, home, true, L"qel.db"},
-        {"debug false", {{L"sysDbName", L"qel.db"}, {L"debug", L"false"}}, home, true, userCopy},
-        {"data path base", {{L"sysDbName", L"qel.db"}, {L"dataPath", L"base"}}, home, true, L"qel.db"},
-        {"data path user", {{L"sysDbName", L"qel.db"}, {L"dataPath", L"user"}}, home, true, userCopy},
-        {"no data folder", {{L"sysDbName", L"qel.db"}}, L"", true, L"qel.db"},
-        {"no name", {}, home, true, L""},
-    };
-    for (const DatabaseCase &c : cases) {
-        SCOPED_TRACE(c.name);
-        std::wstring asked;
-        std::wstring chosen = ChooseSettingsDatabase(c.settings, c.localData, [&](const std::wstring &path) {
-            asked = path;
-            return c.userCopyExists;
-        });
-        EXPECT_EQ(chosen, c.expected);
-        if (!asked.empty()) {
-            EXPECT_EQ(asked, userCopy);
-        }
-    }
-}
-
 TEST(ExecutableFolderTest, IsTheFolderOfTheTestBinary)
 {
     std::string folder = ExecutableFolder();
