@@ -268,8 +268,8 @@ TEST_F(Sqlite3DaoTest, TheLastOperationsFailureIsKeptWithItsReason)
         const char *text;
     };
     const Case cases[] = {
-        {"query of a missing table", [&] { dao_.queryToMapList(L"select * from no_such_table"); }, SQLITE_ERROR,
-         "no such table: no_such_table"},
+        {"query of a missing table", [&] { dao_.queryToMapList(L"select * from no_such_table"); },
+         SQLITE_ERROR, "no such table: no_such_table"},
         {"map query that does not parse", [&] { dao_.queryToMap(L"selec nothing"); }, SQLITE_ERROR,
          "near \"selec\": syntax error"},
         {"update of a missing table", [&] { dao_.updateByParams(L"update no_such_table set a=?", {1}); },
@@ -277,8 +277,8 @@ TEST_F(Sqlite3DaoTest, TheLastOperationsFailureIsKeptWithItsReason)
         // The rollback after the failing row succeeds; the row's failure is what is told.
         {"batch with a repeated key",
          [&] {
-             dao_.batchUpdateByParams(L"insert into numbers (id, label) values (?, ?)", {PT::Integer, PT::Text},
-                                      {{L"1", L"one"}, {L"1", L"again"}});
+             dao_.batchUpdateByParams(L"insert into numbers (id, label) values (?, ?)",
+                                      {PT::Integer, PT::Text}, {{L"1", L"one"}, {L"1", L"again"}});
          },
          SQLITE_CONSTRAINT, "UNIQUE constraint failed: numbers.id"},
         {"batch of texts", [&] { dao_.batchUpdate({L"update no_such_table set a=1"}); }, SQLITE_ERROR,
