@@ -93,6 +93,8 @@ std::wstring OnGetSystemConfig(SettingsContext &context, const Json::Value &)
     AddWindowGeometry(config, context.host);
 
     if (ValueOf(config, kIdentityKey) != kSettingsIdentityMarker) {
+        LogSettingsDatabaseFault(SettingsDatabaseFile(context.settings) + L"：没有本程序的标识（key），" +
+                                 kSettingsIdentityError);
         context.host.FatalExit(kSettingsIdentityError, kSettingsIdentityExitStatus);
         return JsonUtil::Msg(L"error", kSettingsIdentityError);
     }
