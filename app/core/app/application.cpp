@@ -43,7 +43,7 @@ void Application::Start()
     }
     main_->InitAppWindow(0);
     // The first write of every start: when it fails, no setting the player changes will be kept.
-    if (!main_->CountStart() && startup_.settings.count(L"sysDb") != 0) {
+    if (!main_->CountStart() && startup_.settings.contains(L"sysDb")) {
         WarnSettingsDatabaseUnwritable(startup_.settings, dao.lastError(), windows_);
     }
 }

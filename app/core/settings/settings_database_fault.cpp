@@ -47,7 +47,7 @@ void LogSettingsDatabaseFault(const std::wstring &message)
 
 bool SettingsDatabaseReadable(const basekit::TextMap &settings, CSystemDao &dao, WindowSystem &windows)
 {
-    if (settings.find(L"sysDb") == settings.end() || dao.CheckReadable()) {
+    if (!settings.contains(L"sysDb") || dao.CheckReadable()) {
         return true;
     }
     const std::wstring message = UnreadableSettingsMessage(SettingsDatabaseFile(settings), dao.lastError());
