@@ -112,6 +112,11 @@ void GtkWindowSystem::ShowMainWindow()
     }
     gtk_widget_show_all(GTK_WIDGET(main_->window()));
     gtk_window_present(main_->window());
+    // A message that came up while the window was hidden (the splash was showing) stays in
+    // front of it, with or without a window manager to keep it there.
+    if (message_) {
+        gtk_window_present(GTK_WINDOW(message_));
+    }
     if (onMainWindowShown) {
         onMainWindowShown();
     }
@@ -498,16 +503,35 @@ std::optional<std::string> GtkWindowSystem::ChooseFileToOpen(FileKind kind)
 
 void GtkWindowSystem::ShowMessage(const std::wstring &text)
 {
-    GtkWindow *parent = main_ ? main_->window() : nullptr;
+    // Over the main window once it shows; before that (at start-up) centred on the screen, as
+    // a hidden parent would place it nowhere the player looks.
+    GtkWindow *parent =
+        main_ && gtk_widget_get_visible(GTK_WIDGET(main_->window())) ? main_->window() : nullptr;
     GtkWidget *dialog = gtk_message_dialog_new(
         parent, static_cast<GtkDialogFlags>(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT),
         GTK_MESSAGE_INFO, GTK_BUTTONS_OK, "%s", basekit::UnicodeToUTF8Str(text).c_str());
     gtk_window_set_title(GTK_WINDOW(dialog), "Varnel");
+    if (!parent) {
+        gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
+    }
+    gtk_window_set_keep_above(GTK_WINDOW(dialog), TRUE);
     if (onMessageShown) {
         onMessageShown(basekit::UnicodeToUTF8Str(text));
     }
+    GtkDialog *outer = message_;
+    message_ = GTK_DIALOG(dialog);
     gtk_dialog_run(GTK_DIALOG(dialog));
+    message_ = outer;
     gtk_widget_destroy(dialog);
+}
+
+bool GtkWindowSystem::AnswerMessage()
+{
+    if (!message_) {
+        return false;
+    }
+    gtk_dialog_response(message_, GTK_RESPONSE_OK);
+    return true;
 }
 
 bool GtkWindowSystem::OpenWithDefaultApplication(const std::wstring &target)

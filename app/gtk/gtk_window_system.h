@@ -48,6 +48,9 @@ public:
     PageView *mainView() const { return main_.get(); }
     /// The view of the main window or of an open pop-up; null when none.
     PageView *FindView(int windowId) const;
+    /// Presses OK on the message box that is up, as its reader would (test mode); false when
+    /// none is.
+    bool AnswerMessage();
 
     /// Observers for the test mode.
     std::function<void(int windowId, const std::string &request, const std::string &reply)> onBridgeAnswered;
@@ -109,6 +112,7 @@ private:
     GMainLoop *mainLoop_ = nullptr;
     bool quitting_ = false;
     bool mainPageShown_ = false;
+    GtkDialog *message_ = nullptr; ///< the message box while it is up
 };
 
 } // namespace qel::gtk

@@ -1,5 +1,6 @@
 #include "test_mode.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -28,10 +29,15 @@ std::string Unbroken(std::string_view text)
     return line;
 }
 
-/// The start of the text on one line, for events that only need to be recognised.
+/// The start of the text on one line, for events that only need to be recognised. It is cut
+/// before a character, never inside one, so the line stays valid UTF-8.
 std::string OneLine(std::string_view text)
 {
-    return Unbroken(text.substr(0, 120));
+    std::size_t end = std::min<std::size_t>(text.size(), 120);
+    while (end < text.size() && end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return Unbroken(text.substr(0, end));
 }
 
 /// The request as the test-mode line shows it: a request that carries a password shows only its
@@ -80,7 +86,7 @@ TestMode::TestMode(GtkWindowSystem &windows) : windows_(windows)
         Report("page loaded window=" + std::to_string(id) + " xid=" + WindowXid(windows_.FindView(id)) +
                " uri=" + uri);
     };
-    windows_.onMessageShown = [](const std::string &text) { Report("message " + OneLine(text)); };
+    windows_.onMessageShown = [](const std::string &text) { Report("message " + Unbroken(text)); };
     if (PageView *main = windows_.mainView()) {
         main->onTitleChanged = [](const std::string &title) { Report("page title " + title); };
     }
@@ -113,6 +119,12 @@ void TestMode::Command(const std::string &line)
 {
     std::size_t space = line.find(' ');
     std::string name = line.substr(0, space);
+    if (name == "answer") {
+        if (!windows_.AnswerMessage()) {
+            Report("no message");
+        }
+        return;
+    }
     if (name != "execute" && name != "run") {
         Report("unknown command " + OneLine(line));
         return;

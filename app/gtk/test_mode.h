@@ -11,9 +11,10 @@
 ///   qel-test: result window=<id> <JSON text>        (a run command's value, never cut short)
 ///   qel-test: result window=<id> error <message>    (the script threw, or its window closed)
 ///   qel-test: no such window <text>                 (a command named no open window)
+///   qel-test: no message                            (answer, and no message box was up)
 ///   qel-test: unknown command <text>
-/// Requests, messages and commands shown are cut to 120 characters, results are not; line
-/// breaks become spaces.
+/// Requests and commands shown are cut to 120 bytes (before a character, never inside one),
+/// messages and results are not; line breaks become spaces.
 /// It reads commands from standard input, one a line:
 ///   execute <window id> <request text>   that window's page sends the request through the
 ///                                        bridge, as its own script would
@@ -22,6 +23,7 @@
 ///                                        value comes back as JSON in a result line. Commands
 ///                                        that follow run meanwhile; no result is awaited
 ///                                        with a timeout.
+///   answer                               presses OK on the message box that is up
 #pragma once
 
 #include <string>

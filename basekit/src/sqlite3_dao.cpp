@@ -1,5 +1,7 @@
 #include "basekit/sqlite3_dao.h"
 
+#include <system_error>
+
 #include <sqlite3.h>
 
 #include "basekit/debug.h"
@@ -25,7 +27,8 @@ public:
             return;
         }
         const std::string utf8 = UnicodeToUTF8Chars(sql);
-        if (sqlite3_prepare_v2(db, utf8.c_str(), -1, &stmt_, nullptr) != SQLITE_OK) {
+        prepared_ = sqlite3_prepare_v2(db, utf8.c_str(), -1, &stmt_, nullptr);
+        if (prepared_ != SQLITE_OK) {
             Debug(sqlite3_errmsg(db), L"sqlite prepare");
             sqlite3_finalize(stmt_);
             stmt_ = nullptr;
@@ -62,8 +65,8 @@ public:
         }
     }
 
-    /// The result code of one step; SQLITE_MISUSE when there is no statement.
-    int Step() { return stmt_ == nullptr ? SQLITE_MISUSE : sqlite3_step(stmt_); }
+    /// The result code of one step; the prepare's code when there is no statement.
+    int Step() { return stmt_ == nullptr ? prepared_ : sqlite3_step(stmt_); }
 
     void Reset()
     {
@@ -93,6 +96,7 @@ public:
 
 private:
     sqlite3_stmt *stmt_ = nullptr;
+    int prepared_ = SQLITE_MISUSE; // no connection: nothing was prepared
 };
 
 namespace {
@@ -112,6 +116,31 @@ SqlValue ValueOf(CSqlite3Dao::PT type, const std::wstring &text)
     return std::monostate{};
 }
 
+// Failures where the file system said no: the system's own reason names what the user can fix.
+bool IsFileFailure(int rc)
+{
+    switch (rc & 0xff) {
+    case SQLITE_CANTOPEN:
+    case SQLITE_IOERR:
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_FULL:
+        return true;
+    default:
+        return false;
+    }
+}
+
+SqlError Describe(sqlite3 *db, int rc)
+{
+    SqlError error{rc, db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc)};
+    const int systemError = db != nullptr ? sqlite3_system_errno(db) : 0;
+    if (systemError != 0 && IsFileFailure(rc)) {
+        error.text += " (" + std::error_code(systemError, std::generic_category()).message() + ")";
+    }
+    return error;
+}
+
 } // namespace
 
 CSqlite3Dao::CSqlite3Dao() = default;
@@ -127,10 +156,14 @@ int CSqlite3Dao::openDb(const char *path)
     std::unique_ptr<sqlite3, Closer> db(raw); // a failed open still hands out a handle to close
     if (rc != SQLITE_OK) {
         Debug(rc, L"sqlite open");
+        openError_ = Describe(raw, rc);
+        lastError_ = openError_;
         return rc;
     }
     sqlite3_busy_timeout(db.get(), kBusyTimeoutMs);
     db_ = std::move(db);
+    openError_ = {};
+    lastError_ = {};
     return SQLITE_OK;
 }
 
@@ -155,17 +188,46 @@ bool CSqlite3Dao::isOpen() const
     return db_ != nullptr;
 }
 
+SqlError CSqlite3Dao::lastError() const
+{
+    std::lock_guard lock(mutex_);
+    return lastError_;
+}
+
+void CSqlite3Dao::BeginOperation()
+{
+    if (db_) {
+        lastError_ = {};
+    } else if (openError_.code != SQLITE_OK) {
+        lastError_ = openError_;
+    } else {
+        lastError_ = {SQLITE_MISUSE, "the database is not open"};
+    }
+}
+
+void CSqlite3Dao::NoteFailure(int rc)
+{
+    // The first failure is the cause; a rollback after it must not hide it.
+    if (lastError_.code == SQLITE_OK) {
+        lastError_ = Describe(db_.get(), rc);
+    }
+}
+
 MapList CSqlite3Dao::QueryLocked(const std::wstring &sql, const SqlParams &params)
 {
     MapList rows;
     Statement statement(db_.get(), sql);
     statement.Bind(params);
-    while (statement.Step() == SQLITE_ROW) {
+    int rc = SQLITE_OK;
+    while ((rc = statement.Step()) == SQLITE_ROW) {
         RowMap row;
         for (int column = 0; column < statement.ColumnCount(); ++column) {
             row.emplace(statement.ColumnName(column), statement.ColumnText(column));
         }
         rows.push_back(std::move(row));
+    }
+    if (rc != SQLITE_DONE) {
+        NoteFailure(rc);
     }
     return rows;
 }
@@ -175,12 +237,16 @@ TextMap CSqlite3Dao::QueryMapLocked(const std::wstring &sql, const SqlParams &pa
     TextMap map;
     Statement statement(db_.get(), sql);
     statement.Bind(params);
-    while (statement.Step() == SQLITE_ROW) {
+    int rc = SQLITE_OK;
+    while ((rc = statement.Step()) == SQLITE_ROW) {
         if (statement.ColumnCount() == 0) {
             continue;
         }
         std::wstring value = statement.ColumnCount() > 1 ? statement.ColumnText(1) : std::wstring();
         map.emplace(statement.ColumnText(0), std::move(value));
+    }
+    if (rc != SQLITE_DONE) {
+        NoteFailure(rc);
     }
     return map;
 }
@@ -193,6 +259,7 @@ MapList CSqlite3Dao::queryToMapList(const std::wstring &sql)
 MapList CSqlite3Dao::queryToMapListByParams(const std::wstring &sql, const SqlParams &params)
 {
     std::lock_guard lock(mutex_);
+    BeginOperation();
     return QueryLocked(sql, params);
 }
 
@@ -217,6 +284,7 @@ TextMap CSqlite3Dao::queryToMap(const std::wstring &sql)
 TextMap CSqlite3Dao::queryToMapByParams(const std::wstring &sql, const SqlParams &params)
 {
     std::lock_guard lock(mutex_);
+    BeginOperation();
     return QueryMapLocked(sql, params);
 }
 
@@ -231,21 +299,28 @@ int CSqlite3Dao::ExecLocked(const char *sql)
         Debug(message, L"sqlite exec");
         sqlite3_free(message);
     }
+    if (rc != SQLITE_OK) {
+        NoteFailure(rc);
+    }
     return rc;
 }
 
 int CSqlite3Dao::update(const std::wstring &sql)
 {
     std::lock_guard lock(mutex_);
+    BeginOperation();
     return ExecLocked(UnicodeToUTF8Chars(sql).c_str());
 }
 
 int CSqlite3Dao::updateByParams(const std::wstring &sql, const SqlParams &params)
 {
     std::lock_guard lock(mutex_);
+    BeginOperation();
     Statement statement(db_.get(), sql);
     statement.Bind(params);
-    if (statement.Step() != SQLITE_DONE) {
+    const int rc = statement.Step();
+    if (rc != SQLITE_DONE) {
+        NoteFailure(rc);
         return 0;
     }
     return sqlite3_changes(db_.get());
@@ -254,6 +329,7 @@ int CSqlite3Dao::updateByParams(const std::wstring &sql, const SqlParams &params
 int CSqlite3Dao::batchUpdate(const std::list<std::wstring> &statements)
 {
     std::lock_guard lock(mutex_);
+    BeginOperation();
     int rc = ExecLocked("BEGIN;");
     if (rc != SQLITE_OK) {
         return rc;
@@ -276,20 +352,26 @@ int CSqlite3Dao::batchUpdateByParams(const std::wstring &sql, const std::vector<
                                      const ParamRows &rows)
 {
     std::lock_guard lock(mutex_);
+    BeginOperation();
     if (ExecLocked("BEGIN;") != SQLITE_OK) {
         return 0;
     }
     Statement statement(db_.get(), sql);
     bool failed = !statement.Valid();
+    if (failed) {
+        NoteFailure(statement.Step());
+    }
     int changed = 0;
     for (auto row = rows.begin(); !failed && row != rows.end(); ++row) {
         for (size_t i = 0; i < types.size(); ++i) {
             const SqlValue value = i < row->size() ? ValueOf(types[i], (*row)[i]) : SqlValue{};
             statement.BindValue(static_cast<int>(i) + 1, value);
         }
-        if (statement.Step() == SQLITE_DONE) {
+        const int rc = statement.Step();
+        if (rc == SQLITE_DONE) {
             changed += sqlite3_changes(db_.get());
         } else {
+            NoteFailure(rc);
             failed = true;
         }
         statement.Reset();
@@ -304,18 +386,21 @@ int CSqlite3Dao::batchUpdateByParams(const std::wstring &sql, const std::vector<
 int CSqlite3Dao::beginTransaction()
 {
     std::lock_guard lock(mutex_);
+    BeginOperation();
     return ExecLocked("BEGIN;");
 }
 
 int CSqlite3Dao::commitTransaction()
 {
     std::lock_guard lock(mutex_);
+    BeginOperation();
     return ExecLocked("COMMIT;");
 }
 
 int CSqlite3Dao::rollbackTransaction()
 {
     std::lock_guard lock(mutex_);
+    BeginOperation();
     return ExecLocked("ROLLBACK;");
 }
 

@@ -1,8 +1,10 @@
 #include "basekit/sqlite3_dao.h"
 
 #include <condition_variable>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -251,6 +253,79 @@ TEST_F(Sqlite3DaoTest, AMissingFileIsNotCreated)
     EXPECT_NE(other.openDb(missing.c_str()), SQLITE_OK);
     EXPECT_FALSE(other.isOpen());
     EXPECT_FALSE(fs::exists(missing));
+}
+
+// The reason of a failure is the reason of the last operation's first failure, and a success
+// clears it: a caller reads it right after the operation that failed.
+TEST_F(Sqlite3DaoTest, TheLastOperationsFailureIsKeptWithItsReason)
+{
+    using PT = CSqlite3Dao::PT;
+    EXPECT_EQ(dao_.lastError().code, SQLITE_OK);
+    struct Case {
+        const char *label;
+        std::function<void()> operation;
+        int code;
+        const char *text;
+    };
+    const Case cases[] = {
+        {"query of a missing table", [&] { dao_.queryToMapList(L"select * from no_such_table"); },
+         SQLITE_ERROR, "no such table: no_such_table"},
+        {"map query that does not parse", [&] { dao_.queryToMap(L"selec nothing"); }, SQLITE_ERROR,
+         "near \"selec\": syntax error"},
+        {"update of a missing table", [&] { dao_.updateByParams(L"update no_such_table set a=?", {1}); },
+         SQLITE_ERROR, "no such table: no_such_table"},
+        // The rollback after the failing row succeeds; the row's failure is what is told.
+        {"batch with a repeated key",
+         [&] {
+             dao_.batchUpdateByParams(L"insert into numbers (id, label) values (?, ?)",
+                                      {PT::Integer, PT::Text}, {{L"1", L"one"}, {L"1", L"again"}});
+         },
+         SQLITE_CONSTRAINT, "UNIQUE constraint failed: numbers.id"},
+        {"batch of texts", [&] { dao_.batchUpdate({L"update no_such_table set a=1"}); }, SQLITE_ERROR,
+         "no such table: no_such_table"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.label);
+        c.operation();
+        EXPECT_EQ(dao_.lastError().code, c.code);
+        EXPECT_EQ(dao_.lastError().text, c.text);
+        dao_.queryToMapList(L"select * from systeminfo where flag='none'");
+        EXPECT_EQ(dao_.lastError().code, SQLITE_OK) << "a query without rows is no failure";
+        EXPECT_EQ(dao_.lastError().text, "");
+    }
+}
+
+TEST_F(Sqlite3DaoTest, AFailedOpenIsTheReasonOfEveryLaterOperation)
+{
+    TestDao other;
+    const std::string missing = (folder_ / "missing.db").string();
+    ASSERT_EQ(other.openDb(missing.c_str()), SQLITE_CANTOPEN);
+    const std::string reason = "unable to open database file (No such file or directory)";
+    EXPECT_EQ(other.lastError().text, reason);
+    EXPECT_TRUE(other.queryToMapList(L"select 1").empty());
+    EXPECT_EQ(other.lastError().code, SQLITE_CANTOPEN);
+    EXPECT_EQ(other.lastError().text, reason);
+    EXPECT_EQ(other.updateByParams(L"select 1", {}), 0);
+    EXPECT_EQ(other.lastError().text, reason);
+    // Never opened: the same, with a reason of its own.
+    TestDao never;
+    never.queryToMap(L"select 1, 2");
+    EXPECT_EQ(never.lastError().code, SQLITE_MISUSE);
+    EXPECT_EQ(never.lastError().text, "the database is not open");
+    // A file that is not a database opens (SQLite reads lazily) and fails on the first read.
+    const std::string text = (folder_ / "notes.txt").string();
+    {
+        std::FILE *file = std::fopen(text.c_str(), "w");
+        ASSERT_NE(file, nullptr);
+        std::fputs("these are notes, not a settings database, and long enough to be read as a header page\n",
+                   file);
+        std::fclose(file);
+    }
+    ASSERT_EQ(other.openDb(text.c_str()), SQLITE_OK);
+    EXPECT_EQ(other.lastError().code, SQLITE_OK);
+    EXPECT_TRUE(other.queryToMapList(L"select * from systeminfo").empty());
+    EXPECT_EQ(other.lastError().code, SQLITE_NOTADB);
+    EXPECT_EQ(other.lastError().text, "file is not a database");
 }
 
 TEST_F(Sqlite3DaoTest, CloseAndReopen)

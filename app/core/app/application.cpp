@@ -3,6 +3,7 @@
 #include "account/config_update.h"
 #include "bridge/main_window.h"
 #include "dataservice/user_identifier.h"
+#include "settings/settings_database_fault.h"
 
 namespace qel {
 
@@ -36,8 +37,15 @@ void Application::OnConfigurationCheckDue()
 
 void Application::Start()
 {
+    CSystemDao &dao = main_->services().service().dao();
+    if (!SettingsDatabaseReadable(startup_.settings, dao, windows_)) {
+        return;
+    }
     main_->InitAppWindow(0);
-    main_->CountStart();
+    // The first write of every start: when it fails, no setting the player changes will be kept.
+    if (!main_->CountStart() && startup_.settings.contains(L"sysDb")) {
+        WarnSettingsDatabaseUnwritable(startup_.settings, dao.lastError(), windows_);
+    }
 }
 
 PageWindow *Application::FindWindow(int id)

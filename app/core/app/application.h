@@ -35,7 +35,8 @@ public:
     Application &operator=(const Application &) = delete;
 
     /// Lays the main window out (and schedules the configuration check); call once the shell's
-    /// main window exists.
+    /// main window exists. A settings database that cannot be read ends the program here with
+    /// a message naming it; one that cannot be written is told and the program goes on.
     void Start();
 
     MainWindow &mainWindow() { return *main_; }

@@ -93,7 +93,10 @@ const std::array<Row, 62> kMethods = {{
     {"Toggle",
      [](MainWindow &w, const Json::Value &r) {
          std::wstring reply = Settings<OnToggle>(w, r);
-         w.app().windows().ShowMainPage("main.html");
+         // A game that was not stored is not loaded: the page keeps the stored one and says why.
+         if (reply == ToggleStartedReply()) {
+             w.app().windows().ShowMainPage("main.html");
+         }
          return reply;
      }},
     {"SystemEvent",
@@ -118,8 +121,8 @@ const std::array<Row, 62> kMethods = {{
     {"AddRow", [](MainWindow &w, const Json::Value &r) { return OnAddRow(w.context(), r); }},
     {"SaveConfig",
      [](MainWindow &w, const Json::Value &r) {
-         Settings<OnSaveConfig>(w, r);
-         return Settings<OnGetSystemConfig>(w, r);
+         std::wstring failure = Settings<OnSaveConfig>(w, r);
+         return failure.empty() ? Settings<OnGetSystemConfig>(w, r) : failure;
      }},
     {"OpenScenario", [](MainWindow &w, const Json::Value &r) { return OnOpenScenario(w.app().windows(), r); }},
     {"OpenOldNum", [](MainWindow &w, const Json::Value &r) { return OnOpenOldNum(w.app().windows(), r); }},
@@ -207,9 +210,9 @@ MainWindow::MainWindow(Application &app)
 {
 }
 
-void MainWindow::CountStart()
+bool MainWindow::CountStart()
 {
-    services_.service().dao().CountStart();
+    return services_.service().dao().CountStart() == 0;
 }
 
 MainWindow::~MainWindow() = default;

@@ -31,8 +31,8 @@ public:
     WorkArea workArea() const { return workArea_; }
     /// The main window's last layout.
     WindowPlacement placement() const { return placement_; }
-    /// Counts the program's start in the settings database.
-    void CountStart();
+    /// Counts the program's start in the settings database; false when it could not be stored.
+    bool CountStart();
 
     /// Opens a modal pop-up at url with the given size and answers "" once it has closed.
     std::wstring OpenModal(const std::string &url, int width, int height);

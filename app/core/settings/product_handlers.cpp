@@ -5,6 +5,7 @@
 #include "basekit/json_util.h"
 #include "basekit/object_util.h"
 #include "basekit/text_convert.h"
+#include "settings/settings_database_fault.h"
 
 namespace qel {
 namespace {
@@ -112,8 +113,11 @@ std::wstring OnChangeState(SettingsContext &context, const Json::Value &request)
 {
     const int id = JsonUtil::GetInt(request, "id", -1);
     const int isUse = JsonUtil::GetInt(request, "isUse", -1);
-    if (id < 0 || (isUse != 0 && isUse != 1) || context.service.dao().UpdateProductState(id, isUse) == 0) {
+    if (id < 0 || (isUse != 0 && isUse != 1)) {
         return JsonUtil::Msg(L"error", L"状态更改失败！");
+    }
+    if (context.service.dao().UpdateProductState(id, isUse) == 0) {
+        return SettingsWriteFailure(context, L"状态更改失败！");
     }
     return JsonUtil::Msg(L"ok", L"状态更改成功！");
 }

@@ -11,6 +11,7 @@
 #include "basekit/object_util.h"
 #include "basekit/system_info_util.h"
 #include "basekit/text_convert.h"
+#include "settings/settings_database_fault.h"
 
 namespace qel {
 namespace {
@@ -103,6 +104,8 @@ std::wstring OnGetSystemConfig(SettingsContext &context, const Json::Value &)
     AddWindowGeometry(config, context.host);
 
     if (ValueOf(config, kIdentityKey) != kSettingsIdentityMarker) {
+        LogSettingsDatabaseFault(SettingsDatabaseFile(context.settings) + L"：没有本程序的标识（key），" +
+                                 kSettingsIdentityError);
         context.host.FatalExit(kSettingsIdentityError, kSettingsIdentityExitStatus);
         return JsonUtil::Msg(L"error", kSettingsIdentityError);
     }
@@ -121,8 +124,11 @@ std::wstring OnSaveConfig(SettingsContext &context, const Json::Value &request)
             pairs.push_back(std::move(pair));
         }
     }
-    if (!pairs.empty()) {
-        context.service.dao().SaveParameters(pairs);
+    // No row changed is not in itself a failure (a name without a row stores nothing); a
+    // database that refused the write is.
+    if (!pairs.empty() && context.service.dao().SaveParameters(pairs) == 0 &&
+        context.service.dao().lastError().code != 0) {
+        return SettingsWriteFailure(context, L"保存失败！");
     }
     return L"";
 }
@@ -135,8 +141,13 @@ std::wstring OnToggle(SettingsContext &context, const Json::Value &request)
         {L"currentFlag", JsonUtil::GetString(request, "flag")},
     };
     if (context.service.dao().SaveParameters(pairs) != static_cast<int>(pairs.size())) {
-        return JsonUtil::Msg(L"error", L"切换失败！");
+        return SettingsWriteFailure(context, L"切换失败！");
     }
+    return ToggleStartedReply();
+}
+
+std::wstring ToggleStartedReply()
+{
     return JsonUtil::Msg(L"ok", L"正在切换中...");
 }
 
@@ -169,10 +180,17 @@ std::wstring ApplySystemConfigs(SettingsContext &context, const Json::Value &sys
             pairs.emplace_back(key, JsonUtil::GetString(first, name.c_str()));
         }
     }
-    if (!pairs.empty() && context.service.dao().SaveParameters(pairs) > 0) {
+    if (pairs.empty()) {
+        return L"";
+    }
+    if (context.service.dao().SaveParameters(pairs) > 0) {
         for (const auto &[name, value] : pairs) {
             context.runtimeConfig[name] = value;
         }
+    } else if (context.service.dao().lastError().code != 0) {
+        // Nobody waits for this reply: the fault is only logged.
+        LogSettingsDatabaseFault(UnwritableSettingsMessage(SettingsDatabaseFile(context.settings),
+                                                           context.service.dao().lastError()));
     }
     return L"";
 }

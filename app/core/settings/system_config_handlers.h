@@ -29,12 +29,16 @@ std::wstring OnGetSystemConfig(SettingsContext &context, const Json::Value &requ
 
 /// "SaveConfig": stores one setting per object of "rows" (its first member by name: name to
 /// value), all in one transaction. Objects without members and the identity marker are left
-/// out. Answers "" (the caller answers with a fresh "GetSystemConfig").
+/// out. Answers "" when stored (the caller answers with a fresh "GetSystemConfig"), or the error
+/// "保存失败！" with the reason when the database refused the write (nothing is stored then).
 std::wstring OnSaveConfig(SettingsContext &context, const Json::Value &request);
 
-/// "Toggle": makes "productName", "area", "flag" the current game. "ok" when all three were
-/// stored, else "error".
+/// "Toggle": makes "productName", "area", "flag" the current game. ToggleStartedReply() when all
+/// three were stored, else the error "切换失败！" (with the reason when the database refused the
+/// write): the stored game is then still the old one.
 std::wstring OnToggle(SettingsContext &context, const Json::Value &request);
+/// The reply of a "Toggle" that stored the new game (the page is then loaded again for it).
+std::wstring ToggleStartedReply();
 
 /// "GetSystemInfo": "systemName", "width" and "height" (of the runtime configuration), "bit".
 std::wstring OnGetSystemInfo(SettingsContext &context, const Json::Value &request);

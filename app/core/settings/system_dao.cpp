@@ -127,4 +127,10 @@ int CSystemDao::CountStart()
     return update(L"update systeminfo set parametervalue=parametervalue+1 where parametername='switchTimes'");
 }
 
+bool CSystemDao::CheckReadable()
+{
+    // Run as a plain statement: its result code tells a failure from a database without rows.
+    return update(L"select parametervalue from systeminfo where parametername='key'") == 0;
+}
+
 } // namespace qel

@@ -57,6 +57,9 @@ public:
     int UpdateSystemParam(const std::wstring &name, const std::wstring &value);
     /// Raises the start counter "switchTimes" by one; the SQLite result code.
     int CountStart();
+    /// Whether the settings can be read at all (a file that opens need not be a database, and
+    /// SQLite reads it only when asked); lastError() tells why not.
+    bool CheckReadable();
 };
 
 } // namespace qel

@@ -6,7 +6,8 @@
 /// rows are keyed by the column names as the statement's result declares them (the declared
 /// column name for a plain column reference, the alias where the statement gives one); a NULL
 /// value reads as "". Nothing here throws or reports: a statement that does not prepare gives an
-/// empty result or a change count of 0.
+/// empty result or a change count of 0, and lastError() tells why, so that a caller can tell
+/// "no rows" from "the database could not be read" and say what went wrong.
 ///
 /// Several connections may use one database file (each window holds two, and a worker thread
 /// may write through one of them): every connection waits up to kBusyTimeoutMs for a lock held
@@ -37,6 +38,14 @@ using SqlParams = std::vector<SqlValue>;
 /// Rows as hash maps from column name to value.
 using UnorderedTextMap = std::unordered_map<std::wstring, std::wstring>;
 
+/// Why an operation failed: SQLite's result code and its text (UTF-8), with the system's
+/// reason ("Permission denied") where the failure came from the file system. Code 0: no
+/// failure.
+struct SqlError {
+    int code = 0;
+    std::string text;
+};
+
 class BASEKIT_EXPORT CSqlite3Dao {
 public:
     /// How one column of ParamRows is bound by batchUpdateByParams.
@@ -65,6 +74,9 @@ public:
     /// Closes the connection; 0 also when none was open.
     int closeDb();
     bool isOpen() const;
+    /// The first failure of the last operation (open, query, update, batch); code 0 when it
+    /// succeeded. Without a connection every operation fails with the reason the open failed.
+    SqlError lastError() const;
 
 protected:
     /// One RowMap per result row, in the statement's order; a repeated column name keeps its
@@ -101,11 +113,16 @@ private:
     };
     class Statement;
 
+    // Every public operation starts with BeginOperation and records its first failure.
+    void BeginOperation();
+    void NoteFailure(int rc);
     int ExecLocked(const char *sql);
     MapList QueryLocked(const std::wstring &sql, const SqlParams &params);
     TextMap QueryMapLocked(const std::wstring &sql, const SqlParams &params);
 
     std::unique_ptr<sqlite3, Closer> db_;
+    SqlError openError_;
+    SqlError lastError_;
     mutable std::recursive_mutex mutex_;
 };
 
