@@ -48,10 +48,12 @@ standin_stage() {
   point_stage_at_standin "$scratch/stage" "$standin_port" || fail "the copy's settings were not changed"
 }
 
+# The program's standard error goes to stderr_log (a test that reads it names its own file).
 start_qel() {
+  stderr_log="${stderr_log:-$artefacts/qel-gui-stderr.log}"
   coproc QEL {
     QEL_TEST_MODE=1 XDG_DATA_HOME="$scratch/data" XDG_CACHE_HOME="$scratch/cache" \
-      XDG_CONFIG_HOME="$scratch/config" exec "$qel" 2>"$artefacts/qel-gui-stderr.log"
+      XDG_CONFIG_HOME="$scratch/config" exec "$qel" 2>"$stderr_log"
   }
   # bash forgets the coprocess's variables once it ends, so they are kept here.
   qel_pid=$QEL_PID
