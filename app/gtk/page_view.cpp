@@ -172,6 +172,10 @@ void PageView::OnLoadChanged(WebKitWebView *, WebKitLoadEvent event, gpointer se
 {
     try {
         auto *view = static_cast<PageView *>(self);
+        if (event == WEBKIT_LOAD_STARTED) {
+            // A status refused for a load that then did not fail is not this load's.
+            view->refusedStatus_.clear();
+        }
         if (event == WEBKIT_LOAD_FINISHED && view->onLoadFinished) {
             const gchar *uri = webkit_web_view_get_uri(view->webView());
             view->onLoadFinished(uri ? uri : "");
