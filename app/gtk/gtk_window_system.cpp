@@ -11,6 +11,7 @@
 #include "hit_test.h"
 #include "log.h"
 #include "rounded_shape.h"
+#include "window/shell_target.h"
 
 namespace qel::gtk {
 namespace {
@@ -48,16 +49,19 @@ GtkFileFilter *FilterFor(FileKind kind)
     return filter;
 }
 
-// A target with a scheme ("http://...", "mailto:...") is an address already; anything else is a
-// file path, made absolute against the working directory (the base directory).
+// A target with a scheme is an address, opened only when it is a web address (the core checks
+// every target before; this is the last wall against "file:", "javascript:" or a desktop
+// entry); anything else is a file path, a tool the core let through, made absolute against the
+// working directory (the base directory).
 std::optional<std::string> UriForTarget(const std::string &target)
 {
     if (target.empty()) {
         return std::nullopt;
     }
-    const char *scheme = g_uri_peek_scheme(target.c_str());
-    if (scheme && g_uri_is_valid(target.c_str(), G_URI_FLAGS_NONE, nullptr)) {
-        return target;
+    if (g_uri_peek_scheme(target.c_str()) != nullptr) {
+        const bool web = ClassifyShellTarget(basekit::UTF8ToUnicode(target), {}) == ShellTarget::WebAddress &&
+                         g_uri_is_valid(target.c_str(), G_URI_FLAGS_NONE, nullptr);
+        return web ? std::optional<std::string>(target) : std::nullopt;
     }
     GText absolute(g_canonicalize_filename(target.c_str(), nullptr));
     GText uri(g_filename_to_uri(absolute.get(), nullptr, nullptr));
@@ -538,7 +542,7 @@ bool GtkWindowSystem::OpenWithDefaultApplication(const std::wstring &target)
 {
     std::optional<std::string> uri = UriForTarget(basekit::UnicodeToUTF8Str(target));
     if (!uri) {
-        LogError("open", "not an address or a file path");
+        LogError("open refused (not a web address nor a file path)", ShellTargetForLog(target));
         return false;
     }
     GError *error = nullptr;

@@ -1,6 +1,7 @@
 #include "page_view.h"
 
 #include <memory>
+#include <string>
 
 #include "log.h"
 #include "qel_resources/bridge_script.h"
@@ -88,6 +89,7 @@ PageView::PageView(WebKitWebContext *context, int windowId, const std::string &b
     g_signal_connect(webView_.get(), "notify::title", G_CALLBACK(OnTitle), this);
     g_signal_connect(webView_.get(), "load-changed", G_CALLBACK(OnLoadChanged), this);
     g_signal_connect(webView_.get(), "load-failed", G_CALLBACK(OnLoadFailed), this);
+    g_signal_connect(webView_.get(), "decide-policy", G_CALLBACK(OnDecidePolicy), this);
     g_signal_connect(window_.get(), "delete-event", G_CALLBACK(OnDelete), this);
 }
 
@@ -170,6 +172,10 @@ void PageView::OnLoadChanged(WebKitWebView *, WebKitLoadEvent event, gpointer se
 {
     try {
         auto *view = static_cast<PageView *>(self);
+        if (event == WEBKIT_LOAD_STARTED) {
+            // A status refused for a load that then did not fail is not this load's.
+            view->refusedStatus_.clear();
+        }
         if (event == WEBKIT_LOAD_FINISHED && view->onLoadFinished) {
             const gchar *uri = webkit_web_view_get_uri(view->webView());
             view->onLoadFinished(uri ? uri : "");
@@ -179,16 +185,51 @@ void PageView::OnLoadChanged(WebKitWebView *, WebKitLoadEvent event, gpointer se
     }
 }
 
+// An error status of the page itself (the service's 404 or 500) is a failed load as well: its
+// body would show as a blank, title-less window. The response is refused, which fails the load,
+// and the failure shows the error page; a frame's or a resource's status is the page's business.
+gboolean PageView::OnDecidePolicy(WebKitWebView *, WebKitPolicyDecision *decision,
+                                  WebKitPolicyDecisionType type, gpointer self)
+{
+    try {
+        auto *view = static_cast<PageView *>(self);
+        if (type != WEBKIT_POLICY_DECISION_TYPE_RESPONSE || view->errorPage.empty()) {
+            return FALSE;
+        }
+        auto *responseDecision = WEBKIT_RESPONSE_POLICY_DECISION(decision);
+        if (!webkit_response_policy_decision_is_main_frame_main_resource(responseDecision)) {
+            return FALSE;
+        }
+        const guint status = webkit_uri_response_get_status_code(
+            webkit_response_policy_decision_get_response(responseDecision));
+        if (status < 400) {
+            return FALSE;
+        }
+        view->refusedStatus_ = "HTTP status " + std::to_string(status);
+        webkit_policy_decision_ignore(decision);
+        return TRUE;
+    } catch (...) {
+        LogCurrentException("page response");
+        return FALSE;
+    }
+}
+
 gboolean PageView::OnLoadFailed(WebKitWebView *, WebKitLoadEvent, gchar *uri, GError *error, gpointer self)
 {
     try {
         auto *view = static_cast<PageView *>(self);
+        // The refused error status says more than the interruption it caused.
+        const std::string reason = !view->refusedStatus_.empty() ? view->refusedStatus_
+                                   : error                       ? error->message
+                                                                 : "";
+        const bool refused = !view->refusedStatus_.empty();
+        view->refusedStatus_.clear();
         // Without its query: a pop-up's address may carry the user's details (the user centre).
         const std::string address = uri ? uri : "";
-        LogError("page failed to load",
-                 address.substr(0, address.find_first_of("?#")) + ": " + (error ? error->message : ""));
+        LogError("page failed to load", address.substr(0, address.find_first_of("?#")) + ": " + reason);
         // A load cut short by the next navigation is no failure.
-        if (error && g_error_matches(error, WEBKIT_NETWORK_ERROR, WEBKIT_NETWORK_ERROR_CANCELLED)) {
+        if (!refused && error &&
+            g_error_matches(error, WEBKIT_NETWORK_ERROR, WEBKIT_NETWORK_ERROR_CANCELLED)) {
             return FALSE;
         }
         if (view->errorPage.empty() || (uri && view->errorPage == uri)) {

@@ -44,7 +44,8 @@ public:
     std::function<void()> onCloseRequest;
     std::function<void(const std::string &title)> onTitleChanged;
     std::function<void(const std::string &uri)> onLoadFinished;
-    /// Shown instead of WebKit's own error page when a page fails to load; "" keeps WebKit's.
+    /// Shown instead of WebKit's own error page when a page fails to load or answers an error
+    /// status (400 and above); "" keeps WebKit's, and the page's own body for a status.
     std::string errorPage;
 
 private:
@@ -54,12 +55,17 @@ private:
     static void OnLoadChanged(WebKitWebView *view, WebKitLoadEvent event, gpointer self);
     static gboolean OnLoadFailed(WebKitWebView *view, WebKitLoadEvent event, gchar *uri, GError *error,
                                  gpointer self);
+    static gboolean OnDecidePolicy(WebKitWebView *view, WebKitPolicyDecision *decision,
+                                   WebKitPolicyDecisionType type, gpointer self);
 
     int windowId_;
     GObjectRef<GtkWidget> window_;
     GObjectRef<GtkWidget> webView_;
     /// Cancelled when the view goes, so that calls still out end at once.
     GObjectRef<GCancellable> calls_;
+    /// The error status of the page's response just refused ("HTTP status 404"), until the load
+    /// fails because of it.
+    std::string refusedStatus_;
 };
 
 } // namespace qel::gtk

@@ -158,6 +158,10 @@ bool IsNewer(const std::string &candidate, const std::string &current)
 struct Accounts {
     Json::Value users = Json::Value(Json::arrayValue);
     std::string newestVersion;
+    // Addresses the version check's download and the video menu announce instead of their own
+    // ("" for those): a test tells the stand-in to hand out a hostile one.
+    std::string downloadUrl;
+    std::string videoUrl;
     Json::Value configUpdate = Json::Value(Json::objectValue);
 
     // The user a request names: by phone number when it has one, else by e-mail address.
@@ -397,8 +401,10 @@ struct StandinServer::Impl {
             }
             Json::Value reply = Flag("newVersion", "发现新版本");
             reply["version"] = newest;
-            reply["downloadUrl"] = std::string("http://") + kHost + ":" + std::to_string(port) +
-                                   "/download/varnel-" + newest + ".tar.gz";
+            reply["downloadUrl"] = !accounts.downloadUrl.empty()
+                                       ? accounts.downloadUrl
+                                       : std::string("http://") + kHost + ":" + std::to_string(port) +
+                                             "/download/varnel-" + newest + ".tar.gz";
             return reply;
         };
         a["/sys/feedback"] = [](const Json::Value &p) {
@@ -438,7 +444,15 @@ struct StandinServer::Impl {
             reply["items"] = Json::Value(Json::arrayValue);
             return reply;
         };
-        a["/sys/getVideoUrl"] = [](const Json::Value &) { return Flag("error", "暂无视频"); };
+        a["/sys/getVideoUrl"] = [this](const Json::Value &) {
+            std::lock_guard<std::mutex> lock(mutex);
+            if (accounts.videoUrl.empty()) {
+                return Flag("error", "暂无视频");
+            }
+            Json::Value reply = Flag("ok", "");
+            reply["videoUrl"] = accounts.videoUrl;
+            return reply;
+        };
         a["/sys/logIn"] = [this](const Json::Value &p) {
             std::lock_guard<std::mutex> lock(mutex);
             const Json::Value *user = accounts.Find(p);
@@ -593,6 +607,12 @@ struct StandinServer::Impl {
                         }
                         AddConfigUpdate(request.get_param_value("name"), request.get_param_value("value"));
                     });
+        server.Post(
+            "/standin/announce", [this](const httplib::Request &request, httplib::Response &response) {
+                if (!AnnounceAddress(request.get_param_value("what"), request.get_param_value("address"))) {
+                    response.status = 400;
+                }
+            });
         server.Post("/standin/reset", [this](const httplib::Request &, httplib::Response &) { Reset(); });
     }
 
@@ -626,6 +646,18 @@ struct StandinServer::Impl {
     {
         std::lock_guard<std::mutex> lock(mutex);
         accounts.newestVersion = version;
+    }
+
+    bool AnnounceAddress(const std::string &what, const std::string &address)
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        std::string *announced = what == "download" ? &accounts.downloadUrl
+                                 : what == "video"  ? &accounts.videoUrl
+                                                    : nullptr;
+        if (announced) {
+            *announced = address;
+        }
+        return announced != nullptr;
     }
 
     void AddConfigUpdate(const std::string &name, const std::string &value)
@@ -749,6 +781,11 @@ void StandinServer::SetReply(const std::string &path, const std::optional<std::s
 void StandinServer::SetNewestVersion(const std::string &version)
 {
     impl_->SetNewestVersion(version);
+}
+
+bool StandinServer::AnnounceAddress(const std::string &what, const std::string &address)
+{
+    return impl_->AnnounceAddress(what, address);
 }
 
 void StandinServer::AddConfigUpdate(const std::string &name, const std::string &value)

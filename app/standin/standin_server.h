@@ -21,8 +21,11 @@
 ///                                     its own reply, an empty body its own reply again
 ///   POST /standin/newest-version?version=V   the version the version check announces
 ///   POST /standin/config-update?name=N&value=V   a setting the configuration update hands out
+///   POST /standin/announce?what=W&address=A   the address the version check's download
+///                                     (W "download") or the video menu (W "video") announces,
+///                                     whatever it is; without one the video menu has none
 ///   POST /standin/reset               forgets the requests, every failure and given reply, the changed
-///                                     passwords, the announced version and the settings
+///                                     passwords, the announced version, addresses and settings
 #pragma once
 
 #include <memory>
@@ -86,6 +89,8 @@ public:
     /// failure of the path comes first.
     void SetReply(const std::string &path, const std::optional<std::string> &body);
     void SetNewestVersion(const std::string &version);
+    /// what: "download" or "video" (false for anything else); address "" for the stand-in's own.
+    bool AnnounceAddress(const std::string &what, const std::string &address);
     void AddConfigUpdate(const std::string &name, const std::string &value);
     void Reset();
     std::vector<ReceivedRequest> Received() const;

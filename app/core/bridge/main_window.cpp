@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 
 #include "account/account_handlers.h"
 #include "app/application.h"
@@ -16,6 +17,7 @@
 #include "settings/dictionary_handlers.h"
 #include "settings/product_handlers.h"
 #include "settings/system_config_handlers.h"
+#include "window/shell_target.h"
 
 namespace qel {
 namespace {
@@ -76,6 +78,21 @@ template <int Width, int Height> std::wstring BaseWindow(MainWindow &w, const st
     return w.OpenModal(BasePage(w, path), Width, Height);
 }
 
+// The desktop's "open" on the page's target, which is often the data service's address: only a
+// web address or a tool of the settings database (shell_target.h).
+std::wstring OpenShell(MainWindow &w, const Json::Value &r)
+{
+    const std::wstring target = JsonUtil::GetString(r, "toolName");
+    SettingsContext settings = w.services().Settings();
+    if (ClassifyShellTarget(target, settings.service.dao().QueryTools()) == ShellTarget::Refused) {
+        std::fprintf(stderr, "qel: open refused (not a web address nor a tool): %s\n",
+                     ShellTargetForLog(target).c_str());
+        return std::wstring();
+    }
+    w.app().windows().OpenWithDefaultApplication(target);
+    return std::wstring();
+}
+
 const std::array<Row, 62> kMethods = {{
     {"Filter", [](MainWindow &w, const Json::Value &r) { return w.context().OnFilter(r); }},
     {"initAppNormally",
@@ -131,11 +148,7 @@ const std::array<Row, 62> kMethods = {{
     {"GetTip", Settings<OnGetTip>},
     {"GetDict", Settings<OnGetDict>},
     {"GetProductList", Settings<OnGetProductList>},
-    {"OpenShell",
-     [](MainWindow &w, const Json::Value &r) {
-         w.app().windows().OpenWithDefaultApplication(JsonUtil::GetString(r, "toolName"));
-         return std::wstring();
-     }},
+    {"OpenShell", OpenShell},
     {"SaveCalType", [](MainWindow &w, const Json::Value &r) { return OnSaveCalType(w.services().dao(), r); }},
     {"GetDataAnalysis",
      [](MainWindow &w, const Json::Value &) {

@@ -9,7 +9,10 @@ using basekit::MapList;
 using basekit::TextMap;
 using PT = basekit::CSqlite3Dao::PT;
 
-const std::wstring kUpdateParameter = L"update systeminfo set parametervalue=? where parametername=?";
+// Tool rows are the delivered database's own: no request (the configuration update of the data
+// service among them) may turn one into a program of its choosing.
+const std::wstring kUpdateParameter =
+    L"update systeminfo set parametervalue=? where parametername=? and flag is not 'tool'";
 const std::wstring kAreaColumns =
     L"select child.dictcode,child.dictname text,child.parentcode,child.sort from dict child"
     L" left join dict parent on child.parentcode=parent.dictcode";
@@ -68,6 +71,18 @@ int CSystemDao::SaveParameters(const std::vector<SettingPair> &pairs)
         rows.push_back({value, name});
     }
     return batchUpdateByParams(kUpdateParameter, {PT::Text, PT::Text}, rows);
+}
+
+std::vector<std::wstring> CSystemDao::QueryTools()
+{
+    std::vector<std::wstring> tools;
+    for (const auto &row : queryToMapList(L"select parametervalue tool from systeminfo where flag='tool'")) {
+        auto value = row.find(L"tool");
+        if (value != row.end() && !value->second.text.empty()) {
+            tools.push_back(value->second.text);
+        }
+    }
+    return tools;
 }
 
 MapList CSystemDao::QueryTip(int id)

@@ -34,8 +34,11 @@ public:
     /// id, pluginName, version, releaseDate, flag, isUse of every product with a plug-in
     /// (abled 1), by sort.
     basekit::MapList QueryPluginList();
+    /// The values of the systeminfo rows with flag 'tool': the local programs and files that the
+    /// desktop's "open" may be handed.
+    std::vector<std::wstring> QueryTools();
     /// Stores every (name, value) pair in one transaction; the number of rows changed (0 when
-    /// the transaction failed: then nothing is stored).
+    /// the transaction failed: then nothing is stored). Tool rows are never changed.
     int SaveParameters(const std::vector<SettingPair> &pairs);
     /// explanation, example, remarks of one base_config row.
     basekit::MapList QueryTip(int id);
@@ -53,7 +56,7 @@ public:
     basekit::MapList QueryEnabledProducts();
     /// Stores the (already scrambled) credentials "phone", "email", "pswd" in one transaction.
     int StoreUserCredentials(const std::wstring &phone, const std::wstring &email, const std::wstring &pswd);
-    /// Stores one setting; the number of rows changed.
+    /// Stores one setting (not a tool row); the number of rows changed.
     int UpdateSystemParam(const std::wstring &name, const std::wstring &value);
     /// Raises the start counter "switchTimes" by one; the SQLite result code.
     int CountStart();

@@ -261,7 +261,9 @@ TEST(BridgeTest, SystemEventsAndShellOpen)
     EXPECT_EQ(t.Main(L"{\"method\":\"SystemEvent\",\"dataType\":\"close\"}"), L"{flag:\"ok\",msg:\"done\"}");
     EXPECT_EQ(t.windows.mainClosed, 1);
     EXPECT_EQ(t.Main(L"{\"method\":\"OpenShell\",\"toolName\":\"calc; rm -rf /\"}"), L"");
-    EXPECT_EQ(t.windows.opened, (std::vector<std::wstring>{L"calc; rm -rf /"}))
+    EXPECT_TRUE(t.windows.opened.empty()) << "no tool of the settings database: refused";
+    EXPECT_EQ(t.Main(L"{\"method\":\"OpenShell\",\"toolName\":\"http://service.test/a?b=1&c\"}"), L"");
+    EXPECT_EQ(t.windows.opened, (std::vector<std::wstring>{L"http://service.test/a?b=1&c"}))
         << "handed over as one target";
 }
 

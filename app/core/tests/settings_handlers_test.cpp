@@ -1,5 +1,6 @@
 // The runtime configuration and the settings requests, on the delivered database.
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -338,6 +339,20 @@ TEST_F(SettingsHandlersTest, ApplySystemConfigsStoresTheFirstObjectsMembers)
     EXPECT_EQ(Setting(L"key"), L"dorn-tech-kor");
     EXPECT_EQ(runtime_.at(L"maxProVersion"), L"2.0.0");
     EXPECT_EQ(runtime_.at(L"key"), L"dorn-tech-kor");
+}
+
+// A tool is a program the desktop may be asked to open: the data service must not name one.
+TEST_F(SettingsHandlersTest, NoRequestChangesAToolOfTheDatabase)
+{
+    Exec("insert into systeminfo (parameterName, parameterValue, flag) values "
+         "('calcTool', '/opt/varnel/tools/calc', 'tool'), ('emptyTool', '', 'tool')");
+    SettingsContext context = Context();
+    ApplySystemConfigs(context, std::wstring(L"[{\"calcTool\":\"/usr/bin/xterm\",\"showTip\":\"false\"}]"));
+    OnSaveConfig(context, JsonUtil::JsonStrToJsonObj(L"{\"rows\":[{\"calcTool\":\"/usr/bin/xterm\"}]}"));
+    EXPECT_EQ(service_->dao().UpdateSystemParam(L"calcTool", L"/usr/bin/xterm"), 0);
+    EXPECT_EQ(Setting(L"showTip"), L"false");
+    EXPECT_EQ(Setting(L"calcTool"), L"/opt/varnel/tools/calc");
+    EXPECT_EQ(service_->dao().QueryTools(), std::vector<std::wstring>{L"/opt/varnel/tools/calc"});
 }
 
 TEST_F(SettingsHandlersTest, ApplySystemConfigsIgnoresWhatIsNotASettingsArray)

@@ -69,7 +69,8 @@ public:
     virtual std::optional<std::string> ChooseFileToSave(FileKind kind, const std::string &suggestedName) = 0;
     virtual std::optional<std::string> ChooseFileToOpen(FileKind kind) = 0;
     virtual void ShowMessage(const std::wstring &text) = 0;
-    /// Opens the target (a web address or a file) with the desktop's default application.
+    /// Opens the target (a web address, or a tool's program or file) with the desktop's default
+    /// application. The core hands it only what ClassifyShellTarget lets through (shell_target.h).
     virtual bool OpenWithDefaultApplication(const std::wstring &target) = 0;
     /// Ends the program at once with the given status (after a fatal message).
     virtual void Exit(int status) = 0;

@@ -292,6 +292,23 @@ TEST_F(AccountServicesTest, TheVersionCheckPassesItsThreeAnswersThrough)
     EXPECT_EQ(Main(L"{\"method\":\"CheckNewClienVersion\"}"), kFailed);
 }
 
+// What a hostile service may announce reaches the page as it is: the desktop's open decides.
+TEST_F(AccountServicesTest, TheAnnouncedDownloadAndVideoAddressesArePassedThrough)
+{
+    EXPECT_EQ(FlagOf(Main(L"{\"method\":\"getVideoUrl\"}")), "error");
+    server_.SetNewestVersion("9.1.0");
+    ASSERT_TRUE(server_.AnnounceAddress("download", "file:///tmp/evil.desktop"));
+    ASSERT_TRUE(server_.AnnounceAddress("video", "javascript:alert(1)"));
+    EXPECT_FALSE(server_.AnnounceAddress("forum", "/usr/bin/xterm"));
+    EXPECT_EQ(
+        JsonUtil::JsonStrToJsonObj(Main(L"{\"method\":\"CheckNewClienVersion\"}"))["downloadUrl"].asString(),
+        "file:///tmp/evil.desktop");
+    EXPECT_EQ(JsonUtil::JsonStrToJsonObj(Main(L"{\"method\":\"getVideoUrl\"}"))["videoUrl"].asString(),
+              "javascript:alert(1)");
+    server_.Reset();
+    EXPECT_EQ(FlagOf(Main(L"{\"method\":\"getVideoUrl\"}")), "error");
+}
+
 TEST_F(AccountServicesTest, AConfigurationUpdateIsAppliedOnTheUserInterfaceThreadOnly)
 {
     ASSERT_EQ(FlagOf(Main(LogInRequest(kPhone, L"", kPassword))), "ok");
