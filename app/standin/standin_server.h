@@ -19,8 +19,14 @@
 ///                                     (POSTs with a body, if an empty one: curl -d "")
 ///   POST /standin/newest-version?version=V   the version the version check announces
 ///   POST /standin/config-update?name=N&value=V   a setting the configuration update hands out
+///   POST /standin/draws?game=K        the body, a JSON array of draws ({"qiHao", "lotDate",
+///                                     "lottery"}, oldest first, any values), replaces the
+///                                     sample draws of game key K (400: not an array, empty,
+///                                     no such game); by count, all of a list longer than the
+///                                     service's cap of 500 are served
 ///   POST /standin/reset               forgets the requests, every failure, the changed
-///                                     passwords, the announced version and the settings
+///                                     passwords, the announced version and the settings, and
+///                                     brings back the sample draws
 #pragma once
 
 #include <memory>
@@ -82,6 +88,9 @@ public:
     void SetFailure(const std::string &path, Failure failure);
     void SetNewestVersion(const std::string &version);
     void AddConfigUpdate(const std::string &name, const std::string &value);
+    /// Replaces the draws of the game with that key (as /standin/draws does); false for no such
+    /// game or no draws.
+    bool SetDraws(const std::string &game, std::vector<Json::Value> draws);
     void Reset();
     std::vector<ReceivedRequest> Received() const;
 
