@@ -86,7 +86,8 @@ std::wstring NarrowToWide(std::string_view text, const std::string &from)
         return {};
     }
     // At most one character a byte.
-    return Convert<std::wstring>(kWideName, from, text.data(), text.size(), 1, text.size(), WideReplacementBytes());
+    return Convert<std::wstring>(kWideName, from, text.data(), text.size(), 1, text.size(),
+                                 WideReplacementBytes());
 }
 
 std::string WideToNarrow(std::wstring_view text, const std::string &to)
@@ -174,7 +175,8 @@ bool IsValidUtf8(std::string_view bytes)
         if (c < 0x80) {
             ++i;
             continue;
-        } else if ((c & 0xE0) == 0xC0) {
+        }
+        if ((c & 0xE0) == 0xC0) {
             extra = 1;
             code = c & 0x1F;
         } else if ((c & 0xF0) == 0xE0) {

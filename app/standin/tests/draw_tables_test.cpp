@@ -97,6 +97,7 @@ public:
         std::vector<std::string> args = {QEL_STANDIN_PROGRAM, "--port", "0", "--fixtures",
                                          QEL_STANDIN_FIXTURES};
         std::vector<char *> argv;
+        argv.reserve(args.size() + 1);
         for (std::string &a : args) {
             argv.push_back(a.data());
         }
@@ -239,6 +240,7 @@ protected:
         }
         EXPECT_TRUE(server_.SetDraws(basekit::CStrW2CStrA(game), {items.begin(), items.end()}));
         std::vector<std::wstring> requests;
+        requests.reserve(kTableTypes.size());
         for (const std::wstring &type : kTableTypes) {
             requests.push_back(TableRequest(game, type));
         }
@@ -294,14 +296,9 @@ TEST_F(DrawTablesTest, DrawsThatNoGameHasAreLeftOutOfEveryTable)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(basekit::CStrW2CStrA(c.game));
-        std::vector<std::string> served;
+        std::vector<std::string> served = hostile;
+        served.insert(served.end(), c.invalid.begin(), c.invalid.end());
         std::vector<std::wstring> expected;
-        for (const std::string &draw : hostile) {
-            served.push_back(draw);
-        }
-        for (const std::string &draw : c.invalid) {
-            served.push_back(draw);
-        }
         for (const std::string &draw : c.valid) {
             served.push_back(draw);
             expected.push_back(std::to_wstring(2000000 + served.size()));
@@ -390,9 +387,9 @@ TEST_F(DrawTablesTest, TheSpecialNumberOfSevenOf30ShowsInEveryTable)
 // ---- A reply of very many draws ------------------------------------------------------------------
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr long kAllowanceKb = 768 * 1024; // the sanitizer's shadow and quarantine of freed memory
+constexpr long kAllowanceKb = 768L * 1024; // the sanitizer's shadow and quarantine of freed memory
 #else
-constexpr long kAllowanceKb = 32 * 1024;
+constexpr long kAllowanceKb = 32L * 1024;
 #endif
 
 // Draws of seven digits, each a draw of "Tc7Of10".
