@@ -388,6 +388,8 @@ TEST_F(DrawTablesTest, TheSpecialNumberOfSevenOf30ShowsInEveryTable)
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr long kAllowanceKb = 768L * 1024; // the sanitizer's shadow and quarantine of freed memory
+#elif defined(__SANITIZE_THREAD__)
+constexpr long kAllowanceKb = 1024L * 1024; // the sanitizer's shadow of every byte touched
 #else
 constexpr long kAllowanceKb = 32L * 1024;
 #endif
