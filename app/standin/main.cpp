@@ -75,8 +75,8 @@ int main(int argc, char **argv)
         std::fflush(stdout);
         server.Run();
         // The server goes only after the stopper is done with it; should the server have ended on
-        // its own, the stopper is woken by the signal it waits for.
-        pthread_kill(stopper.native_handle(), SIGTERM);
+        // its own, the stopper is woken by a signal it waits for (stopping twice does no harm).
+        pthread_kill(stopper.native_handle(), SIGINT);
         stopper.join();
         return 0;
     } catch (const std::exception &e) {
