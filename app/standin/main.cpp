@@ -71,10 +71,13 @@ int main(int argc, char **argv)
             sigwait(&signals, &received);
             server.Stop();
         });
-        stopper.detach();
         std::printf("listening on http://127.0.0.1:%d\n", *bound);
         std::fflush(stdout);
         server.Run();
+        // The server goes only after the stopper is done with it; should the server have ended on
+        // its own, the stopper is woken by a signal it waits for (stopping twice does no harm).
+        pthread_kill(stopper.native_handle(), SIGINT);
+        stopper.join();
         return 0;
     } catch (const std::exception &e) {
         std::fprintf(stderr, "qel-data-standin: %s\n", e.what());

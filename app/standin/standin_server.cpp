@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include <condition_variable>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
 #include <mutex>
+#include <shared_mutex>
 #include <sstream>
 #include <stdexcept>
 
@@ -29,6 +31,7 @@ struct Game {
     std::string cnName;
     std::string notice;
     std::vector<Json::Value> draws;
+    std::vector<Json::Value> fixtureDraws; // what a reset brings back
 };
 
 Json::Value ReadJsonFile(const std::filesystem::path &file)
@@ -205,6 +208,7 @@ struct StandinServer::Impl {
     std::vector<Game> games;
     Json::Value levels;
     mutable std::mutex mutex;
+    std::shared_mutex drawsMutex;    // answers read the draws, a replacement writes them
     std::condition_variable stopped; // a stall ends: the server stops or the path's failure changed
     bool stopping = false;
     std::map<std::string, Failure> failures;
@@ -253,7 +257,9 @@ struct StandinServer::Impl {
     Json::Value Newest(const Game *game, int count) const
     {
         const std::size_t total = game ? game->draws.size() : 0;
-        const std::size_t n = static_cast<std::size_t>(std::clamp(count, 0, kMaxDraws));
+        // The service's cap, or all of a list of more draws that a test put in its place.
+        const int most = std::max(kMaxDraws, static_cast<int>(std::min<std::size_t>(total, INT_MAX)));
+        const std::size_t n = static_cast<std::size_t>(std::clamp(count, 0, most));
         return Items(game, total - std::min(n, total), total);
     }
 
@@ -563,6 +569,7 @@ struct StandinServer::Impl {
                     return;
                 }
                 const std::string param = request.has_param("param") ? request.get_param_value("param") : "";
+                const std::shared_lock<std::shared_mutex> drawsLock(drawsMutex);
                 response.set_content(Write(answer(ParseParam(param))), "text/plain; charset=utf-8");
             };
             server.Get(path, handler);
@@ -613,6 +620,16 @@ struct StandinServer::Impl {
                     response.status = 400;
                 }
             });
+        server.Post("/standin/draws", [this](const httplib::Request &request, httplib::Response &response) {
+            Json::Value draws;
+            Json::CharReaderBuilder builder;
+            std::string errors;
+            std::istringstream body(request.body);
+            if (!Json::parseFromStream(builder, body, &draws, &errors) || !draws.isArray() ||
+                !SetDraws(request.get_param_value("game"), {draws.begin(), draws.end()})) {
+                response.status = 400;
+            }
+        });
         server.Post("/standin/reset", [this](const httplib::Request &, httplib::Response &) { Reset(); });
     }
 
@@ -660,6 +677,17 @@ struct StandinServer::Impl {
         return announced != nullptr;
     }
 
+    bool SetDraws(const std::string &name, std::vector<Json::Value> draws)
+    {
+        const std::unique_lock<std::shared_mutex> lock(drawsMutex);
+        auto game = std::find_if(games.begin(), games.end(), [&](const Game &g) { return g.key == name; });
+        if (game == games.end() || draws.empty()) {
+            return false;
+        }
+        game->draws = std::move(draws);
+        return true;
+    }
+
     void AddConfigUpdate(const std::string &name, const std::string &value)
     {
         std::lock_guard<std::mutex> lock(mutex);
@@ -683,6 +711,12 @@ struct StandinServer::Impl {
             received.clear();
             ResetAccounts();
         }
+        {
+            const std::unique_lock<std::shared_mutex> lock(drawsMutex);
+            for (Game &game : games) {
+                game.draws = game.fixtureDraws;
+            }
+        }
         stopped.notify_all();
     }
 };
@@ -700,15 +734,20 @@ StandinServer::StandinServer(const std::string &fixtures, const std::string &pag
     std::sort(files.begin(), files.end());
     for (const std::filesystem::path &file : files) {
         Json::Value doc = ReadJsonFile(file);
-        Game game{doc["productName"].asString(),   doc["lotteryCategory"].asString(),
-                  doc["lotCategoryId"].asString(), doc["productCnName"].asString(),
-                  doc["notice"].asString(),        {}};
+        Game game{doc["productName"].asString(),
+                  doc["lotteryCategory"].asString(),
+                  doc["lotCategoryId"].asString(),
+                  doc["productCnName"].asString(),
+                  doc["notice"].asString(),
+                  {},
+                  {}};
         for (const Json::Value &draw : doc["draws"]) {
             game.draws.push_back(draw);
         }
         if (game.draws.empty()) {
             throw std::runtime_error("no draws in " + file.string());
         }
+        game.fixtureDraws = game.draws;
         impl_->games.push_back(std::move(game));
     }
     std::sort(impl_->games.begin(), impl_->games.end(),
@@ -791,6 +830,11 @@ bool StandinServer::AnnounceAddress(const std::string &what, const std::string &
 void StandinServer::AddConfigUpdate(const std::string &name, const std::string &value)
 {
     impl_->AddConfigUpdate(name, value);
+}
+
+bool StandinServer::SetDraws(const std::string &game, std::vector<Json::Value> draws)
+{
+    return impl_->SetDraws(game, std::move(draws));
 }
 
 void StandinServer::Reset()

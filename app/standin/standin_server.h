@@ -24,8 +24,14 @@
 ///   POST /standin/announce?what=W&address=A   the address the version check's download
 ///                                     (W "download") or the video menu (W "video") announces,
 ///                                     whatever it is; without one the video menu has none
+///   POST /standin/draws?game=K        the body, a JSON array of draws ({"qiHao", "lotDate",
+///                                     "lottery"}, oldest first, any values), replaces the
+///                                     sample draws of game key K (400: not an array, empty,
+///                                     no such game); by count, all of a list longer than the
+///                                     service's cap of 500 are served
 ///   POST /standin/reset               forgets the requests, every failure and given reply, the changed
-///                                     passwords, the announced version, addresses and settings
+///                                     passwords, the announced version, addresses and settings, and
+///                                     brings back the sample draws
 #pragma once
 
 #include <memory>
@@ -92,6 +98,9 @@ public:
     /// what: "download" or "video" (false for anything else); address "" for the stand-in's own.
     bool AnnounceAddress(const std::string &what, const std::string &address);
     void AddConfigUpdate(const std::string &name, const std::string &value);
+    /// Replaces the draws of the game with that key (as /standin/draws does); false for no such
+    /// game or no draws.
+    bool SetDraws(const std::string &game, std::vector<Json::Value> draws);
     void Reset();
     std::vector<ReceivedRequest> Received() const;
 

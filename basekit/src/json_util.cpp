@@ -295,8 +295,12 @@ std::wstring JsonUtil::MapListToJson(const MapList &rows)
 
 Json::Value JsonUtil::JsonStrToJsonObj(const std::wstring &text)
 {
+    return Utf8JsonStrToJsonObj(CStrW2CStrA(text));
+}
+
+Json::Value JsonUtil::Utf8JsonStrToJsonObj(const std::string &utf8)
+{
     static const Json::CharReaderBuilder builder = MakeReaderBuilder();
-    const std::string utf8 = CStrW2CStrA(text);
     try {
         const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
         Json::Value root;

@@ -1,5 +1,6 @@
 #include "basekit/text_convert.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 #include <memory>
@@ -26,58 +27,51 @@ IconvHandle OpenConverter(const std::string &to, const std::string &from)
     return IconvHandle(cd);
 }
 
-// Runs iconv over the whole input. An input sequence that does not convert is skipped by one
-// unit and `replacement` is written in its place, so the conversion never fails half way.
-std::string Convert(const std::string &to, const std::string &from, const char *input, size_t inputBytes,
-                    size_t unitBytes, std::string_view replacement)
+// Runs iconv over the whole input into a text of Out's units, first sized for guessUnits units
+// and doubled while it is too short, so that a long text costs about its own size (a reply of
+// the data service can be tens of megabytes). An input sequence that does not convert is skipped
+// by one unit and `replacement` (whole units) is written in its place, so the conversion never
+// fails half way.
+template <class Out>
+Out Convert(const std::string &to, const std::string &from, const char *input, size_t inputBytes,
+            size_t unitBytes, size_t guessUnits, std::string_view replacement)
 {
+    constexpr size_t kUnit = sizeof(typename Out::value_type);
     IconvHandle cd = OpenConverter(to, from);
     if (!cd) {
         return {};
     }
-    std::string out;
-    out.resize(inputBytes * 4 + 16);
+    Out out;
+    out.resize(guessUnits + 16);
+    size_t used = 0; // bytes written
+    auto grow = [&](size_t atLeast) { out.resize(std::max(out.size() * 2, (used + atLeast) / kUnit + 1)); };
     char *in = const_cast<char *>(input);
     size_t inLeft = inputBytes;
-    char *dst = out.data();
-    size_t dstLeft = out.size();
     while (inLeft > 0) {
+        char *dst = reinterpret_cast<char *>(out.data()) + used;
+        size_t dstLeft = out.size() * kUnit - used;
         size_t rc = iconv(cd.get(), &in, &inLeft, &dst, &dstLeft);
+        used = out.size() * kUnit - dstLeft;
         if (rc != static_cast<size_t>(-1)) {
             break;
         }
         if (errno == E2BIG) {
-            size_t used = out.size() - dstLeft;
-            out.resize(out.size() * 2);
-            dst = out.data() + used;
-            dstLeft = out.size() - used;
+            grow(4 * kUnit);
             continue;
         }
         // EILSEQ or EINVAL: an unconvertible or cut-off sequence.
         size_t skip = inLeft < unitBytes ? inLeft : unitBytes;
         in += skip;
         inLeft -= skip;
-        if (dstLeft < replacement.size()) {
-            size_t used = out.size() - dstLeft;
-            out.resize(out.size() * 2 + replacement.size());
-            dst = out.data() + used;
-            dstLeft = out.size() - used;
+        if (out.size() * kUnit - used < replacement.size()) {
+            grow(replacement.size());
         }
-        for (char c : replacement) {
-            *dst++ = c;
-            --dstLeft;
-        }
+        std::copy(replacement.begin(), replacement.end(), reinterpret_cast<char *>(out.data()) + used);
+        used += replacement.size();
         iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
     }
-    out.resize(out.size() - dstLeft);
+    out.resize(used / kUnit);
     return out;
-}
-
-std::wstring BytesToWide(const std::string &bytes)
-{
-    std::wstring wide(bytes.size() / sizeof(wchar_t), L'\0');
-    bytes.copy(reinterpret_cast<char *>(wide.data()), wide.size() * sizeof(wchar_t));
-    return wide;
 }
 
 std::string WideReplacementBytes()
@@ -91,7 +85,9 @@ std::wstring NarrowToWide(std::string_view text, const std::string &from)
     if (text.empty()) {
         return {};
     }
-    return BytesToWide(Convert(kWideName, from, text.data(), text.size(), 1, WideReplacementBytes()));
+    // At most one character a byte.
+    return Convert<std::wstring>(kWideName, from, text.data(), text.size(), 1, text.size(),
+                                 WideReplacementBytes());
 }
 
 std::string WideToNarrow(std::wstring_view text, const std::string &to)
@@ -99,8 +95,9 @@ std::string WideToNarrow(std::wstring_view text, const std::string &to)
     if (text.empty()) {
         return {};
     }
-    return Convert(to, kWideName, reinterpret_cast<const char *>(text.data()), text.size() * sizeof(wchar_t),
-                   sizeof(wchar_t), "?");
+    // A byte a character for plain text; more grows the buffer.
+    return Convert<std::string>(to, kWideName, reinterpret_cast<const char *>(text.data()),
+                                text.size() * sizeof(wchar_t), sizeof(wchar_t), text.size(), "?");
 }
 
 // Text stops at its first NUL, as the C strings of the original interfaces did.
@@ -178,7 +175,8 @@ bool IsValidUtf8(std::string_view bytes)
         if (c < 0x80) {
             ++i;
             continue;
-        } else if ((c & 0xE0) == 0xC0) {
+        }
+        if ((c & 0xE0) == 0xC0) {
             extra = 1;
             code = c & 0x1F;
         } else if ((c & 0xF0) == 0xE0) {

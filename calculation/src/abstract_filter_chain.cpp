@@ -78,7 +78,19 @@ void AbstractFilterChain::SetNodeData(const DataMap &conditions, int index)
 
 void AbstractFilterChain::SetOldDataCache(const basekit::TextMapList &draws)
 {
-    oldDataCache = draws;
+    // Newest first, so that a long list stops at the bound; then back into list order.
+    std::vector<HistoryDraw> kept;
+    for (auto entry = draws.rbegin(); entry != draws.rend() && kept.size() < kMaxCachedDraws; ++entry) {
+        HistoryDraw draw = ReadHistoryDraw(*entry);
+        std::optional<std::vector<int>> numbers = ReadDrawNumbers(draw.lottery);
+        if (numbers && IsDrawOfGame(*numbers)) {
+            draw.numbers = std::move(*numbers);
+            kept.push_back(std::move(draw));
+        }
+    }
+    std::reverse(kept.begin(), kept.end());
+    kept.shrink_to_fit();
+    oldDataCache = std::move(kept);
 }
 
 void AbstractFilterChain::SetOldDataForRuleOut(const std::vector<std::vector<int>> &rows)
@@ -188,7 +200,11 @@ bool AbstractFilterChain::IsNumberOfGame(int position, int value) const
 
 RowCheck AbstractFilterChain::CheckRowText(const std::wstring &rowText) const
 {
-    const std::vector<int> values = ReadRowText(rowText);
+    return CheckNumbers(ReadRowText(rowText));
+}
+
+RowCheck AbstractFilterChain::CheckNumbers(const std::vector<int> &values) const
+{
     if (values.empty() || static_cast<int>(values.size()) != rowLength()) {
         return RowCheck::WrongCount;
     }
@@ -208,6 +224,22 @@ RowCheck AbstractFilterChain::CheckRowText(const std::wstring &rowText) const
         }
     }
     return RowCheck::Ok;
+}
+
+bool AbstractFilterChain::IsDrawOfGame(const std::vector<int> &numbers) const
+{
+    if (static_cast<int>(numbers.size()) != drawLength()) {
+        return false;
+    }
+    const auto bet = numbers.begin() + rowLength();
+    if (CheckNumbers({numbers.begin(), bet}) != RowCheck::Ok) {
+        return false;
+    }
+    const auto front = numbers.begin() + frontCount;
+    return std::all_of(bet, numbers.end(), [&](int special) {
+        return IsNumberOfGame(0, special) && std::find(numbers.begin(), front, special) == front &&
+               std::count(bet, numbers.end(), special) == 1;
+    });
 }
 
 std::optional<std::vector<int>> AbstractFilterChain::BetOfText(const std::wstring &rowText) const

@@ -340,12 +340,12 @@ int CCalculationUtil::IsZhiOrHe(int v) const
 
 int CCalculationUtil::GetErWeiHe(const int *row, const int *pos) const
 {
-    return row[pos[0]] + row[pos[1]];
+    return ClampToInt(static_cast<long long>(row[pos[0]]) + row[pos[1]]);
 }
 
 int CCalculationUtil::GetErWeiCha(const int *row, const int *pos) const
 {
-    return static_cast<int>(AbsDifference(row[pos[0]], row[pos[1]]));
+    return ClampToInt(AbsDifference(row[pos[0]], row[pos[1]]));
 }
 
 int CCalculationUtil::CheckErMa(const int *codes, int nCodes, const int *row, int n) const

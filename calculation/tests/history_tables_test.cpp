@@ -656,5 +656,56 @@ TEST(HistoryTablesEdgeTest, DrawsWithoutTheGamesNumbersAreLeftOut)
     }
 }
 
+// A cache of entries is read as it stands (the chain leaves out draws that are no draws of its
+// game, a table does not rely on it): numbers at both ends of the int range overflow no sum,
+// difference or class of any table (the sanitizer build aborts on a signed overflow), and every
+// draw is shown.
+TEST(HistoryTablesEdgeTest, NumbersAtTheEndsOfTheIntRangeOverflowNoTable)
+{
+    const basekit::TextMapList cache = {
+        testsupport::Draw(L"1", L"d",
+                          L"-2147483648,2147483647,-2147483648,2147483647,2147483647,-2147483648,2147483647"),
+        testsupport::Draw(L"2", L"d",
+                          L"2147483647,2147483647,2147483647,2147483647,2147483647,2147483647,2147483647"),
+        testsupport::Draw(L"3", L"d",
+                          L"-2147483648,-2147483648,-2147483648,-2147483648,-2147483648,-2147483648,-1"),
+    };
+    const std::array<std::wstring, 6> series{};
+    for (const HistoryGame &game :
+         {testsupport::FixtureGame(), testsupport::DigitGame(), testsupport::DigitGame(6),
+          testsupport::LottoGame(35, 5, 12, 2), testsupport::LottoGame(30, 7)}) {
+        const HistoryTables tables(game, cache);
+        const std::vector<std::wstring> replies = {
+            tables.Base(kRed, kBlue, {}, 1),
+            tables.Distribution(kRed, kBlue, series, {}, 1),
+            tables.Position(L"pos0", kRed, kBlue, series, {}, 1),
+            tables.Position(L"pos2", kRed, kBlue, series, {}, 1),
+            tables.Shape(L"bigSmall", kRed, kBlue, {}, 1),
+            tables.Shape(L"oddEven", kRed, kBlue, {}, 1),
+            tables.Shape(L"zhiHe", kRed, kBlue, {}, 1),
+            tables.Span(kRed, kBlue, {}, 10, 1),
+            tables.Sum(kRed, kBlue, {}, {}, 1),
+            tables.RouteArea(kRed, kBlue, L"luShu", {}, 1),
+            tables.RouteArea(kRed, kBlue, L"threeArea", {}, 1),
+            tables.FiveElements(kRed, kBlue, {}, 0, 1, Box(30)),
+            tables.FiveElements(kRed, kBlue, {}, 1, 1, Box(30)),
+            tables.Other(kRed, 1),
+            tables.Patterns(kRed, kBlue, L"lianHao", 1),
+            tables.Patterns(kRed, kBlue, L"sameTail", 1),
+            tables.Patterns(kRed, kBlue, L"sameNum", 1),
+            tables.BackArea(kRed, kBlue, {}, 1),
+        };
+        for (std::size_t i = 0; i < replies.size(); ++i) {
+            const auto rows = testsupport::ParseListReply(replies[i]);
+            ASSERT_GE(rows.size(), 3U) << "table " << i << " of a game of " << game.frontCount;
+            EXPECT_EQ(ValueOf(rows[2], L"qiHao"), L"3")
+                << "table " << i << " of a game of " << game.frontCount;
+        }
+        // The pair sums of the "other" table are clamped to the int range.
+        EXPECT_EQ(ValueOf(testsupport::ParseListReply(tables.Other(kRed, 1))[1], L"he01"), L"2147483647");
+        EXPECT_EQ(ValueOf(testsupport::ParseListReply(tables.Other(kRed, 1))[2], L"he01"), L"-2147483648");
+    }
+}
+
 } // namespace
 } // namespace calculation

@@ -201,7 +201,10 @@ std::optional<Json::Value> DataServiceClient::SendForObject(std::string_view met
         errorReply = reply.text;
         return std::nullopt;
     }
-    Json::Value object = JsonUtil::JsonStrToJsonObj(reply.text);
+    // The wide text goes before the tree is built: a reply of many draws is megabytes of it.
+    const std::string utf8 = basekit::CStrW2CStrA(reply.text);
+    std::wstring().swap(reply.text);
+    Json::Value object = JsonUtil::Utf8JsonStrToJsonObj(utf8);
     if (!object.isObject()) {
         errorReply = JsonUtil::Msg(L"error", kServiceFailed);
         return std::nullopt;

@@ -19,14 +19,15 @@ std::wstring ServiceFailed()
 
 // The draws of a usable history reply; nothing with errorReply set otherwise.
 std::optional<basekit::TextMapList> FetchDraws(DataServiceClient &service, std::string_view method,
-                                               const Json::Value &request, std::wstring &errorReply)
+                                               const Json::Value &request, std::wstring &errorReply,
+                                               std::size_t newestAtMost = SIZE_MAX)
 {
     std::optional<Json::Value> reply = service.SendForObject(method, request, errorReply);
     if (!reply) {
         return std::nullopt;
     }
     basekit::TextMapList draws;
-    if (!DrawsOfReply(*reply, draws)) {
+    if (!DrawsOfReply(*reply, draws, newestAtMost)) {
         errorReply = ServiceFailed();
         return std::nullopt;
     }
@@ -37,10 +38,11 @@ std::optional<basekit::TextMapList> FetchDraws(DataServiceClient &service, std::
 // use, or the error reply when the exchange failed or the window has no game.
 std::wstring WithDraws(
     DataServiceClient &service, CFilterContext &filter, std::string_view method, const Json::Value &request,
-    const std::function<std::wstring(calculation::AbstractFilterChain &, const basekit::TextMapList &)> &use)
+    const std::function<std::wstring(calculation::AbstractFilterChain &, const basekit::TextMapList &)> &use,
+    std::size_t newestAtMost = SIZE_MAX)
 {
     std::wstring error;
-    std::optional<basekit::TextMapList> draws = FetchDraws(service, method, request, error);
+    std::optional<basekit::TextMapList> draws = FetchDraws(service, method, request, error, newestAtMost);
     if (!draws) {
         return error;
     }
@@ -52,7 +54,7 @@ std::wstring WithDraws(
 
 } // namespace
 
-bool DrawsOfReply(const Json::Value &reply, basekit::TextMapList &draws)
+bool DrawsOfReply(const Json::Value &reply, basekit::TextMapList &draws, std::size_t newestAtMost)
 {
     if (!reply.isObject()) {
         return false;
@@ -64,11 +66,23 @@ bool DrawsOfReply(const Json::Value &reply, basekit::TextMapList &draws)
     if (!reply["items"].isArray()) {
         return false;
     }
-    draws = JsonUtil::JsonArrayToList(reply["items"]);
+    const Json::Value &items = reply["items"];
+    if (items.size() <= newestAtMost) {
+        draws = JsonUtil::JsonArrayToList(items);
+        return true;
+    }
+    // Only the entries that will be kept become maps: a reply of many draws is read once.
+    Json::Value newest(Json::arrayValue);
+    for (Json::ArrayIndex i = items.size() - static_cast<Json::ArrayIndex>(newestAtMost); i < items.size();
+         ++i) {
+        newest.append(items[i]);
+    }
+    draws = JsonUtil::JsonArrayToList(newest);
     return true;
 }
 
-std::vector<std::vector<int>> RuleOutRows(const basekit::TextMapList &draws, int rowLength)
+std::vector<std::vector<int>> RuleOutRows(const basekit::TextMapList &draws, int rowLength,
+                                          const std::function<bool(const std::vector<int> &)> &isDraw)
 {
     std::vector<std::vector<int>> rows;
     if (rowLength <= 0) {
@@ -78,7 +92,7 @@ std::vector<std::vector<int>> RuleOutRows(const basekit::TextMapList &draws, int
         auto lottery = draw.find(L"lottery");
         std::vector<int> numbers;
         if (lottery == draw.end() || !ReadNumberList(lottery->second, numbers) ||
-            numbers.size() < static_cast<std::size_t>(rowLength)) {
+            numbers.size() < static_cast<std::size_t>(rowLength) || (isDraw && !isDraw(numbers))) {
             continue;
         }
         numbers.resize(static_cast<std::size_t>(rowLength));
@@ -92,11 +106,13 @@ std::vector<std::vector<int>> RuleOutRows(const basekit::TextMapList &draws, int
 
 std::wstring OnGetDataAnalysis(DataServiceClient &service, CFilterContext &filter, const Json::Value &request)
 {
-    return WithDraws(service, filter, "GetDataAnalysis", request,
-                     [](calculation::AbstractFilterChain &chain, const basekit::TextMapList &draws) {
-                         chain.SetOldDataCache(draws);
-                         return JsonUtil::Msg(L"ok", L"已经从服务器获取数据并缓存！");
-                     });
+    return WithDraws(
+        service, filter, "GetDataAnalysis", request,
+        [](calculation::AbstractFilterChain &chain, const basekit::TextMapList &draws) {
+            chain.SetOldDataCache(draws);
+            return JsonUtil::Msg(L"ok", L"已经从服务器获取数据并缓存！");
+        },
+        calculation::AbstractFilterChain::kMaxCachedDraws);
 }
 
 std::wstring OnInstallOldDataForRuleOut(DataServiceClient &service, CFilterContext &filter,
@@ -104,7 +120,10 @@ std::wstring OnInstallOldDataForRuleOut(DataServiceClient &service, CFilterConte
 {
     return WithDraws(service, filter, "InstallOldDataForRuleOut", request,
                      [](calculation::AbstractFilterChain &chain, const basekit::TextMapList &draws) {
-                         chain.SetOldDataForRuleOut(RuleOutRows(draws, chain.rowLength()));
+                         chain.SetOldDataForRuleOut(
+                             RuleOutRows(draws, chain.rowLength(), [&chain](const std::vector<int> &numbers) {
+                                 return chain.IsDrawOfGame(numbers);
+                             }));
                          return JsonUtil::Msg(L"ok", L"数据加载成功！");
                      });
 }

@@ -3,6 +3,8 @@
 /// history tables, the rule-out rows of the last stage, and the banker suggestion.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,12 +29,14 @@ std::wstring OnInstallOldDataForRuleOut(DataServiceClient &service, CFilterConte
 std::wstring OnGetDanMa(DataServiceClient &service, CFilterContext &filter, const Json::Value &request);
 
 /// The rule-out rows of the draws (listed oldest first, as the service lists them): each draw's
-/// first rowLength numbers; a draw with fewer numbers, or with a piece that is not a number, is
-/// left out; of the rest the newest kMaxRuleOutDraws are kept, in list order.
-std::vector<std::vector<int>> RuleOutRows(const basekit::TextMapList &draws, int rowLength);
+/// first rowLength numbers; a draw with fewer numbers, with a piece that is not a number, or
+/// whose numbers isDraw (when given) refuses, is left out; of the rest the newest
+/// kMaxRuleOutDraws are kept, in list order.
+std::vector<std::vector<int>> RuleOutRows(const basekit::TextMapList &draws, int rowLength,
+                                          const std::function<bool(const std::vector<int> &)> &isDraw = {});
 
-/// The reply's "items" as draws; false when the reply has "items" that is not an array (no
-/// "items" at all is an empty list).
-bool DrawsOfReply(const Json::Value &reply, basekit::TextMapList &draws);
+/// The reply's "items" as draws, the newest newestAtMost of them (the last ones); false when the
+/// reply has "items" that is not an array (no "items" at all is an empty list).
+bool DrawsOfReply(const Json::Value &reply, basekit::TextMapList &draws, std::size_t newestAtMost = SIZE_MAX);
 
 } // namespace qel

@@ -59,7 +59,8 @@ std::vector<Game> Games()
         {L"Fc6Of33", Shape(33, 6, 16, 1, false),
          L"base,bigSmall,blue,heZhi,lianHao,luShu,oddEven,pos0,pos1,pos2,"
          L"pos3,pos4,pos5,sameTail,span,threeArea,wuXing,zhiHe"},
-        {L"Fc7Of30", Shape(30, 7, 0, 0, false),
+        // Its draws hold a special number of the front pool after the seven.
+        {L"Fc7Of30", Shape(30, 7, 30, 1, false),
          L"base,bigSmall,heZhi,lianHao,luShu,oddEven,pos0,pos1,pos2,pos3,"
          L"pos4,pos5,pos6,sameTail,span,threeArea,wuXing,zhiHe"},
         {L"Hd5Of15", Shape(15, 5, 0, 0, false),
@@ -77,7 +78,7 @@ std::vector<Game> Games()
     };
 }
 
-// One draw of the game: 1, 2, ... (digits from 1 too), back numbers 1, 2, ...
+// One draw of the game: 1, 2, ... (digits from 1 too), then its back numbers.
 std::wstring DrawOf(const calculation::HistoryGame &game)
 {
     std::wstring lottery;
@@ -85,7 +86,9 @@ std::wstring DrawOf(const calculation::HistoryGame &game)
         lottery += std::to_wstring(i + 1) + L",";
     }
     for (int i = 0; i < game.backCount; ++i) {
-        lottery += std::to_wstring(i + 1) + L",";
+        // Past the front numbers where the pool allows: a special number is another than those.
+        const int number = game.frontCount + i + 1;
+        lottery += std::to_wstring(number <= game.backMax ? number : i + 1) + L",";
     }
     lottery.pop_back();
     return lottery;

@@ -45,6 +45,8 @@ public:
     /// has more than one value), JSON whose root is not an object, nesting too deep to read.
     /// Comments are allowed.
     static Json::Value JsonStrToJsonObj(const std::wstring &text);
+    /// The same of a UTF-8 text.
+    static Json::Value Utf8JsonStrToJsonObj(const std::string &utf8);
 
     /// One TextMap per element of the array, in index order, every member as text:
     /// - integers in decimal, also those beyond 32 bits (up to 64 bits; jsoncpp reads larger

@@ -69,6 +69,9 @@ public:
     /// Rows above this count are not written by GetResultStr.
     static constexpr int kMaxResultStrRows = 100000;
     static constexpr int kLabelCount = 12;
+    /// The old-data cache keeps at most this many draws, the newest: the pages ask for 200 at the
+    /// most, and every draw costs the tables a row of some ten kilobytes of text.
+    static constexpr std::size_t kMaxCachedDraws = 1000;
 
     AbstractFilterChain();
     virtual ~AbstractFilterChain();
@@ -101,6 +104,9 @@ public:
     /// The history table of type over the cached draws (see history_dispatch.cpp for the types);
     /// the empty text for a type that names no table. productName is not read.
     virtual std::wstring GetDetailedData(const std::wstring &productName, const std::wstring &type);
+    /// Replaces the old-data cache with the entries of draws (listed oldest first) that are draws
+    /// of the game (IsDrawOfGame), the newest kMaxCachedDraws of them, keeping of each its
+    /// "qiHao", "lotDate" and "lottery".
     virtual void SetOldDataCache(const basekit::TextMapList &draws);
     /// Hands the past draws to rule out to the last stage (at most 365 rows are kept).
     virtual void SetOldDataForRuleOut(const std::vector<std::vector<int>> &rows);
@@ -117,6 +123,10 @@ public:
     /// Whether a row written as AddRow reads it is a bet of this game: its number of positions,
     /// each number of the pool of its position, in a lotto game no number twice in an area.
     RowCheck CheckRowText(const std::wstring &rowText) const;
+    /// Whether numbers, as a draw's "lottery" lists them, are a draw of this game: a bet of the
+    /// game (as CheckRowText checks one) followed by its special numbers, each a number of the
+    /// front pool that is not among the front numbers.
+    bool IsDrawOfGame(const std::vector<int> &numbers) const;
 
     AbstractFilter *GetFirstFilter() const;
     AbstractFilter *GetLastFilter() const;
@@ -137,10 +147,13 @@ public:
     bool hasPreviousRun() const { return previous_ != nullptr; }
     int primaryTotalValue() const { return primaryTotal; }
     int rowLength() const { return frontCount + backCount; }
+    /// Numbers of a draw: a bet's and the special numbers.
+    int drawLength() const { return rowLength() + specialCount; }
     const std::wstring &gameKeyValue() const { return gameKey; }
     const DataMap &nodeMapValue() const { return nodeMap; }
-    const basekit::TextMapList &oldDataCacheValue() const { return oldDataCache; }
-    /// A copy of the latest cached draw; {"flag": "no_oldData"} when the cache is empty.
+    const std::vector<HistoryDraw> &oldDataCacheValue() const { return oldDataCache; }
+    /// The latest cached draw ("qiHao", "lotDate", "lottery"); {"flag": "no_oldData"} when the
+    /// cache is empty.
     basekit::TextMap GetMaxQiHaoLottery() const;
 
 protected:
@@ -161,6 +174,8 @@ protected:
     /// Every k-subset of values that passes the stages, highest index first, capped at 500000 rows.
     int Combine(const std::vector<int> &values, int k, NumberRowList &into);
 
+    /// Whether values, a bet or a draw's bet part, are a bet of this game.
+    RowCheck CheckNumbers(const std::vector<int> &values) const;
     /// Whether value is a number of the pool at position (front positions first, then back):
     /// front numbers from lowestNumber to lowestNumber + frontMax - 1, back numbers from 1 to
     /// backMax.
@@ -234,6 +249,9 @@ protected:
                                                std::span<const std::wstring> styles, Rates rates, int pad);
     /// The engine's tables over this game's parameters and cached draws.
     HistoryTables HistoryTablesOf() const;
+    /// The game's parameters as the history tables read its draws: with special numbers, those
+    /// are the draw's back numbers, of the front pool.
+    HistoryGame HistoryGameOfDraws() const;
     /// Takes the game's parameters (pool, counts, classes, layout, labels) from the form the
     /// history tables read them in, so that a chain and its tables read the same.
     void SetGameParameters(const HistoryGame &game);
@@ -253,7 +271,11 @@ protected:
     int primaryTotal = 0;
     int afterFilterLen = 0;
     int rowCap = 100000;
-    basekit::TextMapList oldDataCache;
+    std::vector<HistoryDraw> oldDataCache; ///< oldest first, at most kMaxCachedDraws
+    /// Numbers a draw holds after the bet's numbers in a game whose bets have no back numbers
+    /// ("Fc7Of30"'s special number): more numbers of the front pool, which no bet holds. The
+    /// history tables show them as the draw's back numbers, of the front pool.
+    int specialCount = 0;
     int labelBack = 0;
     int noBackInText = 0;
     /// The condition whose numbers are the front pool of DoFilter.

@@ -10,6 +10,11 @@ namespace calculation {
 
 HistoryTables AbstractFilterChain::HistoryTablesOf() const
 {
+    return HistoryTables(HistoryGameOfDraws(), oldDataCache);
+}
+
+HistoryGame AbstractFilterChain::HistoryGameOfDraws() const
+{
     HistoryGame game;
     game.frontMax = frontMax;
     game.backMax = backMax;
@@ -21,7 +26,11 @@ HistoryTables AbstractFilterChain::HistoryTablesOf() const
     game.digitLayout = writeNumbersSingly == 0;
     game.labelBack = labelBack != 0;
     std::copy(labels.begin(), labels.end(), game.labels.begin());
-    return HistoryTables(std::move(game), oldDataCache);
+    if (specialCount > 0 && backCount == 0) {
+        game.backCount = specialCount;
+        game.backMax = lowestNumber + frontMax - 1;
+    }
+    return game;
 }
 
 void AbstractFilterChain::SetGameParameters(const HistoryGame &game)
@@ -95,7 +104,7 @@ basekit::TextMap AbstractFilterChain::GetMaxQiHaoLottery() const
     if (oldDataCache.empty()) {
         return {{L"flag", L"no_oldData"}};
     }
-    return oldDataCache.back();
+    return oldDataCache.back().Entry();
 }
 
 std::wstring AbstractFilterChain::GetDetailedDataForBase(const std::wstring &frontStyle,

@@ -1,13 +1,34 @@
 #include "calculation/history/history_tables.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "calculation/history/history_cells.h"
 
 namespace calculation {
 
+namespace {
+
+std::vector<HistoryDraw> ReadDraws(const basekit::TextMapList &cache)
+{
+    std::vector<HistoryDraw> draws;
+    draws.reserve(cache.size());
+    for (const basekit::TextMap &entry : cache) {
+        draws.push_back(ReadHistoryDraw(entry));
+    }
+    return draws;
+}
+
+} // namespace
+
 HistoryTables::HistoryTables(HistoryGame game, const basekit::TextMapList &cache)
-    : game_(std::move(game)), cache_(&cache)
+    : game_(std::move(game)), read_(std::make_shared<const std::vector<HistoryDraw>>(ReadDraws(cache))),
+      draws_(read_.get())
+{
+}
+
+HistoryTables::HistoryTables(HistoryGame game, const std::vector<HistoryDraw> &draws)
+    : game_(std::move(game)), draws_(&draws)
 {
 }
 
@@ -15,12 +36,11 @@ std::vector<HistoryDraw> HistoryTables::Draws(int minimumNumbers) const
 {
     const int needed = std::max(game_.frontCount + game_.backCount, minimumNumbers);
     std::vector<HistoryDraw> draws;
-    draws.reserve(cache_->size());
-    for (const basekit::TextMap &entry : *cache_) {
-        HistoryDraw draw = ReadHistoryDraw(entry);
+    draws.reserve(draws_->size());
+    for (const HistoryDraw &draw : *draws_) {
         // The tables read the numbers by position: a draw that lacks some is not shown at all.
         if (draw.size() >= needed) {
-            draws.push_back(std::move(draw));
+            draws.push_back(draw);
         }
     }
     return draws;

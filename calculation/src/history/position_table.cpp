@@ -29,7 +29,7 @@ std::wstring HistoryTables::Position(const std::wstring &type, const std::wstrin
         const auto at = static_cast<std::size_t>(index);
         const int v = draw.numbers[at];
         basekit::OrderedRow row = NewRow(draw, Balls(draw, frontStyle, backStyle, pad));
-        row.emplace_back(L"weiLot", draw.texts[at]);
+        row.emplace_back(L"weiLot", draw.TextAt(index));
         row.emplace_back(L"bigSmall", v < game_.bigStart ? L"小" : L"大");
         row.emplace_back(L"oddEven", v % 2 == 0 ? L"偶" : L"奇");
         row.emplace_back(L"zhiHe", util_.IsZhiOrHe(v) != 0 ? L"质" : L"合");

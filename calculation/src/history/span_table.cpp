@@ -28,8 +28,8 @@ std::wstring HistoryTables::Span(const std::wstring &frontStyle, const std::wstr
         // The smallest and the largest number as the draw writes them (a digit draw is not sorted).
         const auto smallest = std::min_element(r, r + k) - r;
         const auto largest = std::max_element(r, r + k) - r;
-        row.emplace_back(L"minNum", draw.texts[static_cast<std::size_t>(smallest)]);
-        row.emplace_back(L"maxNum", draw.texts[static_cast<std::size_t>(largest)]);
+        row.emplace_back(L"minNum", draw.TextAt(static_cast<int>(smallest)));
+        row.emplace_back(L"maxNum", draw.TextAt(static_cast<int>(largest)));
         for (int i = 0; i < columns; ++i) {
             row.emplace_back(keys[static_cast<std::size_t>(i)],
                              span == firstSpan + i ? MarkedCell(0, style, std::to_wstring(span)) : L"");

@@ -13,6 +13,7 @@ const LottoGame &Fc7Of30Game()
         g.frontMax = 30;
         g.bigStart = 16;
         g.areaWidth = 10;
+        g.specials = 1; // the special number, drawn from the same pool
         for (const auto &areas : {EqualAreas(L"threeAreaNum", 10, 3), EqualAreas(L"fiveAreaNum", 6, 5),
                                   EqualAreas(L"sixAreaNum", 5, 6)}) {
             g.areaTests.insert(g.areaTests.end(), areas.begin(), areas.end());

@@ -85,7 +85,9 @@ struct LottoGame {
     int bigStart = 18;        ///< the smallest big number
     int areaWidth = 12;       ///< the width of each of the three areas (and of the banker zones)
     BackArea back = BackArea::None;
-    int backMax = 0;                             ///< the back pool is 1 .. backMax
+    int backMax = 0; ///< the back pool is 1 .. backMax
+    /// Special numbers a draw holds after the front numbers, of the front pool; bets hold none.
+    int specials = 0;
     std::wstring poolKey = L"baseNums";          ///< the condition of the front pool
     std::wstring backPoolKey = L"baseNums_blue"; ///< the condition of the back pool
     /// The first stage tests that every number of a new row is a base number.

@@ -127,7 +127,9 @@ TEST(LottoHistoryRates, EveryRateTableHasTheLengthOfTheTableItFeeds)
         const Texts other = tables.ShownRates(game->distribution ? L"pos0" : L"distribution");
         EXPECT_EQ(other, Texts(other.size())) << Narrow(game->key);
         if (game->backNumbers == 0) {
-            EXPECT_EQ(tables.ShownRates(L"blue"), Texts()) << Narrow(game->key);
+            // The special number of the seven-of-30 game is charted over its pool, without rates.
+            const Texts none(game->key == std::wstring(L"Fc7Of30") ? 30 : 0);
+            EXPECT_EQ(tables.ShownRates(L"blue"), none) << Narrow(game->key);
         }
     }
 }
@@ -471,17 +473,19 @@ TEST(Tc5Of35History, BaseAndLastPositionOfDrawsUpToTheHighestNumber)
     EXPECT_EQ(tables.ShownRates(L"pos"), *plugins::tc5of35::Tc5Of35Rates().Of(L"pos0"));
 }
 
-TEST(Tc5Of35History, BackPairsShortDrawsAndNumbersPastThePools)
+TEST(Tc5Of35History, BackPairsAndDrawsOutsideThePoolsLeftOut)
 {
     PluginTables tables(L"Tc5Of35");
-    // A draw without its second back number, a back number 13 and a front number 36.
-    tables.Cache({L"01,02,03,04,05,06", L"01,02,03,04,05,07,13", L"01,02,03,04,36,06,07"});
+    // A draw without its second back number, a back number 13 and a front number 36 are no draws
+    // of the game: the tables show the last two only.
+    tables.Cache({L"01,02,03,04,05,06", L"01,02,03,04,05,07,13", L"01,02,03,04,36,06,07",
+                  L"01,02,03,04,05,07,11", L"01,02,03,04,05,06,07"});
     const std::vector<OrderedRow> back = tables.Rows(L"blue");
     ASSERT_EQ(back.size(), 2U + 6U);
     OrderedRow pair{
-        {L"qiHao", L"3"},
-        {L"lotDate", L"d3"},
-        {L"lottery", Balls(kRed, {L"01", L"02", L"03", L"04", L"36"}) + Balls(kBlue, {L"06", L"07"})}};
+        {L"qiHao", L"5"},
+        {L"lotDate", L"d5"},
+        {L"lottery", Balls(kRed, {L"01", L"02", L"03", L"04", L"05"}) + Balls(kBlue, {L"06", L"07"})}};
     for (int v = 1; v <= 12; ++v) {
         // Two back numbers draw no chart line.
         pair.emplace_back(L"pos" + std::to_wstring(v - 1),
@@ -491,20 +495,18 @@ TEST(Tc5Of35History, BackPairsShortDrawsAndNumbersPastThePools)
     pair.emplace_back(L"bigSmall", L"小大"); // big from 12 / 2 + 1
     pair.emplace_back(L"oddEven", L"偶奇");
     EXPECT_EQ(back[1], pair);
-    EXPECT_EQ(ValueOf(back[0], L"qiHao"), L"2");
+    EXPECT_EQ(ValueOf(back[0], L"qiHao"), L"4");
     EXPECT_EQ(ValueOf(back[0], L"pos6"), Span(kBlue, L"07"));
     const SummaryRows summary(back);
     EXPECT_EQ(summary.Theory(L"pos11"), L"16.7/0.3/5.0");
     EXPECT_EQ(summary.Counts(L"pos6"), L"2/2/0");
     EXPECT_EQ(summary.Counts(L"pos11"), L"0/0/2");
 
-    // 36 is past the fifth number's values: no column marked.
+    // No table shows the draw with 36.
     const std::vector<OrderedRow> fifth = tables.Rows(L"pos4");
     ASSERT_EQ(fifth.size(), 2U + 6U);
-    EXPECT_EQ(ValueOf(fifth[1], L"weiLot"), L"36");
-    for (int i = 0; i < 31; ++i) {
-        EXPECT_EQ(ValueOf(fifth[1], L"pos4" + std::to_wstring(i)), L"") << i;
-    }
+    EXPECT_EQ(ValueOf(fifth[0], L"weiLot"), L"05");
+    EXPECT_EQ(ValueOf(fifth[1], L"weiLot"), L"05");
 }
 
 TEST(Hd5Of15History, DistributionSpanAndShapesOfTheLowestDraw)
@@ -561,7 +563,8 @@ TEST(Hd5Of15History, DistributionSpanAndShapesOfTheLowestDraw)
 TEST(Fc6Of33History, BlueNumberAndTheSixthPosition)
 {
     PluginTables tables(L"Fc6Of33");
-    tables.Cache({L"01,02,03,04,05,33,07", L"05,10,15,20,25,30,16", L"01,02,03,04,05,06,17"});
+    tables.Cache(
+        {L"01,02,03,04,05,33,07", L"05,10,15,20,25,30,16", L"01,02,03,04,05,06,17", L"01,02,03,04,05,06,08"});
     const std::vector<OrderedRow> blue = tables.Rows(L"blue");
     ASSERT_EQ(blue.size(), 3U + 6U);
     OrderedRow seven{
@@ -575,10 +578,8 @@ TEST(Fc6Of33History, BlueNumberAndTheSixthPosition)
     EXPECT_EQ(blue[0], seven);
     EXPECT_EQ(ValueOf(blue[1], L"pos15"), Marked(0, kBlue, L"16"));
     EXPECT_EQ(ValueOf(blue[1], L"bigSmall"), L"大");
-    // 17 is past the back pool.
-    for (int v = 0; v < 16; ++v) {
-        EXPECT_EQ(ValueOf(blue[2], L"pos" + std::to_wstring(v)), L"") << v;
-    }
+    // 17 is past the back pool: that draw is none of the game's.
+    EXPECT_EQ(ValueOf(blue[2], L"qiHao"), L"4");
     const SummaryRows back(blue);
     EXPECT_EQ(back.Theory(L"pos6"), L"6.25/0.2/15.0");
 
@@ -600,7 +601,8 @@ TEST(Fc6Of33History, BlueNumberAndTheSixthPosition)
 TEST(Fc7Of30History, SevenPositionsAndTheirElements)
 {
     PluginTables tables(L"Fc7Of30");
-    tables.Cache({L"01,02,03,04,05,06,07", L"24,25,26,27,28,29,30"});
+    // Each draw with its special number after the seven.
+    tables.Cache({L"01,02,03,04,05,06,07,30", L"24,25,26,27,28,29,30,01"});
     const std::vector<OrderedRow> seventh = tables.Rows(L"pos6");
     ASSERT_EQ(seventh.size(), 2U + 6U);
     EXPECT_EQ(ValueOf(seventh[0], L"pos60"), Marked(6, kRed, L"07"));
@@ -619,8 +621,8 @@ TEST(Fc7Of30History, SevenPositionsAndTheirElements)
     EXPECT_EQ(summary.Theory(L"pos6tu"), L"32.7/0.7/2.1");
     EXPECT_EQ(summary.Theory(L"pos6huo"), L"24.9/0.5/3.0");
     EXPECT_EQ(summary.probability.size(), 1U + 35U);
-    // No back area.
-    EXPECT_EQ(tables.ShownRates(L"blue"), Texts());
+    // No back area of the bets: the special number's chart has no rates.
+    EXPECT_EQ(tables.ShownRates(L"blue"), Texts(30));
 }
 
 TEST(FiveOfTwentyTwoAndTwentyHistory, ThirdPositionAndSumRangesAtTheirEnds)

@@ -78,7 +78,9 @@ runStandinSession(`trend games e2e ${SHARD}/${SHARDS}`, 115000, async (session, 
         rows.forEach((row, i) => {
             const numbers = draws[i].lottery.split(",").map(Number);
             const balls = row.lottery.marks;
-            check(balls.length === game.front + game.back && balls.every((b) => /Ball18\.png/.test(b.picture)),
+            // Every number of the draw: the bet's numbers and a special number ("Fc7Of30") too.
+            check(balls.length === numbers.length && balls.length >= game.front + game.back &&
+                balls.every((b) => /Ball18\.png/.test(b.picture)),
                 `${game.key}, draw ${draws[i].qiHao}: the balls`, balls);
             numbers.slice(0, game.front).forEach((n) => {
                 const cell = row[`pos${n - game.low}`];

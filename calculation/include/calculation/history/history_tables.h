@@ -12,6 +12,7 @@
 /// shows the empty text.
 #pragma once
 
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -30,8 +31,10 @@ CALCULATION_EXPORT int PositionOfType(const std::wstring &type);
 
 class CALCULATION_EXPORT HistoryTables {
 public:
-    /// The tables of game over the draws of cache; the cache must outlive the object.
+    /// The tables of game over the entries of cache, read as draws once, here.
     HistoryTables(HistoryGame game, const basekit::TextMapList &cache);
+    /// The tables of game over draws (a chain's old-data cache); draws must outlive the object.
+    HistoryTables(HistoryGame game, const std::vector<HistoryDraw> &draws);
 
     // ---- What every table shares ---------------------------------------------------------------
 
@@ -104,7 +107,8 @@ public:
 
 private:
     HistoryGame game_;
-    const basekit::TextMapList *cache_;
+    std::shared_ptr<const std::vector<HistoryDraw>> read_; // the draws read from a cache of entries
+    const std::vector<HistoryDraw> *draws_ = nullptr;
     CCalculationUtil util_;
 };
 
