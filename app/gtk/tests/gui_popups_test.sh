@@ -197,4 +197,20 @@ popup_opened 'qel://res/about\.html$'
 check_title_strip "$window"
 close_by_box "$window" "$main" aboutQel
 
+# The pop-ups that other footer entries of the service open (none in the seeded footer), by their
+# requests: each shows its bar and closes by its close box. The sharing window's address is
+# selected by a click.
+for entry in "showDonarWin qel://base/html/pageForDonar\\.html" "showQQWin qel://base/html/pageForQQ\\.html" \
+  "showShareWin qel://base/html/pageForShare\\.html" "getCastWebsite $service_page/pageForMoreCastWebsite\\.html" \
+  "showPhoneClientWin $service_page/pageForApps\\.html"; do
+  send "execute $main {\"method\":\"${entry%% *}\"}"
+  popup_opened "${entry#* }$"
+  check_title_strip "$window"
+  if [[ "${entry%% *}" == showShareWin ]]; then
+    click "$window" "$window_xid" 'document.getElementById("shareAddress")'
+    wait_for_script "$window" 'const a = document.getElementById("shareAddress"); return a.value !== "" && a.selectionEnd - a.selectionStart === a.value.length;' true "the sharing address"
+  fi
+  close_by_box "$window" "$main" "${entry%% *}"
+done
+
 exit_program "$main"
