@@ -27,31 +27,24 @@ async function expectMessage(page, text) {
         element.setAttribute("data-seen", "true")));
 }
 
-// A visible menu item of that text, once its menu has opened: shown to its full size and on top
-// of the page at the item's centre. A menu opens with a short animation before it takes its place
-// above the main layout; a pointer that arrives meanwhile lands on the layout's panel below, and
-// the menu, never entered, closes.
+// A visible menu item of that text, once its menu is open and on top of the page at the item's
+// centre: a pointer that arrives while the menu is not there lands on the main layout's panel
+// below, and that press outside the menu closes it.
 async function openItem(page, text) {
     const item = page.locator(`.menu-item:visible >> text="${text}"`);
-    await item.waitFor();
-    await item.evaluate((element) => new Promise((done) => {
-        const onTop = () => {
-            const menu = element.closest(".menu");
-            const box = element.getBoundingClientRect();
-            const menuBox = menu.getBoundingClientRect();
-            const hit = document.elementFromPoint(box.left + box.width / 2, box.top + box.height / 2);
-            return !window.jQuery(menu).is(":animated") && menuBox.bottom >= box.bottom && element.contains(hit);
-        };
-        const wait = () => (onTop() ? done() : window.requestAnimationFrame(wait));
-        wait();
-    }));
+    await page.waitForFunction((element) => {
+        const box = element.getBoundingClientRect();
+        const hit = document.elementFromPoint(box.left + box.width / 2, box.top + box.height / 2);
+        return !window.jQuery(element.closest(".menu")).is(":animated") && element.contains(hit);
+    }, await item.elementHandle(), { polling: "raf" });
     return item;
 }
 
 // Opens a menu button's menu and clicks an item; the texts before it open the submenus on the way.
-// The menu opens as the pointer rests on its button (a click on the button would open it a second
-// time when that delay is over, under a pointer already on its way to the item); the pointer first
-// leaves the button, so that it enters it again.
+// The menu opens as the pointer rests on its button. A click on the button would open it at once
+// and again when the hover delay is over, hiding and showing it while the pointer may already be
+// on its way to the item; so the pointer first leaves the button and then rests on it (one
+// opening), and moves to an item only once that is on top.
 async function menuItem(page, menuButton, ...texts) {
     await page.mouse.move(0, 0);
     await page.hover(menuButton);
