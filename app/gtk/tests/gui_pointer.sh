@@ -53,8 +53,9 @@ drag_title() {
   local xid="$1" dx="$2" dy="$3" x y
   window_place "$xid"
   x=$((window_x + 40)) y=$((window_y + title_strip_height / 2))
-  xdotool mousemove --sync "$x" "$y" mousedown 1 mousemove --sync $((x + dx / 2)) $((y + dy / 2)) \
-    mousemove --sync $((x + dx)) $((y + dy)) mouseup 1 || fail "xdotool did not drag"
+  # The shell moves the window once it has taken the press: the pointer moves only after a pause.
+  xdotool mousemove --sync "$x" "$y" mousedown 1 sleep 0.5 mousemove --sync $((x + dx / 2)) $((y + dy / 2)) \
+    sleep 0.2 mousemove --sync $((x + dx)) $((y + dy)) sleep 0.2 mouseup 1 || fail "xdotool did not drag"
 }
 
 check_title_strip() {

@@ -90,7 +90,11 @@ wait_for_script "$lucky" "return $(text_of "#saveMessage");" '"保存成功！"'
 window_place "$window_xid"
 before="$window_x,$window_y"
 drag_title "$window_xid" 60 40
-window_place "$window_xid"
+for _ in $(seq 20); do
+  window_place "$window_xid"
+  [[ "$window_x,$window_y" == "$before" ]] || break
+  sleep 0.25
+done
 [[ "$window_x,$window_y" != "$before" ]] || fail "the lucky-number window did not move when dragged by its bar ($before)"
 click "$lucky" "$window_xid" 'document.getElementById("close")'
 request_sent "$lucky" exit
@@ -196,6 +200,18 @@ menu_item menuOptions 关于
 popup_opened 'qel://res/about\.html$'
 check_title_strip "$window"
 close_by_box "$window" "$main" aboutQel
+# The service's profile page: the stand-in has none, so the window shows what the program shows
+# for a page that does not load; its close box still closes it.
+menu_item menuOptions 软件介绍
+popup_opened "$service_page/pageForProfile\\.html$"
+close_by_box "$window" "$main" showProfileWin
+
+# The last draw in the lottery bar opens its detail.
+click "$main" "$main_xid" 'document.getElementById("lastDraw")'
+popup_opened "$service_page/pageForLotDetail\\.html\\?"
+wait_for_script "$window" 'return document.querySelectorAll(".data-table tr").length > 1;' true "the last draw's detail"
+check_title_strip "$window"
+close_by_box "$window" "$main" getLotLevel
 
 # The pop-ups that other footer entries of the service open (none in the seeded footer), by their
 # requests: each shows its bar and closes by its close box. The sharing window's address is
