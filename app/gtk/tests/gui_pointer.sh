@@ -10,6 +10,7 @@
 #     closes the window, and no other control of the page
 #   wait_for_script <window> <script> <expected JSON> [what]: runs the script (the body of an
 #     async function) until it returns the expected value, for up to ten seconds
+#   save_in_dialog <name>: answers the program's save dialog with that file name
 
 # The shell's pop-up rules (app/gtk/hit_test.h): the top 36 pixels drag, except the close box 6 to
 # 30 pixels from the right edge.
@@ -71,10 +72,9 @@ wait_for_script() {
     fail "$what shows $RESULT, not $expected"
 }
 
-# save_in_dialog <name>: the program's save dialog ("保存") takes the file name, typed into its
-# name field as a person would, and Enter; the file goes to the folder the dialog shows, the
-# program's working directory (a path would open the field's completion list, which takes the
-# Enter).
+# The save dialog ("保存") takes the file name typed into its name field, and its button "保存(S)"
+# by its mnemonic, as a person would; the file goes to the folder the dialog shows, the program's
+# working directory. (A typed path would open the field's completion list.)
 save_in_dialog() {
   local dialog
   dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^保存$' | head -n 1)
@@ -83,5 +83,5 @@ save_in_dialog() {
   xdotool windowfocus --sync "$dialog" key --clearmodifiers ctrl+a type --delay 20 "$1" ||
     fail "xdotool did not type into the save dialog"
   sleep 0.5
-  xdotool key --window "$dialog" --clearmodifiers alt+s || fail "xdotool did not press Enter"
+  xdotool key --window "$dialog" --clearmodifiers alt+s || fail "xdotool did not press Alt+S"
 }

@@ -2,12 +2,14 @@
 # The program's pop-up windows used with the mouse, as a player does: the real program under a
 # virtual X server (through xvfb-run) against the stand-in data service, every click a real
 # pointer event (xdotool) at the control's place on the screen. Each footer button and menu item
-# that opens a pop-up is clicked; each pop-up shows its bar with its close box in its title strip
-# (the top 36 pixels, which drag the window) and no other control there; each of its buttons is
-# clicked and does what it says (rows appear, a request goes out, a message shows); the close box
-# or the page's own close button closes it, upon which the main page's call returns. The
-# lucky-number window is also dragged by its bar. A screenshot of the lucky-number window after
-# "幸运5注" is kept in the artefact folder.
+# that opens a pop-up is clicked, and the lottery bar's last draw; each pop-up shows its bar with
+# its close box in its title strip (the top 36 pixels, which drag the window) and no other control
+# there; each of its buttons is clicked and does what it says (rows appear, a request goes out, a
+# message shows, the save dialog saves the file); the close box or the page's own close button
+# closes it, upon which the opener's call returns. The lucky-number window is also dragged by its
+# bar. The windows that no seeded footer entry opens are opened by their requests and checked the
+# same way. A screenshot of the lucky-number window after "幸运5注" is kept in the artefact
+# folder.
 # Usage: gui_popups_test.sh <staged qel> <artefact folder> <build dir> <source root>
 set -uo pipefail
 stage="$(dirname "$1")"
@@ -58,7 +60,8 @@ menu_item() {
   wait_for_script "$main" "const e = $item; if (!e) { return false; } const r = e.getBoundingClientRect(); return !jQuery(e.closest(\".menu\")).is(\":animated\") && e.contains(document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2));" true "the menu $1"
   click "$main" "$main_xid" "$item"
 }
-# close_by_box <pop-up> <opener> <method>: the close box closes the pop-up.
+# close_by_box <pop-up> <opener> <method>: the close box closes the pop-up (whose X11 window is
+# window_xid), and the opener's call answers.
 close_by_box() {
   click_close_box "$1" "$window_xid"
   call_returned "$2" "$3"
