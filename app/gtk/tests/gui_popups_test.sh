@@ -7,9 +7,9 @@
 # there; each of its buttons is clicked and does what it says (rows appear, a request goes out, a
 # message shows, the save dialog saves the file); the close box or the page's own close button
 # closes it, upon which the opener's call returns. The lucky-number window is also dragged by its
-# bar. The windows that no seeded footer entry opens are opened by their requests and checked the
-# same way. A screenshot of the lucky-number window after "幸运5注" is kept in the artefact
-# folder.
+# bar. The windows that no seeded footer entry opens, and the notice window, are opened by their
+# requests and checked the same way. A screenshot of the lucky-number window after "幸运5注" is
+# kept in the artefact folder.
 # Usage: gui_popups_test.sh <staged qel> <artefact folder> <build dir> <source root>
 set -uo pipefail
 stage="$(dirname "$1")"
@@ -231,5 +231,19 @@ for entry in "showDonarWin qel://base/html/pageForDonar\\.html" "showQQWin qel:/
   fi
   close_by_box "$window" "$main" "${entry%% *}"
 done
+
+# The notice window is modeless: the main page's call has answered at once, and the close box
+# closes the window, which then runs no script.
+send "execute $main {\"method\":\"showQelInfoWin\"}"
+popup_opened "$service_page/pageForAdviceForYou\\.html$"
+check_title_strip "$window"
+click_close_box "$window" "$window_xid"
+for _ in $(seq 20); do
+  send "run $window return 1;"
+  expect "^qel-test: (result window=$window (.*)|no such window .*)$"
+  [[ "${BASH_REMATCH[2]}" == 1 ]] || break
+  sleep 0.25
+done
+[[ "${BASH_REMATCH[2]}" != 1 ]] || fail "the notice window did not close by its close box"
 
 exit_program "$main"
