@@ -204,9 +204,10 @@ popup_opened 'qel://res/about\.html$'
 check_title_strip "$window"
 close_by_box "$window" "$main" aboutQel
 # The service's profile page: the stand-in has none, so the window shows what the program shows
-# for a page that does not load; its close box still closes it.
+# for a page that does not load (the answer as it came, or the failure page); its close box still
+# closes it.
 menu_item menuOptions 软件介绍
-popup_opened "$service_page/pageForProfile\\.html$"
+popup_opened "($service_page/pageForProfile\\.html|qel://base/html/error2\\.html)$"
 close_by_box "$window" "$main" showProfileWin
 
 # The last draw in the lottery bar opens its detail.
