@@ -77,7 +77,5 @@
     document.getElementById("close").onclick = function () {
         callCpp({ method: "exit" });
     };
-    document.oncontextmenu = function () {
-        return false;
-    };
+    startWindowBar(baseConfig, "luckyClose");
 })();

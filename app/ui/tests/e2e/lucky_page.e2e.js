@@ -1,5 +1,6 @@
-// The lucky-number page in headless Chromium: bets of the right form for a digit game and a
-// lotto game, shown as balls, and saved as one line per bet.
+// The lucky-number page in headless Chromium: its buttons below the window's title strip, bets
+// of the right form for a digit game and a lotto game, shown as balls, and saved as one line per
+// bet.
 //   node lucky_page.e2e.js --host <qel-page-host> --stage <stage dir> --artifacts <dir>
 "use strict";
 
@@ -31,6 +32,18 @@ function checkDistinctSorted(values, top, what) {
 runSession("lucky page e2e", 75000, async ({ host, page, calls, screenshot }) => {
     // A digit game: three digits, repeats allowed, saved without separators.
     await page.goto(`${host.address}/res/lucky.html?game=Magic3`, { waitUntil: "load" });
+
+    // The window drags by its top 36 pixels and closes by a press 6 to 30 pixels from the right
+    // there: the buttons lie below that strip, the close picture on that box.
+    const layout = await page.evaluate(() => {
+        const box = (id) => document.getElementById(id).getBoundingClientRect();
+        const close = box("luckyClose");
+        return {
+            buttonsBelow: ["luckyOne", "luckyFive", "save", "close"].every((id) => box(id).top >= 36),
+            closeBox: close.top >= 0 && close.bottom <= 36 && innerWidth - close.right >= 6 && innerWidth - close.left <= 30,
+        };
+    });
+    check(layout.buttonsBelow && layout.closeBox, "the buttons or the close box are not where the window takes them", layout);
     await page.click("#luckyOne");
     const first = await betsOf(page, 1);
     await page.click("#luckyOne");

@@ -27,13 +27,31 @@ async function expectMessage(page, text) {
         element.setAttribute("data-seen", "true")));
 }
 
+// A visible menu item of that text, once its menu is open and on top of the page at the item's
+// centre: a pointer that arrives while the menu is not there lands on the main layout's panel
+// below, and that press outside the menu closes it.
+async function openItem(page, text) {
+    const item = page.locator(`.menu-item:visible >> text="${text}"`);
+    await page.waitForFunction((element) => {
+        const box = element.getBoundingClientRect();
+        const hit = document.elementFromPoint(box.left + box.width / 2, box.top + box.height / 2);
+        return !window.jQuery(element.closest(".menu")).is(":animated") && element.contains(hit);
+    }, await item.elementHandle(), { polling: "raf" });
+    return item;
+}
+
 // Opens a menu button's menu and clicks an item; the texts before it open the submenus on the way.
+// The menu opens as the pointer rests on its button. A click on the button would open it at once
+// and again when the hover delay is over, hiding and showing it while the pointer may already be
+// on its way to the item; so the pointer first leaves the button and then rests on it (one
+// opening), and moves to an item only once that is on top.
 async function menuItem(page, menuButton, ...texts) {
-    await page.click(menuButton);
+    await page.mouse.move(0, 0);
+    await page.hover(menuButton);
     for (const text of texts.slice(0, -1)) {
-        await page.hover(`.menu-item:visible >> text="${text}"`);
+        await (await openItem(page, text)).hover();
     }
-    await page.click(`.menu-item:visible >> text="${texts[texts.length - 1]}"`);
+    await (await openItem(page, texts[texts.length - 1])).click();
 }
 
 // Waits until the page has sent as many requests of a method.
