@@ -34,8 +34,8 @@ expect '^qel-test: page loaded window=([0-9]+) xid=(0x[0-9a-f]+) uri=qel://base/
 window="${BASH_REMATCH[1]}" window_xid="${BASH_REMATCH[2]}"
 [[ "$window" != "$main" ]] || fail "the failure page opened in the main window"
 
-run_script "$window" 'return [document.title, document.querySelector(".box h2").textContent, Array.from(document.querySelectorAll("a"), (a) => a.textContent).includes("关闭")];'
-[[ "$RESULT" == '["页面加载失败","页面加载失败",true]' ]] || fail "the pop-up does not show the failure page: $RESULT"
+run_script "$window" 'for (let i = 0; i < 50 && !document.querySelector(".window-bar"); i += 1) { await new Promise((done) => setTimeout(done, 100)); } const bar = document.querySelector(".window-bar"); return [document.title, document.querySelector(".box h2").textContent, Array.from(document.querySelectorAll("a"), (a) => a.textContent).includes("关闭"), bar ? bar.textContent : null, Boolean(document.querySelector("#windowClose"))];'
+[[ "$RESULT" == '["页面加载失败","页面加载失败",true,"页面加载失败",true]' ]] || fail "the pop-up does not show the failure page: $RESULT"
 screenshot "$window_xid" qel-page-error-404-window.png
 
 grep -qF "qel: page failed to load: $profile: HTTP status 404" "$qel_stderr" ||
