@@ -1,9 +1,10 @@
 #include "dataservice/history_handlers.h"
 
 #include <functional>
+#include <optional>
 
 #include "basekit/json_util.h"
-#include "dataservice/number_list.h"
+#include "calculation/history/history_draw.h"
 
 namespace qel {
 namespace {
@@ -90,13 +91,16 @@ std::vector<std::vector<int>> RuleOutRows(const basekit::TextMapList &draws, int
     }
     for (const basekit::TextMap &draw : draws) {
         auto lottery = draw.find(L"lottery");
-        std::vector<int> numbers;
-        if (lottery == draw.end() || !ReadNumberList(lottery->second, numbers) ||
-            numbers.size() < static_cast<std::size_t>(rowLength) || (isDraw && !isDraw(numbers))) {
+        std::optional<std::vector<int>> numbers;
+        if (lottery != draw.end()) {
+            numbers = calculation::ReadDrawNumbers(lottery->second);
+        }
+        if (!numbers || numbers->size() < static_cast<std::size_t>(rowLength) ||
+            (isDraw && !isDraw(*numbers))) {
             continue;
         }
-        numbers.resize(static_cast<std::size_t>(rowLength));
-        rows.push_back(std::move(numbers));
+        numbers->resize(static_cast<std::size_t>(rowLength));
+        rows.push_back(std::move(*numbers));
     }
     if (rows.size() > kMaxRuleOutDraws) {
         rows.erase(rows.begin(), rows.end() - static_cast<std::ptrdiff_t>(kMaxRuleOutDraws));

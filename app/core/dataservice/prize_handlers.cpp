@@ -1,13 +1,14 @@
 #include "dataservice/prize_handlers.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 #include "basekit/json_util.h"
 #include "basekit/number_text.h"
 #include "basekit/string_split.h"
+#include "calculation/history/history_draw.h"
 #include "calculation/prize_check.h"
-#include "dataservice/number_list.h"
 
 namespace qel {
 namespace {
@@ -39,9 +40,9 @@ bool ReadBetList(const std::wstring &text, std::size_t limit, std::vector<std::w
     if (text.empty()) {
         return true;
     }
-    std::vector<int> numbers;
-    if (!ReadNumberList(text, numbers) || numbers.size() > limit ||
-        std::set<int>(numbers.begin(), numbers.end()).size() != numbers.size()) {
+    const std::optional<std::vector<int>> numbers = calculation::ReadDrawNumbers(text);
+    if (!numbers || numbers->size() > limit ||
+        std::set<int>(numbers->begin(), numbers->end()).size() != numbers->size()) {
         return false;
     }
     pieces = basekit::StrSplit(text, L",");
