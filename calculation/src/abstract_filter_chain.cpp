@@ -70,10 +70,20 @@ void AbstractFilterChain::SetNodeData(const DataMap &conditions, int index)
         basekit::Debug(std::wstring(kNodeIndexError), L"SetNodeData");
         throw ChainError(kNodeIndexError);
     }
-    if (&conditions != &nodeMap) {
-        nodeMap = conditions;
+    if (&conditions != &runRequest.conditions) {
+        runRequest = RunRequest::Of(conditions);
     }
     filters_[index]->SetFilterData(conditions);
+}
+
+void AbstractFilterChain::SetRunRequest(RunRequest request)
+{
+    runRequest = std::move(request);
+    // Stages 0 and 1 at least, as every run of the program hands them: a chain with fewer stages
+    // fails the run with ChainError.
+    for (int index = 0; index < std::max(FilterCount(), 2); ++index) {
+        SetNodeData(runRequest.conditions, index);
+    }
 }
 
 void AbstractFilterChain::SetOldDataCache(const basekit::TextMapList &draws)
@@ -105,7 +115,7 @@ void AbstractFilterChain::ResetAll()
     for (auto &stage : filters_) {
         stage->ResetFilterData();
     }
-    nodeMap.clear();
+    runRequest = {};
     // The search list refers to the rows of this run, so it goes aside with them. A run set
     // aside earlier and never released is released here rather than lost.
     ReleaseRun(std::move(previous_));
@@ -244,10 +254,10 @@ bool AbstractFilterChain::IsDrawOfGame(const std::vector<int> &numbers) const
 
 std::optional<std::vector<int>> AbstractFilterChain::BetOfText(const std::wstring &rowText) const
 {
-    if (CheckRowText(rowText) != RowCheck::Ok) {
+    std::vector<int> values = ReadRowText(rowText);
+    if (CheckNumbers(values) != RowCheck::Ok) {
         return std::nullopt;
     }
-    std::vector<int> values = ReadRowText(rowText);
     if (distinctAscendingAreas) {
         std::sort(values.begin(), values.begin() + frontCount);
         std::sort(values.begin() + frontCount, values.end());

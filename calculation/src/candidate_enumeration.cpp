@@ -72,7 +72,7 @@ bool Narrows(const Data &d)
 std::vector<int> AbstractFilterChain::FrontPool() const
 {
     std::vector<int> pool;
-    for (int v : LookupCondition(nodeMap, frontPoolKey).nums) {
+    for (int v : LookupCondition(runRequest.conditions, frontPoolKey).nums) {
         // Only numbers of the game: a number a row cannot hold makes no candidate.
         if (frontMax <= 0 || (v >= lowestNumber && v - lowestNumber < frontMax)) {
             pool.push_back(v);
@@ -83,17 +83,19 @@ std::vector<int> AbstractFilterChain::FrontPool() const
     return pool;
 }
 
-long long AbstractFilterChain::DoFilter(NumberRowList &into, std::size_t storeAtMost)
+long long AbstractFilterChain::DoFilter(const std::vector<int> &frontPool, NumberRowList &into,
+                                        std::size_t storeAtMost) const
 {
     AbstractFilter *first = GetFirstFilter();
     const int k = frontCount;
     if (!first || k < kMinChoose || k > kMaxChoose || into.rowLength() > kRowBuffer) {
         return 0;
     }
-    const Data &killed = LookupCondition(nodeMap, L"feiMa");
+    const DataMap &conditions = runRequest.conditions;
+    const Data &killed = LookupCondition(conditions, L"feiMa");
     // Killed numbers leave the pool only when that condition is enabled and not tolerated.
     std::vector<int> pool;
-    for (int v : FrontPool()) {
+    for (int v : frontPool) {
         bool isKilled =
             Narrows(killed) && std::find(killed.nums.begin(), killed.nums.end(), v) != killed.nums.end();
         if (!isKilled) {
@@ -105,10 +107,10 @@ long long AbstractFilterChain::DoFilter(NumberRowList &into, std::size_t storeAt
     }
     int lo = pool.front();
     int hi = pool.back();
-    const Data &first0 = LookupCondition(nodeMap, L"pos0");
-    const Data &lastPos = LookupCondition(nodeMap, IndexedKey(L"pos", k - 1));
-    const Data &minimum = LookupCondition(nodeMap, L"minimumNum");
-    const Data &maximum = LookupCondition(nodeMap, L"maximumNum");
+    const Data &first0 = LookupCondition(conditions, L"pos0");
+    const Data &lastPos = LookupCondition(conditions, IndexedKey(L"pos", k - 1));
+    const Data &minimum = LookupCondition(conditions, L"minimumNum");
+    const Data &maximum = LookupCondition(conditions, L"maximumNum");
     if (Fixes(first0)) {
         lo = std::max(lo, SmallestValue(first0));
     }

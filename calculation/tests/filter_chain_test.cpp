@@ -257,6 +257,40 @@ TEST_F(ChainTest, RunsAreSetAsideReleasedAndRebound)
     EXPECT_FALSE(chain.hasPreviousRun());
 }
 
+TEST_F(ChainTest, ARunRequestReachesTheStagesAsSetNodeDataHandsIt)
+{
+    ConditionMap m(L"dataSourceNew", L"zhiXuan", 0);
+    m.Set(L"baseNums", Range(1, 9)).Set(L"heZhi", Range(15, 25));
+    Run(m);
+    std::vector<std::vector<int>> handedByIndex;
+    for (NumberRow row : chain.resultList()->rows()) {
+        handedByIndex.emplace_back(row, row + 5);
+    }
+    const calculation::RunRequest read = chain.runRequestValue();
+    EXPECT_EQ(read.conditions, m.map());
+    EXPECT_EQ(read.source, calculation::RowSource::New);
+    EXPECT_EQ(read.castType, L"zhiXuan");
+
+    chain.ResetAll();
+    EXPECT_EQ(chain.runRequestValue().castType, L"")
+        << "a reset forgets the run's values with its conditions";
+    chain.SetRunRequest(calculation::RunRequest::Of(m.map()));
+    EXPECT_EQ(chain.nodeMapValue(), m.map());
+    chain.Filter();
+    ASSERT_EQ(chain.resultList()->size(), handedByIndex.size());
+    for (std::size_t i = 0; i < handedByIndex.size(); ++i) {
+        EXPECT_TRUE(std::equal(handedByIndex[i].begin(), handedByIndex[i].end(), chain.resultList()->at(i)));
+    }
+
+    ConditionMap old(L"dataSourceOld", L"", 0);
+    chain.SetNodeData(old.map(), 0);
+    EXPECT_EQ(chain.runRequestValue().source, calculation::RowSource::Old)
+        << "conditions handed by index are read as a request too";
+
+    TestChain withoutStages{GameShape{5, 0, 12, 7, 1}};
+    EXPECT_THROW(withoutStages.SetRunRequest(calculation::RunRequest::Of(m.map())), calculation::ChainError);
+}
+
 // A released run's list is filled again by the next run: the new run holds its own rows only,
 // in its own order, however many the run before held, and a release that DeleteAll follows
 // leaves nothing to reuse.

@@ -86,7 +86,7 @@ public:
     calculation::NumberRowList *Filter() override
     {
         calculation::NumberRowList &list = NewResultList();
-        DoFilter(list);
+        DoFilter(FrontPool(), list);
         return &list;
     }
 

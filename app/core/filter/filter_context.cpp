@@ -49,19 +49,18 @@ std::wstring CFilterContext::OnFilter(const Json::Value &request)
     if (!chain_) {
         return basekit::JsonUtil::Msg(L"error", L"请先选择彩种！");
     }
-    const basekit::TextMapList items =
-        basekit::JsonUtil::JsonArrayToList(basekit::JsonUtil::GetArray(request, "items"));
-    // Checked before anything is split or run, and before the current run is set aside.
-    if (CountOldNumberEntries(items) > kMaxOldNumberRows) {
+    // The request is read here, once; the chain takes it as it is.
+    calculation::RunRequest run =
+        BuildRunRequest(basekit::JsonUtil::JsonArrayToList(basekit::JsonUtil::GetArray(request, "items")));
+    // Checked before anything is run, and before the current run is set aside.
+    if (run.oldEntries > kMaxOldNumberRows) {
         return basekit::JsonUtil::Msg(L"error", kTooManyOldNumbers);
     }
     worker_.Join();
     if (!firstRun_) {
         chain_->ResetAll();
     }
-    calculation::DataMap conditions = BuildFilterCriteria(items);
-    chain_->SetNodeData(conditions, 0);
-    chain_->SetNodeData(conditions, 1);
+    chain_->SetRunRequest(std::move(run));
     chain_->Filter();
     if (!firstRun_) {
         worker_.Start(*chain_);

@@ -12,8 +12,6 @@ std::wstring Member(const basekit::TextMap &item, const wchar_t *key)
     return it == item.end() ? std::wstring() : it->second;
 }
 
-using basekit::ReplaceAll;
-
 std::vector<int> Numbers(const std::vector<std::wstring> &texts)
 {
     std::vector<int> numbers;
@@ -22,6 +20,36 @@ std::vector<int> Numbers(const std::vector<std::wstring> &texts)
         numbers.push_back(basekit::StrToIntW(t));
     }
     return numbers;
+}
+
+// The rows of an old-number text in one pass: blanks, CR, LF and "|" are separators, and in a run
+// of them every second one is dropped (the page's rows may end in CR LF, and one empty line between
+// two rows is kept as one empty entry). An empty text has no rows.
+std::vector<std::wstring> OldNumberRows(std::wstring_view text)
+{
+    std::vector<std::wstring> rows;
+    if (text.empty()) {
+        return rows;
+    }
+    auto isSeparator = [](wchar_t c) { return c == L' ' || c == L'\r' || c == L'\n' || c == L'|'; };
+    std::size_t at = 0;
+    for (;;) {
+        std::size_t end = at;
+        while (end < text.size() && !isSeparator(text[end])) {
+            ++end;
+        }
+        rows.emplace_back(text.substr(at, end - at));
+        if (end == text.size()) {
+            return rows;
+        }
+        std::size_t run = 0;
+        while (end + run < text.size() && isSeparator(text[end + run])) {
+            ++run;
+        }
+        // (run + 1) / 2 separators: the first ends the row above, each further one an empty row.
+        rows.insert(rows.end(), (run + 1) / 2 - 1, std::wstring());
+        at = end + run;
+    }
 }
 
 std::vector<std::wstring> SplitIfAny(const std::wstring &text, const wchar_t *separator)
@@ -38,8 +66,7 @@ calculation::Data BuildCondition(const basekit::TextMap &item, const std::wstrin
     if (name == L"erMa") {
         d.strs = SplitIfAny(chosen, L",");
     } else if (name == L"oldNum") {
-        chosen = NormaliseOldNumberText(chosen);
-        d.strs = SplitIfAny(chosen, L"|");
+        d.strs = OldNumberRows(chosen);
     } else {
         d.strs = SplitIfAny(d.include ? chosen : Member(item, L"unchosenItem"), L",");
     }
@@ -66,37 +93,6 @@ calculation::Data BuildCondition(const basekit::TextMap &item, const std::wstrin
 
 } // namespace
 
-std::wstring NormaliseOldNumberText(std::wstring text)
-{
-    for (const wchar_t *separator : {L" ", L"\r", L"\n"}) {
-        ReplaceAll(text, separator, L"|");
-    }
-    ReplaceAll(text, L"||", L"|");
-    return text;
-}
-
-std::size_t CountOldNumberEntries(std::wstring_view text)
-{
-    std::size_t entries = 0;
-    bool inEntry = false;
-    for (wchar_t c : text) {
-        bool separator = c == L' ' || c == L'\r' || c == L'\n' || c == L'|';
-        entries += !separator && !inEntry ? 1 : 0;
-        inEntry = !separator;
-    }
-    return entries;
-}
-
-std::size_t CountOldNumberEntries(const basekit::TextMapList &items)
-{
-    for (const basekit::TextMap &item : items) {
-        if (Member(item, L"name") == L"oldNum" && Member(item, L"forbidden") != L"true") {
-            return CountOldNumberEntries(Member(item, L"chosenItem"));
-        }
-    }
-    return 0;
-}
-
 calculation::DataMap BuildFilterCriteria(const basekit::TextMapList &items)
 {
     calculation::DataMap conditions;
@@ -108,6 +104,11 @@ calculation::DataMap BuildFilterCriteria(const basekit::TextMapList &items)
         conditions.emplace(name, BuildCondition(item, name)); // a repeated name keeps the first
     }
     return conditions;
+}
+
+calculation::RunRequest BuildRunRequest(const basekit::TextMapList &items)
+{
+    return calculation::RunRequest::Of(BuildFilterCriteria(items));
 }
 
 } // namespace qel

@@ -72,10 +72,62 @@ TEST(FilterCriteriaTest, OldNumberRowsBySeparator)
         {L"123\r\n456", {L"123", L"456"}},
         {L"123\n456\n", {L"123", L"456", L""}},
         {L"123\r\n\r\n456", {L"123", L"", L"456"}},
+        // A run of separators of any kind keeps every second one.
+        {L"123|456", {L"123", L"456"}},
+        {L"123 |456", {L"123", L"456"}},
+        {L"123|||456", {L"123", L"", L"456"}},
+        {L"123\r\n\r\n\r\n456", {L"123", L"", L"", L"456"}},
+        {L" 123", {L"", L"123"}},
+        {L"   ", {L"", L"", L""}},
+        {L"123", {L"123"}},
+        {L"", {}},
     };
     for (const Case &c : cases) {
+        SCOPED_TRACE(basekit::CStrW2CStrA(c.text));
         calculation::DataMap m = BuildFilterCriteria({Item({{L"name", L"oldNum"}, {L"chosenItem", c.text}})});
         EXPECT_EQ(m.at(L"oldNum").strs, c.rows);
+        EXPECT_EQ(m.at(L"oldNum").enabled, !c.rows.empty());
+    }
+}
+
+TEST(FilterCriteriaTest, TheRunRequestReadsTheRunsOwnValuesOnce)
+{
+    struct Case {
+        const char *what;
+        basekit::TextMapList items;
+        calculation::RowSource source;
+        const wchar_t *castType;
+        std::size_t oldEntries;
+    };
+    const Case cases[] = {
+        {"old numbers, the empty entry not counted",
+         {Item({{L"name", L"dataSource"}, {L"chosenItem", L"dataSourceOld"}}),
+          Item({{L"name", L"oldNum"}, {L"chosenItem", L"123 456\r\n\r\n789"}}),
+          Item({{L"name", L"castType"}, {L"chosenItem", L"zuLiu"}})},
+         calculation::RowSource::Old,
+         L"zuLiu",
+         3},
+        {"new numbers",
+         {Item({{L"name", L"dataSource"}, {L"chosenItem", L"dataSourceNew"}}),
+          Item({{L"name", L"castType"}, {L"chosenItem", L"zhiXuan,zuSan"}})},
+         calculation::RowSource::New,
+         L"zhiXuan",
+         0},
+        {"a forbidden list has no entries",
+         {Item({{L"name", L"dataSource"}, {L"chosenItem", L"dataSourceOld"}}),
+          Item({{L"name", L"oldNum"}, {L"chosenItem", L"123|456"}, {L"forbidden", L"true"}})},
+         calculation::RowSource::Old,
+         L"",
+         0},
+        {"no data source", {}, calculation::RowSource::New, L"", 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        calculation::RunRequest run = BuildRunRequest(c.items);
+        EXPECT_EQ(run.conditions, BuildFilterCriteria(c.items));
+        EXPECT_EQ(run.source, c.source);
+        EXPECT_EQ(run.castType, c.castType);
+        EXPECT_EQ(run.oldEntries, c.oldEntries);
     }
 }
 

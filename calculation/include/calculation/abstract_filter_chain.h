@@ -3,8 +3,8 @@
 ///
 /// Each game plug-in derives its chain from AbstractFilterChain and hands instances out through
 /// its exports (plugin_api.h). One filter run, as the program drives it: ResetAll (not on the
-/// first run after binding), SetNodeData for stages 0 and 1, Filter, DeleteOldData on the clean-up
-/// worker (not on the first run), GetDataByPage("0", 100, 1, 1).
+/// first run after binding), SetRunRequest (SetNodeData for stages 0 and 1), Filter, DeleteOldData
+/// on the clean-up worker (not on the first run), GetDataByPage("0", 100, 1, 1).
 ///
 /// Ownership: a run's rows live in the arena of its result list; the search list refers to them
 /// and owns only the rows a search creates. ResetAll sets the current run (result and search
@@ -33,6 +33,7 @@
 #include "calculation/data.h"
 #include "calculation/history/history_tables.h"
 #include "calculation/number_row.h"
+#include "calculation/run_request.h"
 
 namespace calculation {
 
@@ -135,7 +136,11 @@ public:
     /// Takes ownership of the stage and links it after the last one.
     void AddToChain(std::unique_ptr<AbstractFilter> stage);
     /// Copies the conditions and hands them to stage index; throws ChainError past the last stage.
+    /// The run's own values are read from the copy (RunRequest::Of).
     void SetNodeData(const DataMap &conditions, int index);
+    /// Takes the request of the next run as it was read, and hands its conditions to every stage
+    /// (stages 0 and 1 at least) as SetNodeData does, without copying them.
+    void SetRunRequest(RunRequest request);
 
     /// The address prefix of the program's images in ball styles ("qel://base" in the program).
     void SetBaseUrl(std::wstring url) { baseUrl_ = std::move(url); }
@@ -150,7 +155,8 @@ public:
     /// Numbers of a draw: a bet's and the special numbers.
     int drawLength() const { return rowLength() + specialCount; }
     const std::wstring &gameKeyValue() const { return gameKey; }
-    const DataMap &nodeMapValue() const { return nodeMap; }
+    const DataMap &nodeMapValue() const { return runRequest.conditions; }
+    const RunRequest &runRequestValue() const { return runRequest; }
     const std::vector<HistoryDraw> &oldDataCacheValue() const { return oldDataCache; }
     /// The latest cached draw ("qiHao", "lotDate", "lottery"); {"flag": "no_oldData"} when the
     /// cache is empty.
@@ -158,12 +164,15 @@ public:
 
 protected:
     /// The candidates of the lotto games: every ascending combination of frontCount numbers of
-    /// the front pool (FrontPool less the killed numbers, cut to the bounds of the first and last
-    /// position and of the smallest and largest number) that passes the stages, in lexicographic
-    /// order. The first storeAtMost survivors are appended to into; all are counted (the result).
-    long long DoFilter(NumberRowList &into, std::size_t storeAtMost = SIZE_MAX);
+    /// the front pool (frontPool, as FrontPool gives it, less the killed numbers, cut to the bounds
+    /// of the first and last position and of the smallest and largest number) that passes the
+    /// stages, in lexicographic order. The first storeAtMost survivors are appended to into; all
+    /// are counted (the result).
+    long long DoFilter(const std::vector<int> &frontPool, NumberRowList &into,
+                       std::size_t storeAtMost = SIZE_MAX) const;
     /// The numbers of the condition frontPoolKey that are front numbers of the game, ascending,
-    /// each once: the pool that DoFilter and the games' totals start from.
+    /// each once: the pool that DoFilter and the games' totals start from. A run works it out
+    /// once and hands it on.
     std::vector<int> FrontPool() const;
     /// All x-subsets of the ascending values, in lexicographic order (x from 2 to 8).
     static std::vector<std::vector<int>> cXy(const std::vector<int> &values, int x);
@@ -182,7 +191,7 @@ protected:
     virtual bool IsNumberOfGame(int position, int value) const;
 
     /// A row written as AddRow reads it, as the game holds it (a lotto game each area ascending),
-    /// or nothing when CheckRowText refuses it.
+    /// or nothing when CheckRowText refuses it. The text is read once.
     std::optional<std::vector<int>> BetOfText(const std::wstring &rowText) const;
     /// The rows the cut-down rate counts as kept: the survivors (afterFilterLen) of a run that
     /// stores fewer than it counts, else the rows of the list.
@@ -257,7 +266,8 @@ protected:
     void SetGameParameters(const HistoryGame &game);
 
     CCalculationUtil util;
-    DataMap nodeMap;
+    /// The current run's request: the conditions the stages hold copies of and the run's values.
+    RunRequest runRequest;
     std::array<std::wstring, kLabelCount> labels;
     int writeNumbersSingly = 1;
     std::wstring gameKey;

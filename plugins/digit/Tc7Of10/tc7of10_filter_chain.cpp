@@ -92,8 +92,8 @@ std::vector<int> Tc7Of10FilterChain::CandidateDigits() const
     }
     int low = pool.front();
     int high = pool.back();
-    const calculation::Data &minimum = calculation::LookupCondition(nodeMapValue(), L"minimumNum");
-    const calculation::Data &maximum = calculation::LookupCondition(nodeMapValue(), L"maximumNum");
+    const calculation::Data &minimum = calculation::LookupCondition(runRequest.conditions, L"minimumNum");
+    const calculation::Data &maximum = calculation::LookupCondition(runRequest.conditions, L"maximumNum");
     if (minimum.enabled && !minimum.nums.empty()) {
         low = std::max(low, *std::ranges::min_element(minimum.nums));
     }

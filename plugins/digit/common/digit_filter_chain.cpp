@@ -54,7 +54,7 @@ void DigitFilterChain::CreateChainNode()
 
 std::vector<int> DigitFilterChain::ConditionNumbers(const wchar_t *key) const
 {
-    return LookupCondition(nodeMap, key).nums;
+    return LookupCondition(runRequest.conditions, key).nums;
 }
 
 std::vector<int> DigitFilterChain::CandidateDigits() const
@@ -68,16 +68,16 @@ std::vector<int> DigitFilterChain::CandidateDigits() const
 
 calculation::NumberRowList *DigitFilterChain::Filter()
 {
-    castType_ = LookupCondition(nodeMap, L"castType").firstStr();
-    dataSource_ = LookupCondition(nodeMap, L"dataSource").firstStr();
-    playType_ = game_.PlayTypeOfRun(castType_, dataSource_ == L"dataSourceOld");
+    castType_ = runRequest.castType;
+    const bool oldNumbers = runRequest.source == calculation::RowSource::Old;
+    playType_ = game_.PlayTypeOfRun(castType_, oldNumbers);
     NewResultList();
     primaryTotal = 0;
     afterFilterLen = 0;
     if (first_ == nullptr) {
         return resultList_.get();
     }
-    if (dataSource_ == L"dataSourceOld") {
+    if (oldNumbers) {
         FilterOldRows();
     } else {
         FilterNewRows();
@@ -91,7 +91,7 @@ void DigitFilterChain::FilterNewRows()
         return; // a play type the game does not know, and none to play instead: no candidates
     }
     const int k = game_.positions;
-    const int n = LookupCondition(nodeMap, game_.baseKey).count();
+    const int n = LookupCondition(runRequest.conditions, game_.baseKey).count();
     chosenLabels_.clear();
     if (game_.hasLabel()) {
         for (int label : ConditionNumbers(game_.label.chosenKey.c_str())) {
@@ -256,25 +256,27 @@ std::vector<std::wstring> DigitFilterChain::OldNumberEntries() const
 {
     const auto betLength = static_cast<std::size_t>(rowLength());
     std::vector<std::wstring> entries;
-    for (const std::wstring &item : LookupCondition(nodeMap, L"oldNum").strs) {
-        for (std::wstring &entry : basekit::StrSplit(item, L"|")) {
-            if (entry.empty()) {
-                continue;
-            }
-            // In a game without a label a comma separates bets, unless the entry is one bet with
-            // its digits separated ("1,2,3").
-            std::vector<std::wstring> pieces = basekit::StrSplit(entry, L",");
-            bool oneBet = game_.hasLabel() || pieces.size() == 1 ||
-                          (pieces.size() == betLength &&
-                           std::ranges::all_of(pieces, [](const std::wstring &p) { return p.size() == 1; }));
-            if (oneBet) {
-                entries.push_back(std::move(entry));
-                continue;
-            }
-            for (std::wstring &piece : pieces) {
-                if (!piece.empty()) {
-                    entries.push_back(std::move(piece));
-                }
+    // The entries come split from the request, one row each.
+    for (const std::wstring &entry : LookupCondition(runRequest.conditions, L"oldNum").strs) {
+        if (entry.empty()) {
+            continue;
+        }
+        // In a game without a label a comma separates bets, unless the entry is one bet with its
+        // digits separated ("1,2,3").
+        if (game_.hasLabel() || entry.find(L',') == std::wstring::npos) {
+            entries.push_back(entry);
+            continue;
+        }
+        std::vector<std::wstring> pieces = basekit::StrSplit(entry, L",");
+        bool oneBet = pieces.size() == betLength &&
+                      std::ranges::all_of(pieces, [](const std::wstring &p) { return p.size() == 1; });
+        if (oneBet) {
+            entries.push_back(entry);
+            continue;
+        }
+        for (std::wstring &piece : pieces) {
+            if (!piece.empty()) {
+                entries.push_back(std::move(piece));
             }
         }
     }

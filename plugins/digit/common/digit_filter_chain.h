@@ -67,7 +67,6 @@ private:
     std::vector<std::int16_t> digitVerdicts_;
     bool orderBoundTests_ = true; // whether a run's tests depend on more than a row's digits
     std::wstring castType_;
-    std::wstring dataSource_;
     const PlayType *playType_ = nullptr;
     std::vector<int> chosenLabels_;
 };

@@ -5,7 +5,6 @@
 #include <cstdint>
 
 #include "basekit/combinatorics.h"
-#include "basekit/string_split.h"
 #include "lotto/common/lotto_banker.h"
 #include "lotto/common/lotto_filters.h"
 #include "lotto/common/lotto_history.h"
@@ -58,11 +57,11 @@ calculation::NumberRowList *LottoFilterChain::Filter()
     if (first_ == nullptr) {
         return resultList_.get();
     }
-    if (LookupCondition(nodeMap, L"dataSource").firstStr() == L"dataSourceOld") {
+    if (runRequest.source == calculation::RowSource::Old) {
         FilterOldRows();
         return resultList_.get();
     }
-    const calculation::Data &matrix = LookupCondition(nodeMap, L"rotateMatrix");
+    const calculation::Data &matrix = LookupCondition(runRequest.conditions, L"rotateMatrix");
     FilterNewRows(matrix.enabled ? game_.ReductionOf(matrix.firstStr()) : Reduction{});
     return resultList_.get();
 }
@@ -70,7 +69,7 @@ calculation::NumberRowList *LottoFilterChain::Filter()
 std::vector<int> LottoFilterChain::BackPool() const
 {
     std::vector<int> pool;
-    for (int v : LookupCondition(nodeMap, game_.backPoolKey).nums) {
+    for (int v : LookupCondition(runRequest.conditions, game_.backPoolKey).nums) {
         if (v >= 1 && v <= backMax) {
             pool.push_back(v);
         }
@@ -80,9 +79,8 @@ std::vector<int> LottoFilterChain::BackPool() const
     return pool;
 }
 
-std::vector<std::vector<int>> LottoFilterChain::BackParts()
+std::vector<std::vector<int>> LottoFilterChain::BackParts(const std::vector<int> &pool)
 {
-    const std::vector<int> pool = BackPool();
     std::vector<std::vector<int>> parts;
     if (game_.back == BackArea::Single) {
         for (int v : pool) {
@@ -102,9 +100,10 @@ std::vector<std::vector<int>> LottoFilterChain::BackParts()
     return parts;
 }
 
-std::vector<NumberRow> LottoFilterChain::Reduce(const NumberRowList &rows, const Reduction &reduction) const
+std::vector<NumberRow> LottoFilterChain::Reduce(const NumberRowList &rows, const Reduction &reduction,
+                                                const std::vector<int> &frontPool) const
 {
-    const calculation::ZxBy by{&rows.rows(), game_.frontCount, reduction.x, reduction.y, FrontPool()};
+    const calculation::ZxBy by{&rows.rows(), game_.frontCount, reduction.x, reduction.y, frontPool};
     return reduction.spread ? RotateMatrix(by, 1) : RotateMatrix(by);
 }
 
@@ -117,16 +116,18 @@ void LottoFilterChain::FilterNewRows(const Reduction &reduction)
     auto reduces = [&](long long candidates) {
         return wantsReduction && static_cast<std::size_t>(candidates) <= cap;
     };
-    const long long fronts = basekit::CXy(static_cast<int>(FrontPool().size()), k);
+    // Worked out once for the totals, the enumeration and the reduction.
+    const std::vector<int> frontPool = FrontPool();
+    const long long fronts = basekit::CXy(static_cast<int>(frontPool.size()), k);
     if (game_.back == BackArea::None) {
         primaryTotal = ClampToInt(fronts);
-        const long long candidates = DoFilter(*resultList_, cap);
+        const long long candidates = DoFilter(frontPool, *resultList_, cap);
         afterFilterLen = ClampToInt(candidates);
         if (reduces(candidates)) {
             // The kept rows are copied out of the candidates, which go with their list.
             std::unique_ptr<NumberRowList> all = std::move(resultList_);
             NumberRowList &kept = NewResultList();
-            for (NumberRow row : Reduce(*all, reduction)) {
+            for (NumberRow row : Reduce(*all, reduction, frontPool)) {
                 kept.AddCopy(row);
             }
             reduced_ = true;
@@ -134,12 +135,13 @@ void LottoFilterChain::FilterNewRows(const Reduction &reduction)
         return;
     }
 
-    const std::size_t backChoices = BackPool().size();
+    const std::vector<int> backPool = BackPool();
+    const std::size_t backChoices = backPool.size();
     primaryTotal =
         ClampToInt(fronts * static_cast<long long>(game_.back == BackArea::Pairs
                                                        ? basekit::CXy(static_cast<int>(backChoices), 2)
                                                        : static_cast<long long>(backChoices)));
-    const std::vector<std::vector<int>> backs = BackParts();
+    const std::vector<std::vector<int>> backs = BackParts(backPool);
     if (backs.empty()) {
         return; // no bet without back numbers
     }
@@ -148,12 +150,12 @@ void LottoFilterChain::FilterNewRows(const Reduction &reduction)
     const std::size_t parts = backs.size();
     NumberRowList frontRows(k);
     const long long candidates =
-        DoFilter(frontRows, wantsReduction || cap == SIZE_MAX ? cap : (cap + parts - 1) / parts);
+        DoFilter(frontPool, frontRows, wantsReduction || cap == SIZE_MAX ? cap : (cap + parts - 1) / parts);
     afterFilterLen = ClampToInt(candidates * static_cast<long long>(parts));
     std::vector<NumberRow> joined = frontRows.rows();
     std::size_t limit = cap;
     if (reduces(candidates)) {
-        joined = Reduce(frontRows, reduction);
+        joined = Reduce(frontRows, reduction, frontPool);
         limit = kReducedJoinCeiling;
         reduced_ = true;
     }
@@ -176,29 +178,24 @@ void LottoFilterChain::FilterNewRows(const Reduction &reduction)
 void LottoFilterChain::FilterOldRows()
 {
     const int k = game_.frontCount;
-    long long entries = 0;
-    for (const std::wstring &item : LookupCondition(nodeMap, L"oldNum").strs) {
-        for (const std::wstring &entry : basekit::StrSplit(item, L"|")) {
-            if (entry.empty()) {
-                continue;
-            }
-            ++entries; // every entry counts, a bet of the game or not
-            // A short, long or repeated entry, or one with a number outside the game's pools, is
-            // no bet: never read past its end, never kept.
-            std::optional<std::vector<int>> bet = BetOfText(entry);
-            if (!bet) {
-                continue;
-            }
-            int wrongCount = 0; // front and back failures add up
-            const bool passes =
-                first_->FilterRow(bet->data(), k, wrongCount) != 0 &&
-                (game_.back != BackArea::Pairs || first_->FilterBack(bet->data() + k, wrongCount) != 0);
-            if (passes) {
-                resultList_->AddCopy(bet->data());
-            }
+    // The entries come split from the request, one row each; every one that is not empty counts,
+    // a bet of the game or not.
+    for (const std::wstring &entry : LookupCondition(runRequest.conditions, L"oldNum").strs) {
+        // A short, long or repeated entry, or one with a number outside the game's pools, is no
+        // bet: never read past its end, never kept.
+        std::optional<std::vector<int>> bet = entry.empty() ? std::nullopt : BetOfText(entry);
+        if (!bet) {
+            continue;
+        }
+        int wrongCount = 0; // front and back failures add up
+        const bool passes =
+            first_->FilterRow(bet->data(), k, wrongCount) != 0 &&
+            (game_.back != BackArea::Pairs || first_->FilterBack(bet->data() + k, wrongCount) != 0);
+        if (passes) {
+            resultList_->AddCopy(bet->data());
         }
     }
-    primaryTotal = ClampToInt(entries);
+    primaryTotal = ClampToInt(static_cast<long long>(runRequest.oldEntries));
 }
 
 long long LottoFilterChain::RowsKeptForRate(std::size_t listRows) const

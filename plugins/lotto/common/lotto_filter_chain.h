@@ -38,11 +38,12 @@ private:
     void FilterNewRows(const Reduction &reduction);
     void FilterOldRows();
     /// The back numbers a bet may take, as the rows' back parts in order: every pair of the back
-    /// pool that the back conditions accept, or every number of the back pool.
-    std::vector<std::vector<int>> BackParts();
-    /// The kept rows of a reduction over the rows (pointers into rows).
+    /// pool (BackPool) that the back conditions accept, or every number of the back pool.
+    std::vector<std::vector<int>> BackParts(const std::vector<int> &backPool);
+    /// The kept rows of a reduction over the rows (pointers into rows) whose front pool is given.
     std::vector<calculation::NumberRow> Reduce(const calculation::NumberRowList &rows,
-                                               const Reduction &reduction) const;
+                                               const Reduction &reduction,
+                                               const std::vector<int> &frontPool) const;
     /// The numbers of the back pool: the back pool condition's numbers of the game, ascending,
     /// each once.
     std::vector<int> BackPool() const;
