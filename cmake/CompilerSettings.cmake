@@ -8,22 +8,23 @@ set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 if(NOT CMAKE_BUILD_TYPE AND NOT CMAKE_CONFIGURATION_TYPES)
   set(CMAKE_BUILD_TYPE RelWithDebInfo CACHE STRING "Build type" FORCE)
 endif()
-# The normal build is -O2 with assertions off.
-set(CMAKE_CXX_FLAGS_RELWITHDEBINFO "-O2 -g -DNDEBUG" CACHE STRING "" FORCE)
 
 # Only what a library marks as exported leaves it.
 set(CMAKE_CXX_VISIBILITY_PRESET hidden)
 set(CMAKE_VISIBILITY_INLINES_HIDDEN ON)
 
-# Nothing here relies on interposing a library's own symbols, so calls inside a library may be
-# direct and inlined (the filter's inner loop calls exported members of its own library).
-add_compile_options(-fno-semantic-interposition)
-
+# Every target of the project links qel_warnings, and through it the code generation below.
 add_library(qel_warnings INTERFACE)
 target_compile_options(qel_warnings INTERFACE -Wall -Wextra -Wpedantic)
 if(QEL_WERROR)
   target_compile_options(qel_warnings INTERFACE -Werror)
 endif()
+
+# Nothing here relies on interposing a library's own symbols, so calls inside a library may be
+# direct and inlined (the filter's inner loop calls exported members of its own library).
+add_library(qel_code_generation INTERFACE)
+target_compile_options(qel_code_generation INTERFACE -fno-semantic-interposition)
+target_link_libraries(qel_warnings INTERFACE qel_code_generation)
 
 # Shared libraries and plug-ins must resolve every symbol at link time.
 function(qel_no_undefined target)

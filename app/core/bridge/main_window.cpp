@@ -1,7 +1,6 @@
 #include "bridge/main_window.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 
 #include "account/account_handlers.h"
@@ -11,6 +10,7 @@
 #include "basekit/text_convert.h"
 #include "bridge/popup_window.h"
 #include "bridge/service_rows.h"
+#include "bridge/shared_rows.h"
 #include "dataservice/history_handlers.h"
 #include "handlers/component_handlers.h"
 #include "handlers/result_handlers.h"
@@ -29,42 +29,11 @@ constexpr int kMaxWidth = 1366;
 constexpr int kMaxHeight = 728;
 constexpr int kConfigurationCheckDelayMs = 6000;
 
-std::string ConfigValue(MainWindow &w, const wchar_t *key)
-{
-    auto &config = w.app().runtimeConfig();
-    auto it = config.find(key);
-    return it == config.end() ? std::string() : basekit::CStrW2CStrA(it->second);
-}
-
-// W: a page of the data service's web site; B: a page below the program's base directory.
-std::string WebPage(MainWindow &w, const std::string &path)
-{
-    return ConfigValue(w, L"website") + path;
-}
+// A page below the program's base directory (WebPage, shared_rows.h: one of the data service's
+// web site).
 std::string BasePage(MainWindow &w, const std::string &path)
 {
     return basekit::CStrW2CStrA(w.app().startup().baseUrl) + path;
-}
-
-std::string Member(const Json::Value &request, const char *key)
-{
-    return basekit::CStrW2CStrA(JsonUtil::GetString(request, key));
-}
-
-std::wstring LotDetailWindow(MainWindow &w, const Json::Value &r)
-{
-    return w.OpenModal(
-        WebPage(w, "/html/pageForPc/pageForLotDetail.html?lotCategoryId=" + Member(r, "lotCategoryId") +
-                       "&qiHao=" + Member(r, "qiHao") + "&lotteryCategory=" + Member(r, "lotteryCategory")),
-        720, 550);
-}
-
-// A settings handler run in this window's settings context.
-template <std::wstring (*Handler)(SettingsContext &, const Json::Value &)>
-std::wstring Settings(MainWindow &w, const Json::Value &r)
-{
-    SettingsContext context = w.services().Settings();
-    return Handler(context, r);
 }
 
 // One of the program's own pages (about, lucky numbers).
@@ -93,8 +62,11 @@ std::wstring OpenShell(MainWindow &w, const Json::Value &r)
     return std::wstring();
 }
 
-const std::array<Row, 62> kMethods = {{
+constexpr Row kMethods[] = {
+    // The filter run.
     {"Filter", [](MainWindow &w, const Json::Value &r) { return w.context().OnFilter(r); }},
+    // The main page's frame: its layout, its end, the settings it starts with, the game it shows,
+    // minimizing and closing.
     {"initAppNormally",
      [](MainWindow &w, const Json::Value &) {
          w.InitAppWindow(1);
@@ -126,6 +98,8 @@ const std::array<Row, 62> kMethods = {{
          }
          return JsonUtil::Msg(L"ok", L"done");
      }},
+    // The main page's panels: the result table, the condition components and the advertisement
+    // beside them, and the rows of the result.
     {"GetTableTitle", [](MainWindow &w, const Json::Value &r) { return OnGetTableTitle(w.services().dao(), r); }},
     {"DeleteAll", [](MainWindow &w, const Json::Value &r) { return OnDeleteAll(w.context(), r); }},
     {"GetComponentConfig", [](MainWindow &w, const Json::Value &r) { return OnGetComponentConfig(w.context(), w.services().dao(), r); }},
@@ -136,29 +110,35 @@ const std::array<Row, 62> kMethods = {{
      [](MainWindow &w, const Json::Value &r) { return OnSaveResult(w.context(), w.app().windows(), r); }},
     {"DeleteRows", [](MainWindow &w, const Json::Value &r) { return OnDeleteRows(w.context(), r); }},
     {"AddRow", [](MainWindow &w, const Json::Value &r) { return OnAddRow(w.context(), r); }},
+    // The settings form.
     {"SaveConfig",
      [](MainWindow &w, const Json::Value &r) {
          std::wstring failure = Settings<OnSaveConfig>(w, r);
          return failure.empty() ? Settings<OnGetSystemConfig>(w, r) : failure;
      }},
+    // Scenarios and old numbers, through the file dialogs.
     {"OpenScenario", [](MainWindow &w, const Json::Value &r) { return OnOpenScenario(w.app().windows(), r); }},
     {"OpenOldNum", [](MainWindow &w, const Json::Value &r) { return OnOpenOldNum(w.app().windows(), r); }},
     {"SaveScenario", [](MainWindow &w, const Json::Value &r) { return OnSaveScenario(w.app().windows(), r); }},
+    // The settings database's lookups: quick selections, tips, the dictionary, the products, the
+    // tools the desktop may open, the calculation type.
     {"GetComboboxData", [](MainWindow &w, const Json::Value &r) { return OnGetComboboxData(w.services().dao(), r); }},
     {"GetTip", Settings<OnGetTip>},
     {"GetDict", Settings<OnGetDict>},
     {"GetProductList", Settings<OnGetProductList>},
     {"OpenShell", OpenShell},
     {"SaveCalType", [](MainWindow &w, const Json::Value &r) { return OnSaveCalType(w.services().dao(), r); }},
+    // The footer's windows on the data service's pages, the last draw, the version check and a
+    // result's details.
     {"GetDataAnalysis",
      [](MainWindow &w, const Json::Value &) {
          WorkArea area = w.workArea();
-         return w.OpenModal(WebPage(w, "/html/pageForPc/pageForTrend3_2.html"), std::min(area.width, kMaxWidth),
+         return w.OpenModal(WebPage(w.app(), "/html/pageForPc/pageForTrend3_2.html"), std::min(area.width, kMaxWidth),
                             area.height);
      }},
     {"GetNewLottery",
      [](MainWindow &w, const Json::Value &) {
-         return w.OpenModal(WebPage(w, "/html/pageForPc/pageForNewLottery.html"), 1250,
+         return w.OpenModal(WebPage(w.app(), "/html/pageForPc/pageForNewLottery.html"), 1250,
                             std::min(w.workArea().height, kMaxHeight));
      }},
     {"GetLastLottery", ServicePassThrough<"GetLastLottery", MainWindow>},
@@ -166,28 +146,34 @@ const std::array<Row, 62> kMethods = {{
     {"GetDetailedData", [](MainWindow &w, const Json::Value &r) { return OnGetDetailedData(w.context(), r); }},
     {"GetDanMa",
      [](MainWindow &w, const Json::Value &) {
-         return w.OpenModal(WebPage(w, "/html/pageForPc/pageForAutoAdvice.html"), 550, 320);
+         return w.OpenModal(WebPage(w.app(), "/html/pageForPc/pageForAutoAdvice.html"), 550, 320);
      }},
+    // The plug-in list of the settings.
     {"GetPluginList", Settings<OnGetPluginList>},
     {"ChangeState", Settings<OnChangeState>},
+    // Past draws for the rule-out, the account, and the data service's sites, texts and videos.
     {"GetQiHaoList", ServicePassThrough<"GetQiHaoList", MainWindow>},
     {"InstallOldDataForRuleOut", ServiceHandler<OnInstallOldDataForRuleOut, MainWindow>},
     {"getCastWebsite",
      [](MainWindow &w, const Json::Value &) {
-         return w.OpenModal(WebPage(w, "/html/pageForPc/pageForMoreCastWebsite.html"), 800, 550);
+         return w.OpenModal(WebPage(w.app(), "/html/pageForPc/pageForMoreCastWebsite.html"), 800, 550);
      }},
     {"getUserInfo", AccountHandler<OnGetUserInfo, MainWindow>},
     {"getTextAdForCastWin", ServicePassThrough<"getTextAdForCastWin", MainWindow>},
     {"getVideoUrl", ServicePassThrough<"getVideoUrl", MainWindow>},
     {"logIn", AccountHandler<OnLogIn, MainWindow>},
-    {"getLotLevel", LotDetailWindow},
+    // A draw's prize levels, and the data service's lottery categories, articles and forum.
+    {"getLotLevel", LotDetailWindow<550>},
     {"getLotDetailById", [](MainWindow &, const Json::Value &) { return std::wstring(); }},
     {"getLotCategory", ServicePassThrough<"getLotCategory", MainWindow>},
     {"getArticles", ServicePassThrough<"getArticles", MainWindow>},
     {"updateReadTime", ServicePassThrough<"updateReadTime", MainWindow>},
     {"getForumInfo", ServicePassThrough<"getForumInfo", MainWindow>},
+    // Advertisements by game, and one by its id.
     {"getAdvertisementByLotteryCategory", [](MainWindow &w, const Json::Value &) { return OnGetAdvertisementByLotteryCategory(w.services().dao(), w.app().runtimeConfig()); }},
     {"getAdById", ServicePassThrough<"getAdById", MainWindow>},
+    // The menu's and the footer's windows: the notice, the program's own pages and the pages below
+    // its base directory.
     {"showQelInfoWin", [](MainWindow &w, const Json::Value &) { return w.OpenNoticeOnce(); }},
     {"aboutQel", [](MainWindow &w, const Json::Value &) { return w.OpenModal(ResourcePage(w, "about.html"), 550, 320); }},
     {"showLuckyWin", [](MainWindow &w, const Json::Value &) { return w.OpenModal(ResourcePage(w, "lucky.html"), 550, 320); }},
@@ -206,7 +192,7 @@ const std::array<Row, 62> kMethods = {{
      }},
     {"showPhoneClientWin",
      [](MainWindow &w, const Json::Value &) {
-         return w.OpenModal(WebPage(w, "/html/pageForPc/pageForApps.html"), 800, 700);
+         return w.OpenModal(WebPage(w.app(), "/html/pageForPc/pageForApps.html"), 800, 700);
      }},
     {"showQQWin", [](MainWindow &w, const Json::Value &) { return BaseWindow<500, 400>(w, "/html/pageForQQ.html"); }},
     {"showShareWin", [](MainWindow &w, const Json::Value &) { return BaseWindow<500, 400>(w, "/html/pageForShare.html"); }},
@@ -214,7 +200,7 @@ const std::array<Row, 62> kMethods = {{
      [](MainWindow &w, const Json::Value &) { return BaseWindow<800, 700>(w, "/html/pageForPlan.html"); }},
     {"showCheckWin", [](MainWindow &w, const Json::Value &) { return BaseWindow<800, 700>(w, "/html/pageForCheck.html"); }},
     {"showCalcWin", [](MainWindow &w, const Json::Value &) { return BaseWindow<800, 700>(w, "/html/pageForCalc.html"); }},
-}};
+};
 
 } // namespace
 
@@ -287,7 +273,7 @@ std::wstring MainWindow::OpenNoticeOnce()
     placement.x = workArea_.x + workArea_.width - placement.width;
     placement.y = workArea_.y + workArea_.height - placement.height;
     app_.windows().ShowModeless(std::make_unique<PopupWindow>(app_), placement,
-                                WebPage(*this, "/html/pageForPc/pageForAdviceForYou.html"));
+                                WebPage(app_, "/html/pageForPc/pageForAdviceForYou.html"));
     return L"";
 }
 

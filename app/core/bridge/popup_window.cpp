@@ -1,12 +1,10 @@
 #include "bridge/popup_window.h"
 
-#include <array>
-
 #include "account/account_handlers.h"
 #include "app/application.h"
 #include "basekit/json_util.h"
-#include "basekit/text_convert.h"
 #include "bridge/service_rows.h"
+#include "bridge/shared_rows.h"
 #include "dataservice/feedback_handler.h"
 #include "dataservice/history_handlers.h"
 #include "dataservice/prize_handlers.h"
@@ -22,31 +20,7 @@ namespace {
 using basekit::JsonUtil;
 using Row = MethodRow<PopupWindow>;
 
-template <std::wstring (*Handler)(SettingsContext &, const Json::Value &)>
-std::wstring Settings(PopupWindow &w, const Json::Value &r)
-{
-    SettingsContext context = w.services().Settings();
-    return Handler(context, r);
-}
-
-std::string Member(const Json::Value &request, const char *key)
-{
-    return basekit::CStrW2CStrA(JsonUtil::GetString(request, key));
-}
-
-std::wstring LotDetailWindow(PopupWindow &w, const Json::Value &r)
-{
-    auto website = w.app().runtimeConfig().find(L"website");
-    const std::string base =
-        website == w.app().runtimeConfig().end() ? std::string() : basekit::CStrW2CStrA(website->second);
-    return RunModalPopup(
-        w.app(),
-        base + "/html/pageForPc/pageForLotDetail.html?lotCategoryId=" + Member(r, "lotCategoryId") +
-            "&qiHao=" + Member(r, "qiHao") + "&lotteryCategory=" + Member(r, "lotteryCategory"),
-        720, 600);
-}
-
-const std::array<Row, 25> kMethods = {{
+constexpr Row kMethods[] = {
     {"getConfig", Settings<OnGetConfig>},
     {"exit",
      [](PopupWindow &w, const Json::Value &) {
@@ -67,7 +41,7 @@ const std::array<Row, 25> kMethods = {{
     {"getLotDetailById", ServicePassThrough<"getLotDetailById", PopupWindow>},
     {"GetQiHaoList", ServicePassThrough<"GetQiHaoList", PopupWindow>},
     {"getCastWebsite", ServicePassThrough<"getCastWebsite", PopupWindow>},
-    {"ShowLotDetail", LotDetailWindow},
+    {"ShowLotDetail", LotDetailWindow<600>},
     {"GetDataAnalysis", ServiceHandler<OnGetDataAnalysis, PopupWindow>},
     {"GetDetailedData",
      [](PopupWindow &w, const Json::Value &r) { return OnGetDetailedData(w.context(), r); }},
@@ -86,13 +60,7 @@ const std::array<Row, 25> kMethods = {{
     {"zjCheck", ServiceHandler<OnZjCheck, PopupWindow>},
     {"touZhuYuSuan", ServiceHandler<OnTouZhuYuSuan, PopupWindow>},
     {"getLastLottery", ServicePassThrough<"GetLastLottery", PopupWindow>},
-}};
-
-std::wstring ProductName(Application &app)
-{
-    auto it = app.runtimeConfig().find(L"productName");
-    return it == app.runtimeConfig().end() ? std::wstring() : it->second;
-}
+};
 
 } // namespace
 
@@ -100,7 +68,7 @@ PopupWindow::PopupWindow(Application &app)
     : PageWindow(app.NextWindowId()), app_(app), context_(app.startup().baseUrl), services_(app)
 {
     app_.RegisterWindow(*this);
-    context_.SwitchPlugin(ProductName(app_));
+    context_.SwitchPlugin(RuntimeConfigValue(app_, L"productName"));
 }
 
 PopupWindow::~PopupWindow()
