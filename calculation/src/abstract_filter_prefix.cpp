@@ -7,24 +7,20 @@
 #include <algorithm>
 
 #include "calculation/abstract_filter.h"
+#include "filter_engine.h"
 
 namespace calculation {
 
-struct AbstractFilter::CompletionBounds {
-    int k = 0;                     // numbers per row
-    int r = 0;                     // numbers still to come
-    std::uint64_t rest = 0;        // the numbers they come from
-    int lowSum = 0, highSum = 0;   // the sum of the r smallest and of the r largest of rest
-    int lowLast = 0, highLast = 0; // the smallest and the largest possible last number
-
-    // The range of the row's count of numbers of class mask, given the prefix's count.
-    std::pair<int, int> CountRange(int have, std::uint64_t mask) const
-    {
-        const int inside = CountBits(rest & mask);
-        const int outside = CountBits(rest & ~mask);
-        return {have + std::max(0, r - outside), have + std::min(r, inside)};
-    }
-};
+using detail::CompletionBounds;
+using detail::GroupCode;
+using detail::PlannedTest;
+using detail::RoundedAverage;
+using detail::RowShape;
+using detail::RunCodeWithRunGrown;
+using detail::RunsWithRunGrown;
+using detail::SameTailGroupCode;
+using detail::SameTailPasses;
+using detail::Test;
 
 namespace {
 
@@ -42,16 +38,16 @@ std::uint64_t Bits(int low, int high)
 
 } // namespace
 
-bool AbstractFilter::OwnPrefixMayPass(const Completion &c, int &certainFailures) const
+bool AbstractFilter::Engine::OwnPrefixMayPass(const Completion &c, int &certainFailures) const
 {
-    const int length = prefixLength_;
-    const int k = positionCount;
+    const int length = prefixLength;
+    const int k = f.positionCount;
     if (length == 0 || length > k) {
         return true;
     }
     // Fixed positions are never tolerated.
-    for (int i : fixedPositions_) {
-        if (i < length && !pos[i].Has(levelRow_[i])) {
+    for (int i : fixedPositions) {
+        if (i < length && !f.pos[i].Has(levelRow[i])) {
             return false;
         }
     }
@@ -65,7 +61,7 @@ bool AbstractFilter::OwnPrefixMayPass(const Completion &c, int &certainFailures)
     if (CountBits(b.rest) < b.r) {
         return false; // no completion at all
     }
-    const RowShape &s = levelShapes_[length];
+    const RowShape &s = levelShapes[length];
     b.lowLast = b.highLast = s.largest;
     std::uint64_t low = b.rest;
     for (int i = 0; i < b.r; ++i) {
@@ -83,8 +79,8 @@ bool AbstractFilter::OwnPrefixMayPass(const Completion &c, int &certainFailures)
             b.highLast = v;
         }
     }
-    if (anyBankerGroup_) {
-        bool possible = std::any_of(danMa.begin(), danMa.end(), [&](const Condition &g) {
+    if (anyBankerGroup) {
+        bool possible = std::any_of(f.danMa.begin(), f.danMa.end(), [&](const Condition &g) {
             const std::uint64_t missing = g.mask() & ~s.mask;
             return g.enabled() && (missing & ~b.rest) == 0 && CountBits(missing) <= b.r;
         });
@@ -92,16 +88,16 @@ bool AbstractFilter::OwnPrefixMayPass(const Completion &c, int &certainFailures)
             return false;
         }
     }
-    for (const PlannedTest &t : plan_) {
-        if (!PlannedTestMayPass(t, s, b) && !Tolerate(*t.condition, certainFailures)) {
+    for (const PlannedTest &t : plan) {
+        if (!PlannedTestMayPass(t, s, b) && !f.Tolerate(*t.condition, certainFailures)) {
             return false;
         }
     }
     return true;
 }
 
-bool AbstractFilter::PlannedTestMayPass(const PlannedTest &t, const RowShape &s,
-                                        const CompletionBounds &b) const
+bool AbstractFilter::Engine::PlannedTestMayPass(const PlannedTest &t, const RowShape &s,
+                                                const CompletionBounds &b) const
 {
     const Condition &c = *t.condition;
     const int k = b.k;
@@ -134,15 +130,15 @@ bool AbstractFilter::PlannedTestMayPass(const PlannedTest &t, const RowShape &s,
     case Test::Killed:
         return (s.mask & c.mask()) == 0;
     case Test::BigSmallRate:
-        return counted(s.big(), classMasks_.big);
+        return counted(s.big(), classMasks.big);
     case Test::OddEvenRate:
-        return counted(s.odd(), classMasks_.odd);
+        return counted(s.odd(), classMasks.odd);
     case Test::ZhiHeRate:
-        return counted(s.prime(), classMasks_.prime);
+        return counted(s.prime(), classMasks.prime);
     case Test::LuShuRate:
-        return threeWay(s.route(0), s.route(1), classMasks_.route);
+        return threeWay(s.route(0), s.route(1), classMasks.route);
     case Test::ThreeAreaRate:
-        return threeWay(s.area(0), s.area(1), classMasks_.area);
+        return threeWay(s.area(0), s.area(1), classMasks.area);
     case Test::Maximum:
         return c.HasAnyIn(b.lowLast, b.highLast);
     case Test::Minimum:
@@ -152,14 +148,19 @@ bool AbstractFilter::PlannedTestMayPass(const PlannedTest &t, const RowShape &s,
     case Test::Tail:
         return (s.tailMask & ~static_cast<std::uint32_t>(c.mask())) == 0;
     case Test::RouteCount:
-        return counted(s.route(t.index), classMasks_.route[t.index]);
+        return counted(s.route(t.index), classMasks.route[t.index]);
     case Test::WuXingCount:
-        return counted(s.element(t.index), classMasks_.element[t.index]);
+        return counted(s.element(t.index), classMasks.element[t.index]);
     case Test::CustomGroup:
         return counted(CountBits(s.mask & c.mask()), c.mask());
     default:
         return true;
     }
+}
+
+bool AbstractFilter::OwnPrefixMayPass(const Completion &c, int &certainFailures) const
+{
+    return engine_->OwnPrefixMayPass(c, certainFailures);
 }
 
 } // namespace calculation
