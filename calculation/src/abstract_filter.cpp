@@ -8,6 +8,7 @@
 #include "basekit/number_text.h"
 #include "calculation/class_text.h"
 #include "filter_engine.h"
+#include "first_level_tests.h"
 #include "row_classes.h"
 
 namespace calculation {
@@ -29,16 +30,10 @@ constexpr std::uint8_t kNoElement = 255;
 
 using detail::ClassMasks;
 using detail::CountLookup;
-using detail::GroupCode;
 using detail::NumberClass;
-using detail::PairTable;
 using detail::PlannedTest;
-using detail::RoundedAverage;
 using detail::RowShape;
-using detail::RunCodeWithRunGrown;
 using detail::RunsWithRunGrown;
-using detail::SameTailGroupCode;
-using detail::SameTailPasses;
 using detail::Test;
 
 AbstractFilter::AbstractFilter() : engine_(std::make_unique<Engine>(*this)) {}
@@ -129,8 +124,10 @@ NumberClass AbstractFilter::Engine::ComputeClass(int v) const
 std::uint64_t detail::PackCounts(const NumberClass &c)
 {
     auto field = [](int index) { return std::uint64_t{1} << (4 * index); };
-    return (c.odd ? field(0) : 0) | (c.big ? field(1) : 0) | (c.prime ? field(2) : 0) | field(3 + c.route) |
-           field(6 + c.area) | (c.element < 5 ? field(9 + c.element) : 0);
+    return (c.odd ? field(RowShape::kOddField) : 0) | (c.big ? field(RowShape::kBigField) : 0) |
+           (c.prime ? field(RowShape::kPrimeField) : 0) | field(RowShape::kRouteFields + c.route) |
+           field(RowShape::kAreaFields + c.area) |
+           (c.element < 5 ? field(RowShape::kElementFields + c.element) : 0);
 }
 
 void AbstractFilter::Engine::PrepareClassTables()
@@ -181,13 +178,6 @@ void AbstractFilter::Engine::PlanFirstLevelTests()
     plan.clear();
     testedSinceOrdering = 0;
     ForgetPrefixes(); // a prefix announced under other conditions says nothing of these
-    auto add = [this](Test test, const Condition &c, int index = 0) {
-        if (c.enabled()) {
-            PlannedTest planned{test, static_cast<std::uint8_t>(index), &c};
-            planned.orderFree = OrderFree(test);
-            plan.push_back(std::move(planned));
-        }
-    };
     fixedPositions.clear();
     for (int i = 0; i < f.positionCount; ++i) {
         if (f.pos[i].enabled()) {
@@ -196,73 +186,24 @@ void AbstractFilter::Engine::PlanFirstLevelTests()
     }
     anyBankerGroup =
         std::any_of(f.danMa.begin(), f.danMa.end(), [](const Condition &g) { return g.enabled(); });
-    add(Test::Span, f.kuaDu);
-    add(Test::Sum, f.heZhi);
-    add(Test::SumTail, f.heZhiTail);
-    add(Test::TailSum, f.tailSum);
-    add(Test::Average, f.average);
-    add(Test::Killed, f.feiMa);
-    add(Test::BigSmallRate, f.bigSmallRate);
-    add(Test::OddEvenRate, f.oddEvenRate);
-    add(Test::ZhiHeRate, f.zhiHeRate);
-    add(Test::LuShuRate, f.luShuRate);
-    add(Test::ThreeAreaRate, f.threeAreaRate);
-    add(Test::Maximum, f.maximumNum);
-    add(Test::Minimum, f.minimumNum);
-    add(Test::LastNum, f.lastNum);
-    add(Test::AllInside, f.shaZuHeOne);
-    add(Test::AllInside, f.shaZuHeTwo);
-    add(Test::LianMa, f.lianMa);
-    for (int i = 0; i < static_cast<int>(f.shapeSum.size()); ++i) {
-        add(Test::ShapeSum, f.shapeSum[i], i);
-    }
-    add(Test::BiggestLag, f.linHaoLag);
-    add(Test::Ac, f.acValue);
-    add(Test::Tail, f.tail);
-    add(Test::SameTail, f.sameTail);
-    add(Test::SameTailNum, f.sameTailNum);
-    for (int r = 0; r < 3; ++r) {
-        add(Test::RouteCount, f.luShuNum[r], r);
-    }
-    for (int e = 0; e < 5; ++e) {
-        add(Test::WuXingCount, f.wuXingNum[e], e);
-    }
-    pairTables.clear();
-    pairTables.resize(static_cast<std::size_t>(f.pairCount));
-    for (int p = 0; p < f.pairCount; ++p) {
-        if (!f.erWeiHe[p].enabled() && !f.erWeiCha[p].enabled() && !f.erWeiMa[p].enabled()) {
-            continue;
-        }
-        PairTable &table = pairTables[static_cast<std::size_t>(p)];
-        for (int a = 0; a < 64; ++a) {
-            for (int b = 0; b < 64; ++b) {
-                bool all =
-                    (!f.erWeiHe[p].enabled() || f.erWeiHe[p].Has(a + b)) &&
-                    (!f.erWeiCha[p].enabled() || f.erWeiCha[p].Has(std::abs(b - a))) &&
-                    (!f.erWeiMa[p].enabled() || f.erWeiMa[p].HasPairCode(std::min(a, b), std::max(a, b)));
-                if (all) {
-                    table.pass[a] |= std::uint64_t{1} << b;
-                }
-            }
-        }
-        PlannedTest pair{Test::Pair, static_cast<std::uint8_t>(p), &f.erWeiHe[p]};
-        pair.orderFree = false;
-        plan.push_back(std::move(pair));
-    }
-    for (int g = 0; g < f.customGroupCount; ++g) {
-        add(Test::CustomGroup, f.ziDingYi[g], g);
-    }
-    auto planned = [this](std::initializer_list<Test> tests) {
-        return std::any_of(plan.begin(), plan.end(), [&](const PlannedTest &t) {
-            return std::find(tests.begin(), tests.end(), t.test) != tests.end();
+    pairTables.assign(static_cast<std::size_t>(f.pairCount), {});
+    unsigned reads = Tests::kNothing;
+    Tests::ForEach([&](Test test, auto descriptor) {
+        using D = decltype(descriptor);
+        D::Plan(f, [&](const Condition &c, int index) {
+            PlannedTest planned{test, static_cast<std::uint8_t>(index), &c};
+            planned.orderFree = D::OrderFree(f.mode);
+            planned.cost = D::kCost;
+            plan.push_back(std::move(planned));
+            reads |= D::kReads;
         });
-    };
+    });
     orderBoundTests =
         static_cast<int>(std::ranges::count_if(plan, [](const PlannedTest &t) { return !t.orderFree; }));
-    needsClassSums = planned({Test::ShapeSum});
-    needsTails = planned({Test::TailSum, Test::Tail, Test::SameTail, Test::SameTailNum});
-    needsDifferences = planned({Test::Ac});
-    needsRuns = f.mode != 0 && planned({Test::LianMa});
+    needsClassSums = (reads & Tests::kClassSums) != 0;
+    needsTails = (reads & Tests::kTails) != 0;
+    needsDifferences = (reads & Tests::kDifferences) != 0;
+    needsRuns = f.mode != 0 && (reads & Tests::kRuns) != 0;
     runVerdicts = {};
     for (PlannedTest &t : plan) {
         TabulateOutcomes(t);
@@ -275,31 +216,9 @@ void AbstractFilter::Engine::PlanCountLookups()
     countLookups.clear();
     for (PlannedTest &t : plan) {
         CountLookup lookup;
-        switch (t.test) {
-        case Test::OddEvenRate:
-            lookup.first = RowShape::kOddField;
-            break;
-        case Test::BigSmallRate:
-            lookup.first = RowShape::kBigField;
-            break;
-        case Test::ZhiHeRate:
-            lookup.first = RowShape::kPrimeField;
-            break;
-        case Test::LuShuRate:
-            lookup.first = RowShape::kRouteFields;
-            lookup.second = RowShape::kRouteFields + 1;
-            break;
-        case Test::ThreeAreaRate:
-            lookup.first = RowShape::kAreaFields;
-            lookup.second = RowShape::kAreaFields + 1;
-            break;
-        case Test::RouteCount:
-            lookup.first = static_cast<std::uint8_t>(RowShape::kRouteFields + t.index);
-            break;
-        case Test::WuXingCount:
-            lookup.first = static_cast<std::uint8_t>(RowShape::kElementFields + t.index);
-            break;
-        default:
+        const bool byCounts = Tests::Visit(
+            t.test, [&](auto d) { return decltype(d)::CountFields(t, lookup.first, lookup.second); });
+        if (!byCounts) {
             continue;
         }
         // A tolerated test counts its failures number by number.
@@ -312,117 +231,12 @@ void AbstractFilter::Engine::PlanCountLookups()
     }
 }
 
-void AbstractFilter::Engine::TabulateOutcomes(PlannedTest &t) const
+void AbstractFilter::Engine::TabulateOutcomes(PlannedTest &t)
 {
-    const Condition &c = *t.condition;
-    const int k = f.positionCount;
-    auto set = [&](int bit) {
-        t.outcomes[static_cast<std::size_t>(bit >> 6)] |= std::uint64_t{1} << (bit & 63);
-    };
     t.outcomes = {};
-    t.tolerated = c.canBeWrong();
-    switch (t.test) {
-    case Test::BigSmallRate:
-    case Test::OddEvenRate:
-    case Test::ZhiHeRate:
-        for (int n = 0; n <= k; ++n) {
-            if (c.Has(n * 10 + (k - n))) {
-                set(n);
-            }
-        }
-        break;
-    case Test::LuShuRate:
-    case Test::ThreeAreaRate:
-        for (int a = 0; a <= k; ++a) {
-            for (int b = 0; a + b <= k; ++b) {
-                if (c.Has(a * 100 + b * 10 + (k - a - b))) {
-                    set(a * 11 + b);
-                }
-            }
-        }
-        break;
-    case Test::LastNum:
-    case Test::RouteCount:
-    case Test::WuXingCount:
-    case Test::SumTail:
-        for (int n = 0; n < 64; ++n) {
-            if (c.Has(n)) {
-                set(n);
-            }
-        }
-        break;
-    case Test::CustomGroup:
-        for (int n = 0; n < 64; ++n) {
-            if (c.Allows(n)) {
-                set(n);
-            }
-        }
-        break;
-    case Test::Ac:
-        // By the number of distinct differences of the row: the AC value is that less k - 1.
-        for (int n = 0; n < 64; ++n) {
-            if (c.Has(n - (k - 1))) {
-                set(n);
-            }
-        }
-        break;
-    case Test::Tail:
-        for (int d = 0; d < 10; ++d) {
-            t.outcomes[0] |= c.Has(d) ? classMasks.tail[d] : 0;
-        }
-        break;
-    default:
-        break;
-    }
-    // The last numbers that pass with a prefix of have numbers of the class: those of the class
-    // when have + 1 passes, the others when have passes.
-    auto byCount = [&](std::uint64_t cls) {
-        t.lastByCount.assign(kMaxPositions + 1, 0);
-        for (int have = 0; have <= kMaxPositions; ++have) {
-            t.lastByCount[static_cast<std::size_t>(have)] =
-                (t.Passes(have + 1) ? cls : 0) | (t.Passes(have) ? ~cls : 0);
-        }
-    };
-    switch (t.test) {
-    case Test::BigSmallRate:
-        byCount(classMasks.big);
-        break;
-    case Test::OddEvenRate:
-        byCount(classMasks.odd);
-        break;
-    case Test::ZhiHeRate:
-        byCount(classMasks.prime);
-        break;
-    case Test::LastNum:
-        byCount(c.lastMask());
-        break;
-    case Test::RouteCount:
-        byCount(classMasks.route[t.index]);
-        break;
-    case Test::WuXingCount:
-        byCount(classMasks.element[t.index]);
-        break;
-    case Test::CustomGroup:
-        byCount(c.mask());
-        break;
-    case Test::LuShuRate:
-    case Test::ThreeAreaRate: {
-        const auto &masks = t.test == Test::LuShuRate ? classMasks.route : classMasks.area;
-        t.lastByCount.assign(64, 0);
-        for (int have0 = 0; have0 < 8; ++have0) {
-            for (int have1 = 0; have1 < 8; ++have1) {
-                t.lastByCount[(static_cast<std::size_t>(have0) * 8) + static_cast<std::size_t>(have1)] =
-                    (t.Passes((have0 + 1) * 11 + have1) ? masks[0] : 0) |
-                    (t.Passes(have0 * 11 + have1 + 1) ? masks[1] : 0) |
-                    (t.Passes(have0 * 11 + have1) ? masks[2] : 0);
-            }
-        }
-        break;
-    }
-    default:
-        t.lastByCount.clear();
-        break;
-    }
+    t.tolerated = t.condition->canBeWrong();
+    t.lastByCount.clear();
+    Tests::Visit(t.test, [&](auto d) { decltype(d)::Tabulate(*this, t); });
 }
 
 bool AbstractFilter::Engine::PairPasses(int pair, int a, int b, int &wrongCount) const
@@ -762,20 +576,6 @@ void AbstractFilter::Engine::OrderPlanByRejections()
     }
 }
 
-bool AbstractFilter::Engine::OrderFree(Test test) const
-{
-    switch (test) {
-    case Test::BiggestLag: // neighbours in the row's order
-    case Test::Pair:       // two given positions
-        return false;
-    case Test::LianMa:
-        // Digit rows are read as their distinct digits sorted; other rows as they stand.
-        return f.mode == 0;
-    default:
-        return true;
-    }
-}
-
 int AbstractFilter::firstLevelFilter(const int *row, int &wrongCount, TestScope scope) const
 {
     Engine &e = *engine_;
@@ -831,104 +631,10 @@ int AbstractFilter::firstLevelFilter(const int *row, int &wrongCount, TestScope 
 bool AbstractFilter::Engine::RunPlannedTest(const PlannedTest &t, const int *row, const RowShape &s,
                                             int &wrongCount) const
 {
-    const Condition &c = *t.condition;
-    const int k = f.positionCount;
-    bool passed = true;
-    switch (t.test) {
-    case Test::Span:
-        passed = c.Has(s.largest - s.smallest);
-        break;
-    case Test::Sum:
-        passed = c.Has(s.sum);
-        break;
-    case Test::SumTail:
-        passed = c.Has(s.sum % 10);
-        break;
-    case Test::TailSum:
-        passed = c.Has(s.tailDigitSum);
-        break;
-    case Test::Average:
-        passed = c.Has(RoundedAverage(s.sum, k));
-        break;
-    case Test::Killed:
-        passed = (s.mask & c.mask()) == 0;
-        break;
-    case Test::BigSmallRate:
-        passed = c.Has(s.big() * 10 + (k - s.big()));
-        break;
-    case Test::OddEvenRate:
-        passed = c.Has(s.odd() * 10 + (k - s.odd()));
-        break;
-    case Test::ZhiHeRate:
-        passed = c.Has(s.prime() * 10 + (k - s.prime()));
-        break;
-    case Test::LuShuRate:
-        passed = c.Has(s.route(0) * 100 + s.route(1) * 10 + s.route(2));
-        break;
-    case Test::ThreeAreaRate:
-        passed = c.Has(s.area(0) * 100 + s.area(1) * 10 + s.area(2));
-        break;
-    case Test::Maximum:
-        passed = c.Has(s.largest);
-        break;
-    case Test::Minimum:
-        passed = c.Has(s.smallest);
-        break;
-    case Test::LastNum:
-        passed = c.Has(CountBits(s.mask & c.lastMask()));
-        break;
-    case Test::AllInside:
-        passed = (s.mask & ~c.mask()) != 0;
-        break;
-    case Test::LianMa:
-        // Lotto rows held ascending (their numbers are the bits of the row's mask) take one pass;
-        // digit rows, short rows and rows in another order take the general path.
-        passed = c.Has(f.mode != 0 && k >= 4 && k <= 7 && s.descents == 0 && s.smallest >= 0 && s.largest < 64
-                           ? GroupCode(s.runsOfSize, k)
-                           : f.util.GetLianMa(row, k, f.mode));
-        break;
-    case Test::ShapeSum: {
-        const int sums[9] = {s.quotientSum[0], s.quotientSum[1],  s.paritySum[1],
-                             s.paritySum[0],   s.seedPrimeSum[1], s.seedPrimeSum[0],
-                             s.routeSum[0],    s.routeSum[1],     s.routeSum[2]};
-        passed = c.Has(sums[t.index]);
-        break;
-    }
-    case Test::BiggestLag:
-        passed = c.Has(f.util.GetBiggestLag(row, k));
-        break;
-    case Test::Ac:
-        passed =
-            c.Has((s.exactDifferences ? CountBits(s.differences) : DistinctDifferences(row, k, s)) - (k - 1));
-        break;
-    case Test::Tail:
-        passed = (s.tailMask & ~static_cast<std::uint32_t>(c.mask())) == 0;
-        break;
-    case Test::SameTail:
-        passed = SameTailPasses(c, s.tailCounts);
-        break;
-    case Test::SameTailNum:
-        passed = c.Has(SameTailGroupCode(s.tailCounts));
-        break;
-    case Test::RouteCount:
-        passed = c.Has(s.route(t.index));
-        break;
-    case Test::WuXingCount:
-        passed = c.Has(s.element(t.index));
-        break;
-    case Test::Pair: {
-        int a = row[f.pairs[t.index][0]];
-        int b = row[f.pairs[t.index][1]];
-        if (a >= 0 && a < 64 && b >= 0 && b < 64 && ((pairTables[t.index].pass[a] >> b) & 1U) != 0) {
-            return true;
-        }
-        return PairPasses(t.index, a, b, wrongCount); // applies the tolerance itself
-    }
-    case Test::CustomGroup:
-        passed = c.Allows(CountBits(s.mask & c.mask()));
-        break;
-    }
-    return passed || f.Tolerate(c, wrongCount);
+    return Tests::Visit(t.test, [&](auto d) {
+        using D = decltype(d);
+        return D::Passes(*this, t, row, s) || D::Failed(*this, t, row, wrongCount);
+    });
 }
 
 int AbstractFilter::BOZLFilter(const int *row, int &wrongCount) const

@@ -71,35 +71,9 @@ struct RowShape {
 /// The class counts a number of class c adds to a row, packed as RowShape::counts.
 std::uint64_t PackCounts(const NumberClass &c);
 
-// The kinds of first-level tests, in their fixed order.
-enum class Test : std::uint8_t {
-    Span,
-    Sum,
-    SumTail,
-    TailSum,
-    Average,
-    Killed,
-    BigSmallRate,
-    OddEvenRate,
-    ZhiHeRate,
-    LuShuRate,
-    ThreeAreaRate,
-    Maximum,
-    Minimum,
-    LastNum,
-    AllInside,
-    LianMa,
-    ShapeSum,
-    BiggestLag,
-    Ac,
-    Tail,
-    SameTail,
-    SameTailNum,
-    RouteCount,
-    WuXingCount,
-    Pair,
-    CustomGroup
-};
+// The kinds of first-level tests; the list, in its fixed order, and what each test does are
+// in first_level_tests.h.
+enum class Test : std::uint8_t;
 
 // One enabled first-level test of a plan, with what its judging needs prepared once per load.
 struct PlannedTest {
@@ -247,13 +221,14 @@ struct AbstractFilter::Engine {
     /// Adds the next number of a row to its shape.
     void AddToShape(RowShape &s, int v) const;
 
+    // The descriptors of the first-level tests (first_level_tests.h).
+    struct Tests;
+
     // The enabled tests of firstLevelFilter in their fixed order, planned once per load so that a
     // candidate only meets the conditions the user chose.
     void PlanFirstLevelTests();
-    void TabulateOutcomes(PlannedTest &t) const;
+    void TabulateOutcomes(PlannedTest &t);
     void PlanCountLookups();
-    /// Whether a planned test's verdict depends only on which numbers a row holds.
-    bool OrderFree(Test test) const;
     // The verdict does not depend on the order of the tests (a row fails on any untolerated
     // failure, or once its tolerated failures exceed maxWrong), so the tests that reject most
     // rows are moved to the front as a run goes on.
@@ -268,7 +243,6 @@ struct AbstractFilter::Engine {
         lastVerdicts.known = false;
     }
 
-    int FirstLevelFilter(const int *row, int &wrongCount, TestScope scope);
     bool RunPlannedTest(const PlannedTest &t, const int *row, const RowShape &s, int &wrongCount) const;
     bool PairPasses(int pair, int a, int b, int &wrongCount) const;
 
@@ -279,8 +253,6 @@ struct AbstractFilter::Engine {
     /// Judges the numbers of last as the last number of the announced prefix; false when the
     /// prefix is not one a lookup can serve.
     bool JudgeLastNumbers(std::uint64_t last);
-    /// The numbers of last with which the row of the announced prefix passes test t.
-    std::uint64_t LastNumbersPassing(const PlannedTest &t, const RowShape &p, std::uint64_t last) const;
     /// The numbers of last with which the row of the announced prefix passes test t, each tested
     /// as a whole row.
     std::uint64_t LastNumbersPassingOneByOne(const PlannedTest &t, std::uint64_t last) const;
