@@ -45,16 +45,6 @@ int AbstractFilter::prefixLength() const
     return engine_->prefixLength;
 }
 
-int AbstractFilter::firstLevelOrderBoundTests() const
-{
-    return engine_->orderBoundTests;
-}
-
-bool AbstractFilter::anyPatternTest() const
-{
-    return engine_->anyPattern;
-}
-
 // The group code of group sizes (a count per size, 4 bits each): for each size present in ascending
 // order, the number of groups of that size followed by the size (two groups of 2 and one of 3:
 // 2213); 0 for no group.
@@ -173,7 +163,7 @@ void AbstractFilter::Engine::PrepareClassTables()
     ForgetPrefixes(); // the shapes of known prefixes were made with the old tables
 }
 
-void AbstractFilter::Engine::PlanFirstLevelTests()
+int AbstractFilter::Engine::PlanFirstLevelTests()
 {
     plan.clear();
     testedSinceOrdering = 0;
@@ -198,8 +188,6 @@ void AbstractFilter::Engine::PlanFirstLevelTests()
             reads |= D::kReads;
         });
     });
-    orderBoundTests =
-        static_cast<int>(std::ranges::count_if(plan, [](const PlannedTest &t) { return !t.orderFree; }));
     needsClassSums = (reads & Tests::kClassSums) != 0;
     needsTails = (reads & Tests::kTails) != 0;
     needsDifferences = (reads & Tests::kDifferences) != 0;
@@ -209,6 +197,7 @@ void AbstractFilter::Engine::PlanFirstLevelTests()
         TabulateOutcomes(t);
     }
     PlanCountLookups();
+    return static_cast<int>(std::ranges::count_if(plan, [](const PlannedTest &t) { return !t.orderFree; }));
 }
 
 void AbstractFilter::Engine::PlanCountLookups()
@@ -372,7 +361,7 @@ void AbstractFilter::SetCommonIndexData(const DataMap &conditions, const std::ws
     for (std::size_t k = 0; k < shapeSum.size(); ++k) {
         shapeSum[k].Load(conditions, kShapeSumKeys[k]);
     }
-    engine_->PlanFirstLevelTests();
+    orderBoundTests_ = engine_->PlanFirstLevelTests();
 }
 
 void AbstractFilter::SetBOZLData(const DataMap &conditions)
@@ -388,11 +377,11 @@ void AbstractFilter::SetBOZLData(const DataMap &conditions)
     luShu012DingWei.Load(conditions, L"luShu012DingWei");
     threeAreaDingWei.Load(conditions, L"threeAreaDingWei");
     wuXingDingWei.Load(conditions, L"wuXingDingWei");
-    engine_->anyPattern = false;
+    anyPattern_ = false;
     for (const Condition *c :
          {&bigSmall, &oddEven, &zhiHe, &luShu012, &threeArea, &bigSmallDingWei, &oddEvenDingWei,
           &zhiHeDingWei, &luShu012DingWei, &threeAreaDingWei, &wuXingDingWei}) {
-        engine_->anyPattern = engine_->anyPattern || c->enabled();
+        anyPattern_ = anyPattern_ || c->enabled();
     }
 }
 
@@ -431,7 +420,7 @@ void AbstractFilter::ReSetCommonIndexData()
     for (Condition &c : shapeSum) {
         c.Reset();
     }
-    engine_->PlanFirstLevelTests();
+    orderBoundTests_ = engine_->PlanFirstLevelTests();
 }
 
 void AbstractFilter::ResetBOZLData()
@@ -441,7 +430,7 @@ void AbstractFilter::ResetBOZLData()
           &zhiHeDingWei, &luShu012DingWei, &threeAreaDingWei, &wuXingDingWei}) {
         c->Reset();
     }
-    engine_->anyPattern = false;
+    anyPattern_ = false;
 }
 
 int AbstractFilter::DingWeiFilter(const int *row) const
@@ -581,7 +570,7 @@ int AbstractFilter::firstLevelFilter(const int *row, int &wrongCount, TestScope 
     Engine &e = *engine_;
     const int k = positionCount;
     if (k <= 0 || (e.plan.empty() && !e.anyBankerGroup) ||
-        (scope == TestScope::OrderBound && e.orderBoundTests == 0)) {
+        (scope == TestScope::OrderBound && orderBoundTests_ == 0)) {
         return 1;
     }
     if (scope == TestScope::All && e.lastVerdicts.known && e.prefixLength == k - 1) {
@@ -639,7 +628,7 @@ bool AbstractFilter::Engine::RunPlannedTest(const PlannedTest &t, const int *row
 
 int AbstractFilter::BOZLFilter(const int *row, int &wrongCount) const
 {
-    if (!engine_->anyPattern) {
+    if (!anyPattern_) {
         return 1;
     }
     const int k = positionCount;

@@ -225,8 +225,9 @@ struct AbstractFilter::Engine {
     struct Tests;
 
     // The enabled tests of firstLevelFilter in their fixed order, planned once per load so that a
-    // candidate only meets the conditions the user chose.
-    void PlanFirstLevelTests();
+    // candidate only meets the conditions the user chose. Returns how many of them depend on the
+    // order of a row's numbers.
+    int PlanFirstLevelTests();
     void TabulateOutcomes(PlannedTest &t);
     void PlanCountLookups();
     // The verdict does not depend on the order of the tests (a row fails on any untolerated
@@ -263,7 +264,6 @@ struct AbstractFilter::Engine {
 
     std::vector<PlannedTest> plan;
     std::uint32_t testedSinceOrdering = 0;
-    int orderBoundTests = 0; // planned tests that are not order-free
     std::vector<detail::CountLookup> countLookups;
     std::vector<detail::PairTable> pairTables;
     std::vector<int> fixedPositions; // positions whose "pos" condition is enabled
@@ -273,7 +273,6 @@ struct AbstractFilter::Engine {
     bool needsTails = false;
     bool needsDifferences = false;
     bool needsRuns = false;
-    bool anyPattern = false; // a pattern of SetBOZLData is enabled
 
     // The announced prefix, level by level (while UsesShapes()): levelRow[i] is its number i,
     // levelShapes[i] the shape of its first i numbers. A prefix that extends the last one costs

@@ -151,6 +151,7 @@ struct AbstractFilter::Engine::Tests {
             add(c, index);
         }
     }
+    // Plans the enabled ones of the first count conditions, each at its index.
     template <class Add, std::size_t N>
     static void PlanEachEnabled(Add &&add, const std::array<Condition, N> &conditions, int count = N)
     {

@@ -104,9 +104,9 @@ protected:
     /// The common conditions of the first stage, in their planned order.
     int firstLevelFilter(const int *row, int &wrongCount, TestScope scope = TestScope::All) const;
     /// How many planned common conditions depend on the order of a row's numbers.
-    int firstLevelOrderBoundTests() const;
+    int firstLevelOrderBoundTests() const { return orderBoundTests_; }
     /// Whether some per-position pattern of the last stage is enabled.
-    bool anyPatternTest() const;
+    bool anyPatternTest() const { return anyPattern_; }
     int DingWeiFilter(const int *row) const;
     int BOZLFilter(const int *row, int &wrongCount) const;
     int numFilter(const int *row, int &wrongCount) const;
@@ -169,6 +169,8 @@ private:
     // keeps for prefixes): internal to the library, so tuning it changes nothing a game sees.
     struct Engine;
     std::unique_ptr<Engine> engine_;
+    int orderBoundTests_ = 0; // planned common conditions that depend on the order
+    bool anyPattern_ = false; // a pattern of SetBOZLData is enabled
 };
 
 } // namespace calculation
