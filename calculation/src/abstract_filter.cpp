@@ -7,6 +7,8 @@
 
 #include "basekit/number_text.h"
 #include "calculation/class_text.h"
+#include "filter_engine.h"
+#include "first_level_tests.h"
 #include "row_classes.h"
 
 namespace calculation {
@@ -26,10 +28,27 @@ constexpr std::uint8_t kNoElement = 255;
 
 } // namespace
 
+using detail::ClassMasks;
+using detail::CountLookup;
+using detail::NumberClass;
+using detail::PlannedTest;
+using detail::RowShape;
+using detail::RunsWithRunGrown;
+using detail::Test;
+
+AbstractFilter::AbstractFilter() : engine_(std::make_unique<Engine>(*this)) {}
+
+AbstractFilter::~AbstractFilter() = default;
+
+int AbstractFilter::prefixLength() const
+{
+    return engine_->prefixLength;
+}
+
 // The group code of group sizes (a count per size, 4 bits each): for each size present in ascending
 // order, the number of groups of that size followed by the size (two groups of 2 and one of 3:
 // 2213); 0 for no group.
-int AbstractFilter::GroupCode(std::uint64_t groupsOfSize, int largestSize)
+int detail::GroupCode(std::uint64_t groupsOfSize, int largestSize)
 {
     int code = 0;
     for (int size = 2; size <= largestSize; ++size) {
@@ -65,24 +84,24 @@ void AbstractFilter::SetCommonProp(const DataMap &conditions, int positions, int
     bigStart = big;
     areaWidth = width;
     mode = gameMode;
-    PrepareClassTables();
+    engine_->PrepareClassTables();
 }
 
-AbstractFilter::NumberClass AbstractFilter::ComputeClass(int v) const
+NumberClass AbstractFilter::Engine::ComputeClass(int v) const
 {
-    int quotient = bigStart != 0 ? v / bigStart : 2;
+    int quotient = f.bigStart != 0 ? v / f.bigStart : 2;
     NumberClass c{
         static_cast<std::uint8_t>(std::abs(v) % 2),
-        static_cast<std::uint8_t>(v >= bigStart),
+        static_cast<std::uint8_t>(v >= f.bigStart),
         static_cast<std::uint8_t>(detail::IsSetPrime(v)),
         static_cast<std::uint8_t>(((v % 3) + 3) % 3),
-        static_cast<std::uint8_t>(v <= areaWidth       ? 0
-                                  : v <= 2 * areaWidth ? 1
-                                                       : 2),
+        static_cast<std::uint8_t>(v <= f.areaWidth       ? 0
+                                  : v <= 2 * f.areaWidth ? 1
+                                                         : 2),
         static_cast<std::uint8_t>(quotient == 0 || quotient == 1 ? quotient : 2),
         static_cast<std::uint8_t>(detail::IsSeedPrime(v)),
         static_cast<std::uint8_t>(std::abs(v) % 10),
-        static_cast<std::uint8_t>(util.GetWuXing(v, mode) < 0 ? kNoElement : util.GetWuXing(v, mode)),
+        static_cast<std::uint8_t>(f.util.GetWuXing(v, f.mode) < 0 ? kNoElement : f.util.GetWuXing(v, f.mode)),
         0,
         0,
         0};
@@ -92,177 +111,103 @@ AbstractFilter::NumberClass AbstractFilter::ComputeClass(int v) const
     return c;
 }
 
-std::uint64_t AbstractFilter::PackCounts(const NumberClass &c)
+std::uint64_t detail::PackCounts(const NumberClass &c)
 {
     auto field = [](int index) { return std::uint64_t{1} << (4 * index); };
-    return (c.odd ? field(0) : 0) | (c.big ? field(1) : 0) | (c.prime ? field(2) : 0) | field(3 + c.route) |
-           field(6 + c.area) | (c.element < 5 ? field(9 + c.element) : 0);
+    return (c.odd ? field(RowShape::kOddField) : 0) | (c.big ? field(RowShape::kBigField) : 0) |
+           (c.prime ? field(RowShape::kPrimeField) : 0) | field(RowShape::kRouteFields + c.route) |
+           field(RowShape::kAreaFields + c.area) |
+           (c.element < 5 ? field(RowShape::kElementFields + c.element) : 0);
 }
 
-void AbstractFilter::PrepareClassTables()
+void AbstractFilter::Engine::PrepareClassTables()
 {
-    for (int v = 0; v < static_cast<int>(classes_.size()); ++v) {
-        int quotient = bigStart != 0 ? v / bigStart : 2;
-        classes_[v] = NumberClass{
-            static_cast<std::uint8_t>(v % 2),
-            static_cast<std::uint8_t>(v >= bigStart),
-            static_cast<std::uint8_t>(detail::IsSetPrime(v)),
-            static_cast<std::uint8_t>(v % 3),
-            static_cast<std::uint8_t>(v <= areaWidth       ? 0
-                                      : v <= 2 * areaWidth ? 1
-                                                           : 2),
-            static_cast<std::uint8_t>(quotient == 0 || quotient == 1 ? quotient : 2),
-            static_cast<std::uint8_t>(detail::IsSeedPrime(v)),
-            static_cast<std::uint8_t>(v % 10),
-            static_cast<std::uint8_t>(util.GetWuXing(v, mode) < 0 ? kNoElement : util.GetWuXing(v, mode)),
-            0,
-            0,
-            0};
-        classes_[v].counts = PackCounts(classes_[v]);
-        classes_[v].tailUnit = std::uint64_t{1} << (4 * classes_[v].tail);
-        classes_[v].tailBit = 1U << classes_[v].tail;
+    for (int v = 0; v < static_cast<int>(classes.size()); ++v) {
+        int quotient = f.bigStart != 0 ? v / f.bigStart : 2;
+        classes[v] =
+            NumberClass{static_cast<std::uint8_t>(v % 2),
+                        static_cast<std::uint8_t>(v >= f.bigStart),
+                        static_cast<std::uint8_t>(detail::IsSetPrime(v)),
+                        static_cast<std::uint8_t>(v % 3),
+                        static_cast<std::uint8_t>(v <= f.areaWidth       ? 0
+                                                  : v <= 2 * f.areaWidth ? 1
+                                                                         : 2),
+                        static_cast<std::uint8_t>(quotient == 0 || quotient == 1 ? quotient : 2),
+                        static_cast<std::uint8_t>(detail::IsSeedPrime(v)),
+                        static_cast<std::uint8_t>(v % 10),
+                        static_cast<std::uint8_t>(
+                            f.util.GetWuXing(v, f.mode) < 0 ? kNoElement : f.util.GetWuXing(v, f.mode)),
+                        0,
+                        0,
+                        0};
+        classes[v].counts = PackCounts(classes[v]);
+        classes[v].tailUnit = std::uint64_t{1} << (4 * classes[v].tail);
+        classes[v].tailBit = 1U << classes[v].tail;
     }
-    classMasks_ = ClassMasks();
-    for (int v = 0; v < static_cast<int>(classes_.size()); ++v) {
-        const NumberClass &c = classes_[v];
+    classMasks = ClassMasks();
+    for (int v = 0; v < static_cast<int>(classes.size()); ++v) {
+        const NumberClass &c = classes[v];
         const std::uint64_t bit = std::uint64_t{1} << v;
-        classMasks_.odd |= c.odd ? bit : 0;
-        classMasks_.big |= c.big ? bit : 0;
-        classMasks_.prime |= c.prime ? bit : 0;
-        classMasks_.seedPrime |= c.seedPrime ? bit : 0;
-        classMasks_.quotient[c.quotient] |= bit;
-        classMasks_.tail[c.tail] |= bit;
-        classMasks_.route[c.route] |= bit;
-        classMasks_.area[c.area] |= bit;
+        classMasks.odd |= c.odd ? bit : 0;
+        classMasks.big |= c.big ? bit : 0;
+        classMasks.prime |= c.prime ? bit : 0;
+        classMasks.seedPrime |= c.seedPrime ? bit : 0;
+        classMasks.quotient[c.quotient] |= bit;
+        classMasks.tail[c.tail] |= bit;
+        classMasks.route[c.route] |= bit;
+        classMasks.area[c.area] |= bit;
         if (c.element < 5) {
-            classMasks_.element[c.element] |= bit;
+            classMasks.element[c.element] |= bit;
         }
     }
     ForgetPrefixes(); // the shapes of known prefixes were made with the old tables
 }
 
-void AbstractFilter::PlanFirstLevelTests()
+int AbstractFilter::Engine::PlanFirstLevelTests()
 {
-    plan_.clear();
-    testedSinceOrdering_ = 0;
+    plan.clear();
+    testedSinceOrdering = 0;
     ForgetPrefixes(); // a prefix announced under other conditions says nothing of these
-    auto plan = [this](Test test, const Condition &c, int index = 0) {
-        if (c.enabled()) {
+    fixedPositions.clear();
+    for (int i = 0; i < f.positionCount; ++i) {
+        if (f.pos[i].enabled()) {
+            fixedPositions.push_back(i);
+        }
+    }
+    anyBankerGroup =
+        std::any_of(f.danMa.begin(), f.danMa.end(), [](const Condition &g) { return g.enabled(); });
+    pairTables.assign(static_cast<std::size_t>(f.pairCount), {});
+    unsigned reads = Tests::kNothing;
+    Tests::ForEach([&](Test test, auto descriptor) {
+        using D = decltype(descriptor);
+        D::Plan(f, [&](const Condition &c, int index) {
             PlannedTest planned{test, static_cast<std::uint8_t>(index), &c};
-            planned.orderFree = OrderFree(test);
-            plan_.push_back(std::move(planned));
-        }
-    };
-    fixedPositions_.clear();
-    for (int i = 0; i < positionCount; ++i) {
-        if (pos[i].enabled()) {
-            fixedPositions_.push_back(i);
-        }
-    }
-    anyBankerGroup_ = std::any_of(danMa.begin(), danMa.end(), [](const Condition &g) { return g.enabled(); });
-    plan(Test::Span, kuaDu);
-    plan(Test::Sum, heZhi);
-    plan(Test::SumTail, heZhiTail);
-    plan(Test::TailSum, tailSum);
-    plan(Test::Average, average);
-    plan(Test::Killed, feiMa);
-    plan(Test::BigSmallRate, bigSmallRate);
-    plan(Test::OddEvenRate, oddEvenRate);
-    plan(Test::ZhiHeRate, zhiHeRate);
-    plan(Test::LuShuRate, luShuRate);
-    plan(Test::ThreeAreaRate, threeAreaRate);
-    plan(Test::Maximum, maximumNum);
-    plan(Test::Minimum, minimumNum);
-    plan(Test::LastNum, lastNum);
-    plan(Test::AllInside, shaZuHeOne);
-    plan(Test::AllInside, shaZuHeTwo);
-    plan(Test::LianMa, lianMa);
-    for (int i = 0; i < static_cast<int>(shapeSum.size()); ++i) {
-        plan(Test::ShapeSum, shapeSum[i], i);
-    }
-    plan(Test::BiggestLag, linHaoLag);
-    plan(Test::Ac, acValue);
-    plan(Test::Tail, tail);
-    plan(Test::SameTail, sameTail);
-    plan(Test::SameTailNum, sameTailNum);
-    for (int r = 0; r < 3; ++r) {
-        plan(Test::RouteCount, luShuNum[r], r);
-    }
-    for (int e = 0; e < 5; ++e) {
-        plan(Test::WuXingCount, wuXingNum[e], e);
-    }
-    pairTables_.clear();
-    pairTables_.resize(static_cast<std::size_t>(pairCount));
-    for (int p = 0; p < pairCount; ++p) {
-        if (!erWeiHe[p].enabled() && !erWeiCha[p].enabled() && !erWeiMa[p].enabled()) {
-            continue;
-        }
-        PairTable &table = pairTables_[static_cast<std::size_t>(p)];
-        for (int a = 0; a < 64; ++a) {
-            for (int b = 0; b < 64; ++b) {
-                bool all = (!erWeiHe[p].enabled() || erWeiHe[p].Has(a + b)) &&
-                           (!erWeiCha[p].enabled() || erWeiCha[p].Has(std::abs(b - a))) &&
-                           (!erWeiMa[p].enabled() || erWeiMa[p].HasPairCode(std::min(a, b), std::max(a, b)));
-                if (all) {
-                    table.pass[a] |= std::uint64_t{1} << b;
-                }
-            }
-        }
-        PlannedTest pair{Test::Pair, static_cast<std::uint8_t>(p), &erWeiHe[p]};
-        pair.orderFree = false;
-        plan_.push_back(std::move(pair));
-    }
-    for (int g = 0; g < customGroupCount; ++g) {
-        plan(Test::CustomGroup, ziDingYi[g], g);
-    }
-    auto planned = [this](std::initializer_list<Test> tests) {
-        return std::any_of(plan_.begin(), plan_.end(), [&](const PlannedTest &t) {
-            return std::find(tests.begin(), tests.end(), t.test) != tests.end();
+            planned.orderFree = D::OrderFree(f.mode);
+            planned.cost = D::kCost;
+            plan.push_back(std::move(planned));
+            reads |= D::kReads;
         });
-    };
-    orderBoundTests_ =
-        static_cast<int>(std::ranges::count_if(plan_, [](const PlannedTest &t) { return !t.orderFree; }));
-    needsClassSums_ = planned({Test::ShapeSum});
-    needsTails_ = planned({Test::TailSum, Test::Tail, Test::SameTail, Test::SameTailNum});
-    needsDifferences_ = planned({Test::Ac});
-    needsRuns_ = mode != 0 && planned({Test::LianMa});
-    runVerdicts_ = {};
-    for (PlannedTest &t : plan_) {
+    });
+    needsClassSums = (reads & Tests::kClassSums) != 0;
+    needsTails = (reads & Tests::kTails) != 0;
+    needsDifferences = (reads & Tests::kDifferences) != 0;
+    needsRuns = f.mode != 0 && (reads & Tests::kRuns) != 0;
+    runVerdicts = {};
+    for (PlannedTest &t : plan) {
         TabulateOutcomes(t);
     }
     PlanCountLookups();
+    return static_cast<int>(std::ranges::count_if(plan, [](const PlannedTest &t) { return !t.orderFree; }));
 }
 
-void AbstractFilter::PlanCountLookups()
+void AbstractFilter::Engine::PlanCountLookups()
 {
-    countLookups_.clear();
-    for (PlannedTest &t : plan_) {
+    countLookups.clear();
+    for (PlannedTest &t : plan) {
         CountLookup lookup;
-        switch (t.test) {
-        case Test::OddEvenRate:
-            lookup.first = RowShape::kOddField;
-            break;
-        case Test::BigSmallRate:
-            lookup.first = RowShape::kBigField;
-            break;
-        case Test::ZhiHeRate:
-            lookup.first = RowShape::kPrimeField;
-            break;
-        case Test::LuShuRate:
-            lookup.first = RowShape::kRouteFields;
-            lookup.second = RowShape::kRouteFields + 1;
-            break;
-        case Test::ThreeAreaRate:
-            lookup.first = RowShape::kAreaFields;
-            lookup.second = RowShape::kAreaFields + 1;
-            break;
-        case Test::RouteCount:
-            lookup.first = static_cast<std::uint8_t>(RowShape::kRouteFields + t.index);
-            break;
-        case Test::WuXingCount:
-            lookup.first = static_cast<std::uint8_t>(RowShape::kElementFields + t.index);
-            break;
-        default:
+        const bool byCounts = Tests::Visit(
+            t.test, [&](auto d) { return decltype(d)::CountFields(t, lookup.first, lookup.second); });
+        if (!byCounts) {
             continue;
         }
         // A tolerated test counts its failures number by number.
@@ -270,142 +215,37 @@ void AbstractFilter::PlanCountLookups()
         if (t.judgedByCount) {
             std::copy_n(t.lastByCount.begin(), std::min<std::size_t>(t.lastByCount.size(), 64),
                         lookup.lastByCount.begin());
-            countLookups_.push_back(lookup);
+            countLookups.push_back(lookup);
         }
     }
 }
 
-void AbstractFilter::TabulateOutcomes(PlannedTest &t) const
+void AbstractFilter::Engine::TabulateOutcomes(PlannedTest &t)
 {
-    const Condition &c = *t.condition;
-    const int k = positionCount;
-    auto set = [&](int bit) {
-        t.outcomes[static_cast<std::size_t>(bit >> 6)] |= std::uint64_t{1} << (bit & 63);
-    };
     t.outcomes = {};
-    t.tolerated = c.canBeWrong();
-    switch (t.test) {
-    case Test::BigSmallRate:
-    case Test::OddEvenRate:
-    case Test::ZhiHeRate:
-        for (int n = 0; n <= k; ++n) {
-            if (c.Has(n * 10 + (k - n))) {
-                set(n);
-            }
-        }
-        break;
-    case Test::LuShuRate:
-    case Test::ThreeAreaRate:
-        for (int a = 0; a <= k; ++a) {
-            for (int b = 0; a + b <= k; ++b) {
-                if (c.Has(a * 100 + b * 10 + (k - a - b))) {
-                    set(a * 11 + b);
-                }
-            }
-        }
-        break;
-    case Test::LastNum:
-    case Test::RouteCount:
-    case Test::WuXingCount:
-    case Test::SumTail:
-        for (int n = 0; n < 64; ++n) {
-            if (c.Has(n)) {
-                set(n);
-            }
-        }
-        break;
-    case Test::CustomGroup:
-        for (int n = 0; n < 64; ++n) {
-            if (c.Allows(n)) {
-                set(n);
-            }
-        }
-        break;
-    case Test::Ac:
-        // By the number of distinct differences of the row: the AC value is that less k - 1.
-        for (int n = 0; n < 64; ++n) {
-            if (c.Has(n - (k - 1))) {
-                set(n);
-            }
-        }
-        break;
-    case Test::Tail:
-        for (int d = 0; d < 10; ++d) {
-            t.outcomes[0] |= c.Has(d) ? classMasks_.tail[d] : 0;
-        }
-        break;
-    default:
-        break;
-    }
-    // The last numbers that pass with a prefix of have numbers of the class: those of the class
-    // when have + 1 passes, the others when have passes.
-    auto byCount = [&](std::uint64_t cls) {
-        t.lastByCount.assign(kMaxPositions + 1, 0);
-        for (int have = 0; have <= kMaxPositions; ++have) {
-            t.lastByCount[static_cast<std::size_t>(have)] =
-                (t.Passes(have + 1) ? cls : 0) | (t.Passes(have) ? ~cls : 0);
-        }
-    };
-    switch (t.test) {
-    case Test::BigSmallRate:
-        byCount(classMasks_.big);
-        break;
-    case Test::OddEvenRate:
-        byCount(classMasks_.odd);
-        break;
-    case Test::ZhiHeRate:
-        byCount(classMasks_.prime);
-        break;
-    case Test::LastNum:
-        byCount(c.lastMask());
-        break;
-    case Test::RouteCount:
-        byCount(classMasks_.route[t.index]);
-        break;
-    case Test::WuXingCount:
-        byCount(classMasks_.element[t.index]);
-        break;
-    case Test::CustomGroup:
-        byCount(c.mask());
-        break;
-    case Test::LuShuRate:
-    case Test::ThreeAreaRate: {
-        const auto &masks = t.test == Test::LuShuRate ? classMasks_.route : classMasks_.area;
-        t.lastByCount.assign(64, 0);
-        for (int have0 = 0; have0 < 8; ++have0) {
-            for (int have1 = 0; have1 < 8; ++have1) {
-                t.lastByCount[(static_cast<std::size_t>(have0) * 8) + static_cast<std::size_t>(have1)] =
-                    (t.Passes((have0 + 1) * 11 + have1) ? masks[0] : 0) |
-                    (t.Passes(have0 * 11 + have1 + 1) ? masks[1] : 0) |
-                    (t.Passes(have0 * 11 + have1) ? masks[2] : 0);
-            }
-        }
-        break;
-    }
-    default:
-        t.lastByCount.clear();
-        break;
-    }
+    t.tolerated = t.condition->canBeWrong();
+    t.lastByCount.clear();
+    Tests::Visit(t.test, [&](auto d) { decltype(d)::Tabulate(*this, t); });
 }
 
-bool AbstractFilter::PairPasses(int pair, int a, int b, int &wrongCount) const
+bool AbstractFilter::Engine::PairPasses(int pair, int a, int b, int &wrongCount) const
 {
     // In their fixed order: the sum, the difference, then the code of the two numbers.
     auto test = [&](const Condition &c, bool passed) {
-        return !c.enabled() || passed || Tolerate(c, wrongCount);
+        return !c.enabled() || passed || f.Tolerate(c, wrongCount);
     };
-    return test(erWeiHe[pair], erWeiHe[pair].Has(a + b)) &&
-           test(erWeiCha[pair], erWeiCha[pair].Has(std::abs(b - a))) &&
-           test(erWeiMa[pair], erWeiMa[pair].HasPairCode(std::min(a, b), std::max(a, b)));
+    return test(f.erWeiHe[pair], f.erWeiHe[pair].Has(a + b)) &&
+           test(f.erWeiCha[pair], f.erWeiCha[pair].Has(std::abs(b - a))) &&
+           test(f.erWeiMa[pair], f.erWeiMa[pair].HasPairCode(std::min(a, b), std::max(a, b)));
 }
 
-int AbstractFilter::RoundedAverage(int sum, int k)
+int detail::RoundedAverage(int sum, int k)
 {
     // Half up by adding 0.5 and cutting, as the page defines it.
     return static_cast<int>(static_cast<double>(sum) / k + 0.5); // NOLINT(bugprone-incorrect-roundings)
 }
 
-bool AbstractFilter::SameTailPasses(const Condition &c, std::uint64_t tailCounts)
+bool detail::SameTailPasses(const Condition &c, std::uint64_t tailCounts)
 {
     // A chosen tail shared by two or more numbers, or -1 chosen and all tails different.
     std::uint32_t repeated = RepeatedTails(tailCounts);
@@ -413,19 +253,19 @@ bool AbstractFilter::SameTailPasses(const Condition &c, std::uint64_t tailCounts
     return c.include() ? found : !found;
 }
 
-int AbstractFilter::SameTailGroupCode(std::uint64_t tailCounts)
+int detail::SameTailGroupCode(std::uint64_t tailCounts)
 {
     std::uint64_t groupsOfSize = 0;
     for (int digit = 0; digit < 10; ++digit) {
         const int count = static_cast<int>((tailCounts >> (4 * digit)) & 15U);
         if (count >= 2) {
-            groupsOfSize += std::uint64_t{1} << (4 * std::min(count, kMaxPositions));
+            groupsOfSize += std::uint64_t{1} << (4 * std::min(count, AbstractFilter::kMaxPositions));
         }
     }
-    return GroupCode(groupsOfSize, kMaxPositions);
+    return GroupCode(groupsOfSize, AbstractFilter::kMaxPositions);
 }
 
-std::uint32_t AbstractFilter::RepeatedTails(std::uint64_t tailCounts)
+std::uint32_t detail::RepeatedTails(std::uint64_t tailCounts)
 {
     std::uint32_t repeated = 0;
     for (int digit = 0; digit < 10; ++digit) {
@@ -436,7 +276,7 @@ std::uint32_t AbstractFilter::RepeatedTails(std::uint64_t tailCounts)
     return repeated;
 }
 
-int AbstractFilter::DistinctDifferences(const int *row, int n, const RowShape &s)
+int detail::DistinctDifferences(const int *row, int n, const RowShape &s)
 {
     if (s.smallest >= 0 && s.largest < 64) {
         // Shifting the row's number mask down by each of its numbers puts a bit at every
@@ -463,16 +303,16 @@ int AbstractFilter::DistinctDifferences(const int *row, int n, const RowShape &s
     return static_cast<int>(seen.size());
 }
 
-std::uint64_t AbstractFilter::RunsWithRunGrown(std::uint64_t runsOfSize, int length)
+std::uint64_t detail::RunsWithRunGrown(std::uint64_t runsOfSize, int length)
 {
     // Runs longer than a row are counted as one past the longest.
     if (length >= 2) {
-        runsOfSize -= std::uint64_t{1} << (4 * std::min(length, kMaxPositions + 1));
+        runsOfSize -= std::uint64_t{1} << (4 * std::min(length, AbstractFilter::kMaxPositions + 1));
     }
-    return runsOfSize + (std::uint64_t{1} << (4 * std::min(length + 1, kMaxPositions + 1)));
+    return runsOfSize + (std::uint64_t{1} << (4 * std::min(length + 1, AbstractFilter::kMaxPositions + 1)));
 }
 
-int AbstractFilter::RunCodeWithRunGrown(int n, std::uint64_t runsOfSize, int length)
+int detail::RunCodeWithRunGrown(int n, std::uint64_t runsOfSize, int length)
 {
     return GroupCode(RunsWithRunGrown(runsOfSize, length), n);
 }
@@ -521,7 +361,7 @@ void AbstractFilter::SetCommonIndexData(const DataMap &conditions, const std::ws
     for (std::size_t k = 0; k < shapeSum.size(); ++k) {
         shapeSum[k].Load(conditions, kShapeSumKeys[k]);
     }
-    PlanFirstLevelTests();
+    orderBoundTests_ = engine_->PlanFirstLevelTests();
 }
 
 void AbstractFilter::SetBOZLData(const DataMap &conditions)
@@ -537,11 +377,6 @@ void AbstractFilter::SetBOZLData(const DataMap &conditions)
     luShu012DingWei.Load(conditions, L"luShu012DingWei");
     threeAreaDingWei.Load(conditions, L"threeAreaDingWei");
     wuXingDingWei.Load(conditions, L"wuXingDingWei");
-    NoteAnyPattern();
-}
-
-void AbstractFilter::NoteAnyPattern()
-{
     anyPattern_ = false;
     for (const Condition *c :
          {&bigSmall, &oddEven, &zhiHe, &luShu012, &threeArea, &bigSmallDingWei, &oddEvenDingWei,
@@ -585,7 +420,7 @@ void AbstractFilter::ReSetCommonIndexData()
     for (Condition &c : shapeSum) {
         c.Reset();
     }
-    PlanFirstLevelTests();
+    orderBoundTests_ = engine_->PlanFirstLevelTests();
 }
 
 void AbstractFilter::ResetBOZLData()
@@ -600,7 +435,7 @@ void AbstractFilter::ResetBOZLData()
 
 int AbstractFilter::DingWeiFilter(const int *row) const
 {
-    for (int i : fixedPositions_) {
+    for (int i : engine_->fixedPositions) {
         if (!pos[i].Has(row[i])) {
             return 0;
         }
@@ -608,10 +443,10 @@ int AbstractFilter::DingWeiFilter(const int *row) const
     return 1;
 }
 
-void AbstractFilter::AddToShape(RowShape &s, int v) const
+void AbstractFilter::Engine::AddToShape(RowShape &s, int v) const
 {
     const NumberClass c = ClassOf(v);
-    if (needsRuns_) {
+    if (needsRuns) {
         if (s.added > 0 && v == s.previous + 1) {
             s.runsOfSize = RunsWithRunGrown(s.runsOfSize, s.lastRun);
             ++s.lastRun;
@@ -626,7 +461,7 @@ void AbstractFilter::AddToShape(RowShape &s, int v) const
     }
     s.previous = v;
     ++s.added;
-    if (needsDifferences_) {
+    if (needsDifferences) {
         if (v >= 0 && v < 64) {
             // v's differences to the numbers below it (as bits of the reversed mask) and above it.
             s.differences |= (s.mask >> v) | (s.reversed >> (63 - v));
@@ -640,12 +475,12 @@ void AbstractFilter::AddToShape(RowShape &s, int v) const
     s.largest = std::max(s.largest, v);
     s.mask |= NumberBit(v);
     s.counts += c.counts;
-    if (needsTails_) {
+    if (needsTails) {
         s.tailMask |= c.tailBit;
         s.tailCounts += c.tailUnit;
         s.tailDigitSum += c.tail;
     }
-    if (needsClassSums_) {
+    if (needsClassSums) {
         s.routeSum[c.route] += v;
         s.paritySum[c.odd] += v;
         s.quotientSum[c.quotient] += v;
@@ -655,12 +490,13 @@ void AbstractFilter::AddToShape(RowShape &s, int v) const
 
 void AbstractFilter::BeginPrefix(const int *row, int length)
 {
+    Engine &e = *engine_;
     const int n = std::clamp(length, 0, positionCount);
-    lastVerdicts_.known = false;
-    if (!UsesShapes()) {
+    e.lastVerdicts.known = false;
+    if (!e.UsesShapes()) {
         // Nothing of the prefix is worked out; it is only told on.
-        levelsKnown_ = 0;
-        prefixLength_ = n;
+        e.levelsKnown = 0;
+        e.prefixLength = n;
         if (next) {
             next->BeginPrefix(row, length);
         }
@@ -669,18 +505,18 @@ void AbstractFilter::BeginPrefix(const int *row, int length)
     // The levels this prefix shares with the one known are kept; the others are worked out from
     // the deepest shared one, one number each.
     int same = 0;
-    while (same < levelsKnown_ && same < n && levelRow_[same] == row[same]) {
+    while (same < e.levelsKnown && same < n && e.levelRow[same] == row[same]) {
         ++same;
     }
     for (int i = same; i < n; ++i) {
-        levelRow_[i] = row[i];
-        levelShapes_[i + 1] = levelShapes_[i];
-        AddToShape(levelShapes_[i + 1], row[i]);
+        e.levelRow[i] = row[i];
+        e.levelShapes[i + 1] = e.levelShapes[i];
+        e.AddToShape(e.levelShapes[i + 1], row[i]);
     }
     if (same < n) {
-        levelsKnown_ = n;
+        e.levelsKnown = n;
     }
-    prefixLength_ = n;
+    e.prefixLength = n;
     if (next) {
         next->BeginPrefix(row, length);
     }
@@ -688,8 +524,8 @@ void AbstractFilter::BeginPrefix(const int *row, int length)
 
 void AbstractFilter::EndPrefix()
 {
-    prefixLength_ = 0;
-    lastVerdicts_.known = false;
+    engine_->prefixLength = 0;
+    engine_->lastVerdicts.known = false;
     if (next) {
         next->EndPrefix();
     }
@@ -697,8 +533,9 @@ void AbstractFilter::EndPrefix()
 
 std::uint64_t AbstractFilter::MaskOf(const int *row) const
 {
-    const int from = UsesShapes() ? prefixLength_ : 0;
-    std::uint64_t mask = levelShapes_[from].mask;
+    Engine &e = *engine_;
+    const int from = e.UsesShapes() ? e.prefixLength : 0;
+    std::uint64_t mask = e.levelShapes[from].mask;
     for (int i = from; i < positionCount; ++i) {
         mask |= NumberBit(row[i]);
     }
@@ -716,58 +553,45 @@ bool AbstractFilter::PrefixMayPass(const Completion &c) const
     return true;
 }
 
-void AbstractFilter::OrderPlanByRejections() const
+void AbstractFilter::Engine::OrderPlanByRejections()
 {
     // Most rejections for the work first: a test that judges numbers one by one costs more.
-    std::ranges::stable_sort(plan_, [](const PlannedTest &a, const PlannedTest &b) {
+    std::ranges::stable_sort(plan, [](const PlannedTest &a, const PlannedTest &b) {
         return static_cast<std::uint64_t>(a.rejections) * b.cost >
                static_cast<std::uint64_t>(b.rejections) * a.cost;
     });
-    for (PlannedTest &t : plan_) {
+    for (PlannedTest &t : plan) {
         t.rejections /= 2; // recent rows weigh more than old ones
-    }
-}
-
-bool AbstractFilter::OrderFree(Test test) const
-{
-    switch (test) {
-    case Test::BiggestLag: // neighbours in the row's order
-    case Test::Pair:       // two given positions
-        return false;
-    case Test::LianMa:
-        // Digit rows are read as their distinct digits sorted; other rows as they stand.
-        return mode == 0;
-    default:
-        return true;
     }
 }
 
 int AbstractFilter::firstLevelFilter(const int *row, int &wrongCount, TestScope scope) const
 {
+    Engine &e = *engine_;
     const int k = positionCount;
-    if (k <= 0 || (plan_.empty() && !anyBankerGroup_) ||
+    if (k <= 0 || (e.plan.empty() && !e.anyBankerGroup) ||
         (scope == TestScope::OrderBound && orderBoundTests_ == 0)) {
         return 1;
     }
-    if (scope == TestScope::All && lastVerdicts_.known && prefixLength_ == k - 1) {
+    if (scope == TestScope::All && e.lastVerdicts.known && e.prefixLength == k - 1) {
         const int v = row[k - 1];
-        if (v >= 0 && v < 64 && ((lastVerdicts_.numbers >> v) & 1U) != 0) {
-            if (((lastVerdicts_.pass >> v) & 1U) == 0) {
+        if (v >= 0 && v < 64 && ((e.lastVerdicts.numbers >> v) & 1U) != 0) {
+            if (((e.lastVerdicts.pass >> v) & 1U) == 0) {
                 return 0;
             }
-            wrongCount += lastVerdicts_.FailuresOf(v);
+            wrongCount += e.lastVerdicts.FailuresOf(v);
             return wrongCount <= maxWrong ? 1 : 0;
         }
     }
     RowShape s;
     // The order-bound tests read the row itself, but for the run test of a row that is not digits.
     if (scope != TestScope::OrderBound || mode != 0) {
-        s = levelShapes_[prefixLength_];
-        for (int i = prefixLength_; i < k; ++i) {
-            AddToShape(s, row[i]);
+        s = e.levelShapes[e.prefixLength];
+        for (int i = e.prefixLength; i < k; ++i) {
+            e.AddToShape(s, row[i]);
         }
         // Banker groups: at least one enabled group must be wholly in the row; never tolerated.
-        if (anyBankerGroup_) {
+        if (e.anyBankerGroup) {
             bool groupFound = std::any_of(danMa.begin(), danMa.end(), [&](const Condition &g) {
                 return g.enabled() && (s.mask & g.mask()) == g.mask();
             });
@@ -777,15 +601,15 @@ int AbstractFilter::firstLevelFilter(const int *row, int &wrongCount, TestScope 
         }
     }
     constexpr std::uint32_t kRowsBetweenOrderings = 1U << 14;
-    if (++testedSinceOrdering_ == kRowsBetweenOrderings) {
-        testedSinceOrdering_ = 0;
-        OrderPlanByRejections();
+    if (++e.testedSinceOrdering == kRowsBetweenOrderings) {
+        e.testedSinceOrdering = 0;
+        e.OrderPlanByRejections();
     }
-    for (PlannedTest &t : plan_) {
+    for (PlannedTest &t : e.plan) {
         if (scope != TestScope::All && t.orderFree != (scope == TestScope::OrderFree)) {
             continue;
         }
-        if (!RunPlannedTest(t, row, s, wrongCount)) {
+        if (!e.RunPlannedTest(t, row, s, wrongCount)) {
             ++t.rejections;
             return 0;
         }
@@ -793,107 +617,13 @@ int AbstractFilter::firstLevelFilter(const int *row, int &wrongCount, TestScope 
     return 1;
 }
 
-bool AbstractFilter::RunPlannedTest(const PlannedTest &t, const int *row, const RowShape &s,
-                                    int &wrongCount) const
+bool AbstractFilter::Engine::RunPlannedTest(const PlannedTest &t, const int *row, const RowShape &s,
+                                            int &wrongCount) const
 {
-    const Condition &c = *t.condition;
-    const int k = positionCount;
-    bool passed = true;
-    switch (t.test) {
-    case Test::Span:
-        passed = c.Has(s.largest - s.smallest);
-        break;
-    case Test::Sum:
-        passed = c.Has(s.sum);
-        break;
-    case Test::SumTail:
-        passed = c.Has(s.sum % 10);
-        break;
-    case Test::TailSum:
-        passed = c.Has(s.tailDigitSum);
-        break;
-    case Test::Average:
-        passed = c.Has(RoundedAverage(s.sum, k));
-        break;
-    case Test::Killed:
-        passed = (s.mask & c.mask()) == 0;
-        break;
-    case Test::BigSmallRate:
-        passed = c.Has(s.big() * 10 + (k - s.big()));
-        break;
-    case Test::OddEvenRate:
-        passed = c.Has(s.odd() * 10 + (k - s.odd()));
-        break;
-    case Test::ZhiHeRate:
-        passed = c.Has(s.prime() * 10 + (k - s.prime()));
-        break;
-    case Test::LuShuRate:
-        passed = c.Has(s.route(0) * 100 + s.route(1) * 10 + s.route(2));
-        break;
-    case Test::ThreeAreaRate:
-        passed = c.Has(s.area(0) * 100 + s.area(1) * 10 + s.area(2));
-        break;
-    case Test::Maximum:
-        passed = c.Has(s.largest);
-        break;
-    case Test::Minimum:
-        passed = c.Has(s.smallest);
-        break;
-    case Test::LastNum:
-        passed = c.Has(CountBits(s.mask & c.lastMask()));
-        break;
-    case Test::AllInside:
-        passed = (s.mask & ~c.mask()) != 0;
-        break;
-    case Test::LianMa:
-        // Lotto rows held ascending (their numbers are the bits of the row's mask) take one pass;
-        // digit rows, short rows and rows in another order take the general path.
-        passed = c.Has(mode != 0 && k >= 4 && k <= 7 && s.descents == 0 && s.smallest >= 0 && s.largest < 64
-                           ? GroupCode(s.runsOfSize, k)
-                           : util.GetLianMa(row, k, mode));
-        break;
-    case Test::ShapeSum: {
-        const int sums[9] = {s.quotientSum[0], s.quotientSum[1],  s.paritySum[1],
-                             s.paritySum[0],   s.seedPrimeSum[1], s.seedPrimeSum[0],
-                             s.routeSum[0],    s.routeSum[1],     s.routeSum[2]};
-        passed = c.Has(sums[t.index]);
-        break;
-    }
-    case Test::BiggestLag:
-        passed = c.Has(util.GetBiggestLag(row, k));
-        break;
-    case Test::Ac:
-        passed =
-            c.Has((s.exactDifferences ? CountBits(s.differences) : DistinctDifferences(row, k, s)) - (k - 1));
-        break;
-    case Test::Tail:
-        passed = (s.tailMask & ~static_cast<std::uint32_t>(c.mask())) == 0;
-        break;
-    case Test::SameTail:
-        passed = SameTailPasses(c, s.tailCounts);
-        break;
-    case Test::SameTailNum:
-        passed = c.Has(SameTailGroupCode(s.tailCounts));
-        break;
-    case Test::RouteCount:
-        passed = c.Has(s.route(t.index));
-        break;
-    case Test::WuXingCount:
-        passed = c.Has(s.element(t.index));
-        break;
-    case Test::Pair: {
-        int a = row[pairs[t.index][0]];
-        int b = row[pairs[t.index][1]];
-        if (a >= 0 && a < 64 && b >= 0 && b < 64 && ((pairTables_[t.index].pass[a] >> b) & 1U) != 0) {
-            return true;
-        }
-        return PairPasses(t.index, a, b, wrongCount); // applies the tolerance itself
-    }
-    case Test::CustomGroup:
-        passed = c.Allows(CountBits(s.mask & c.mask()));
-        break;
-    }
-    return passed || Tolerate(c, wrongCount);
+    return Tests::Visit(t.test, [&](auto d) {
+        using D = decltype(d);
+        return D::Passes(*this, t, row, s) || D::Failed(*this, t, row, wrongCount);
+    });
 }
 
 int AbstractFilter::BOZLFilter(const int *row, int &wrongCount) const
@@ -955,7 +685,7 @@ int AbstractFilter::numFilter(const int *row, int &wrongCount) const
         counts[11] += v > 2 * areaWidth;
     }
     for (int t = 0; t < 12; ++t) {
-        const Condition &c = numConditions_[t];
+        const Condition &c = engine_->numConditions[t];
         if (c.enabled() && !Check(c, c.Has(counts[t]), wrongCount)) {
             return 0;
         }

@@ -1,11 +1,25 @@
 #include "calculation/plugin_library.h"
 
 #include <dlfcn.h>
+
+#include <bit>
 #include <string>
+#include <type_traits>
 
 #include "calculation/game_table.h"
 
 namespace calculation {
+namespace {
+
+// The export of an open library as the function type the contract gives it; null when the
+// library has none of that name.
+template <class Fn> Fn LookUp(void *handle, PluginExport<Fn> symbol)
+{
+    static_assert(std::is_function_v<std::remove_pointer_t<Fn>>, "exports of the contract are functions");
+    return std::bit_cast<Fn>(dlsym(handle, symbol.name));
+}
+
+} // namespace
 
 void ChainRelease::operator()(AbstractFilterChain *chain) const
 {
@@ -47,7 +61,7 @@ bool PluginLibrary::Open(const std::string &path)
         return false;
     }
     // The version first: nothing else of a plug-in built against another contract is called.
-    auto version = reinterpret_cast<QelPluginApiVersionFn>(dlsym(handle, "QelPluginApiVersion"));
+    auto version = LookUp(handle, kApiVersionExport);
     if (!version) {
         error_ = path + ": not a game plug-in of this program (no contract version)";
         dlclose(handle);
@@ -59,8 +73,8 @@ bool PluginLibrary::Open(const std::string &path)
         dlclose(handle);
         return false;
     }
-    auto getChain = reinterpret_cast<GetFilterChainFn>(dlsym(handle, "GetFilterChain"));
-    auto releaseChain = reinterpret_cast<ReleaseFilterChainFn>(dlsym(handle, "ReleaseFilterChain"));
+    auto getChain = LookUp(handle, kGetFilterChainExport);
+    auto releaseChain = LookUp(handle, kReleaseFilterChainExport);
     if (!getChain || !releaseChain) {
         error_ = path + ": not a game plug-in (GetFilterChain/ReleaseFilterChain missing)";
         dlclose(handle);

@@ -18,7 +18,7 @@
 /// a way the other side sees: a virtual operation of AbstractFilterChain or AbstractFilter added,
 /// removed or moved, a member of either class or of a type they pass changed, an export changed.
 /// Plug-ins are built with the program, so there is no range of accepted versions: only this one.
-#define QEL_PLUGIN_API_VERSION 4
+#define QEL_PLUGIN_API_VERSION 5
 
 extern "C" {
 /// The contract version the plug-in was built against.
@@ -28,6 +28,19 @@ typedef calculation::AbstractFilterChain *(*GetFilterChainFn)();
 /// Destroys an object made by this plug-in's GetFilterChain; null does nothing.
 typedef void (*ReleaseFilterChainFn)(calculation::AbstractFilterChain *chain);
 }
+
+namespace calculation {
+
+/// An export of the contract: its name with the type of function it is, so the loader looks it
+/// up as that type and a name can never be read as another export's type.
+template <class Fn> struct PluginExport {
+    const char *name;
+};
+inline constexpr PluginExport<QelPluginApiVersionFn> kApiVersionExport{"QelPluginApiVersion"};
+inline constexpr PluginExport<GetFilterChainFn> kGetFilterChainExport{"GetFilterChain"};
+inline constexpr PluginExport<ReleaseFilterChainFn> kReleaseFilterChainExport{"ReleaseFilterChain"};
+
+} // namespace calculation
 
 /// Defines the three exports of a plug-in whose chain class is ChainClass.
 // NOLINTBEGIN(bugprone-macro-parentheses): the parameter is a type name
