@@ -13,7 +13,6 @@ const DigitGame &Fc4Of10Game()
                                                      {L"zu4", {{3, 1}}}};
     static const DigitGame game{
         .key = L"Fc4Of10",
-        .namesItself = false,
         .positions = 4,
         .playTypes = kPlayTypes,
         .primaryTests = {{L"numLag", RowValue::FirstDigit},
