@@ -1,4 +1,4 @@
-#include "ttc4of10_filter_chain.h"
+#include "fc4of10_filter_chain.h"
 
 namespace plugins::fc4of10 {
 
