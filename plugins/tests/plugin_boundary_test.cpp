@@ -109,4 +109,21 @@ TEST(PluginBoundary, KeysOutsideTheTableHaveNoPluginFile)
     EXPECT_EQ(calculation::FindGame(L"Tc7Of33")->delivered, false);
 }
 
+TEST(PluginBoundary, OnlyTheGamesThatSetItCarryTheirKeyInTheChain)
+{
+    const std::set<std::wstring> carrying = {L"Magic3", L"Array5", L"Tc5Of35", L"Fc6Of33", L"Hd5Of15"};
+    for (const calculation::GameInfo &game : calculation::Games()) {
+        if (!game.delivered) {
+            continue;
+        }
+        const std::string path = calculation::PluginPathForGame(game.key);
+        SCOPED_TRACE(path);
+        PluginLibrary library;
+        ASSERT_TRUE(library.Open(path)) << library.error();
+        calculation::ChainHandle chain = library.MakeChain();
+        ASSERT_TRUE(chain) << library.error();
+        EXPECT_EQ(chain->gameKeyValue(), carrying.contains(game.key) ? game.key : L"");
+    }
+}
+
 } // namespace

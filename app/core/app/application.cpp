@@ -41,7 +41,7 @@ void Application::Start()
     if (!SettingsDatabaseReadable(startup_.settings, dao, windows_)) {
         return;
     }
-    main_->InitAppWindow(0);
+    main_->InitAppWindow();
     // The first write of every start: when it fails, no setting the player changes will be kept.
     if (!main_->CountStart() && startup_.settings.contains(L"sysDb")) {
         WarnSettingsDatabaseUnwritable(startup_.settings, dao.lastError(), windows_);

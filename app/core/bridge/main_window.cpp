@@ -69,7 +69,7 @@ constexpr Row kMethods[] = {
     // minimizing and closing.
     {"initAppNormally",
      [](MainWindow &w, const Json::Value &) {
-         w.InitAppWindow(1);
+         w.InitAppWindow();
          return std::wstring();
      }},
     {"Exit",
@@ -236,7 +236,7 @@ std::wstring MainWindow::FailureReply(const std::wstring &message) const
     return JsonUtil::Msg(L"error", message.empty() ? L"程序出错！" : message);
 }
 
-void MainWindow::InitAppWindow(int /*flag*/)
+void MainWindow::InitAppWindow()
 {
     WindowSystem &windows = app_.windows();
     workArea_ = windows.GetWorkArea();

@@ -22,8 +22,9 @@ public:
     ~MainWindow() override;
 
     /// Lays the window out on the work area: at most 1366 by 728, centred, rounded, titled; then
-    /// schedules the configuration check six seconds later.
-    void InitAppWindow(int flag);
+    /// schedules the configuration check six seconds later. The program's start and the page's
+    /// "initAppNormally" lay the window out alike.
+    void InitAppWindow();
 
     Application &app() { return app_; }
     CFilterContext &context() { return context_; }

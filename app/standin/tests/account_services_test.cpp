@@ -383,7 +383,7 @@ TEST_F(AccountServicesTest, AnUpdateThatIsNotOpenOrFailsChangesNothing)
     std::size_t posted = 1;
     for (Failure failure : {Failure::ServerError, Failure::ErrorBody, Failure::NotJson, Failure::Empty}) {
         server_.SetFailure("/sys/checkConfigUpdate", failure);
-        app_->mainWindow().InitAppWindow(1); // every layout schedules a check
+        app_->mainWindow().InitAppWindow(); // every layout schedules a check
         FireConfigurationCheck();
         ASSERT_TRUE(windows_.WaitForPosted(++posted, std::chrono::seconds(10)));
         windows_.RunPosted();

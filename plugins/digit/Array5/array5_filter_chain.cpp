@@ -9,6 +9,7 @@ const DigitGame &Array5Game()
     static const DigitGame game{
         .key = L"Array5",
         .positions = 5,
+        .setsChainGameKey = true,
         .primaryTests = {{L"numLag", RowValue::FirstDigit}, {L"diffNum", RowValue::DistinctDigits}},
         .repeatTests = true,
         .ruleOut = RuleOut::SharedDistinctDigits,

@@ -8,7 +8,6 @@ const DigitGame &Fc6Of10Game()
 {
     static const DigitGame game{
         .key = L"Fc6Of10",
-        .namesItself = false,
         .positions = 6,
         .baseKey = L"baseNums_red",
         .label = {L"baseNums_blue",

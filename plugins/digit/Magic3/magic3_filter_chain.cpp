@@ -15,6 +15,7 @@ const DigitGame &Magic3Game()
     static const DigitGame game{
         .key = L"Magic3",
         .positions = 3,
+        .setsChainGameKey = true,
         .playTypes = kPlayTypes,
         // Any other play type generates the group of three, and reads old numbers as straight bets.
         .otherPlayTypes = {.generatedAs = L"zuSan", .oldNumbersAs = L"zhiXuan"},

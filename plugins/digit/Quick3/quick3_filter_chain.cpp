@@ -8,7 +8,6 @@ const DigitGame &Quick3Game()
 {
     static const DigitGame game{
         .key = L"Quick3",
-        .namesItself = false,
         .positions = 3,
         .lowDigit = 1,
         .highDigit = 6,

@@ -12,7 +12,6 @@ const DigitGame &Tc7Of10Game()
 {
     static const DigitGame game{
         .key = L"Tc7Of10",
-        .namesItself = false,
         .positions = 7,
         .primaryTests = {{L"diffNum", RowValue::DistinctDigits}, {L"numLag", RowValue::FirstDigit}},
         .repeatTests = true,

@@ -34,7 +34,7 @@ DigitFilterChain::DigitFilterChain(const DigitGame &game) : game_(game)
 {
     // The parameters the engine reads, the same that the history tables and their rates take.
     SetGameParameters(HistoryGameOf(game));
-    if (game.namesItself) {
+    if (game.setsChainGameKey) {
         gameKey = game.key;
     }
     if (game.cap > 0) {

@@ -111,13 +111,15 @@ struct OtherPlayTypes {
 };
 
 struct DigitGame {
-    std::wstring key = {};   ///< the game key
-    bool namesItself = true; ///< whether the chain sets its gameKey
-    int positions = 3;       ///< digits per bet
-    int lowDigit = 0;        ///< the smallest digit (a die: 1)
-    int highDigit = 9;       ///< the largest digit
-    int bigStart = 5;        ///< the smallest big digit
-    int areaWidth = 3;       ///< the width of each of the three areas
+    std::wstring key = {}; ///< the game key
+    int positions = 3;     ///< digits per bet
+    int lowDigit = 0;      ///< the smallest digit (a die: 1)
+    int highDigit = 9;     ///< the largest digit
+    int bigStart = 5;      ///< the smallest big digit
+    int areaWidth = 3;     ///< the width of each of the three areas
+    /// The chain's gameKey (what gameKeyValue() answers) is key; otherwise it stays empty. Nothing
+    /// a run, a page or a history table does reads it: the pools come from the game's own keys.
+    bool setsChainGameKey = false;
     std::wstring baseKey = L"baseNums";
     std::vector<PlayType> playTypes = {}; ///< none: every run is straight ("castType" is not read)
     OtherPlayTypes otherPlayTypes = {};

@@ -9,7 +9,7 @@ const LottoGame &Fc6Of33Game()
     static const LottoGame game = [] {
         LottoGame g;
         g.key = L"Fc6Of33";
-        g.namesItself = true;
+        g.setsChainGameKey = true;
         g.frontCount = 6;
         g.frontMax = 33;
         g.bigStart = 17;

@@ -9,7 +9,7 @@ const LottoGame &Hd5Of15Game()
     static const LottoGame game = [] {
         LottoGame g;
         g.key = L"Hd5Of15";
-        g.namesItself = true;
+        g.setsChainGameKey = true;
         g.frontCount = 5;
         g.frontMax = 15;
         g.bigStart = 8;

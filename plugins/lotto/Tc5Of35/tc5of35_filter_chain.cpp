@@ -9,7 +9,7 @@ const LottoGame &Tc5Of35Game()
     static const LottoGame game = [] {
         LottoGame g;
         g.key = L"Tc5Of35";
-        g.namesItself = true;
+        g.setsChainGameKey = true;
         g.frontCount = 5;
         g.frontMax = 35;
         g.bigStart = 18;

@@ -29,7 +29,7 @@ LottoFilterChain::LottoFilterChain(const LottoGame &game) : game_(game)
     // The parameters the engine reads, the same that the history tables and their rates take.
     SetGameParameters(HistoryGameOf(game));
     specialCount = game.specials;
-    if (game.namesItself) {
+    if (game.setsChainGameKey) {
         gameKey = game.key;
     }
     frontPoolKey = game.poolKey;

@@ -78,12 +78,14 @@ struct Reduction {
 };
 
 struct LottoGame {
-    std::wstring key;         ///< the game key
-    bool namesItself = false; ///< whether the chain sets its gameKey
-    int frontCount = 5;       ///< front numbers per bet
-    int frontMax = 35;        ///< the front pool is 1 .. frontMax
-    int bigStart = 18;        ///< the smallest big number
-    int areaWidth = 12;       ///< the width of each of the three areas (and of the banker zones)
+    std::wstring key;   ///< the game key
+    int frontCount = 5; ///< front numbers per bet
+    int frontMax = 35;  ///< the front pool is 1 .. frontMax
+    int bigStart = 18;  ///< the smallest big number
+    int areaWidth = 12; ///< the width of each of the three areas (and of the banker zones)
+    /// The chain's gameKey (what gameKeyValue() answers) is key; otherwise it stays empty. Nothing
+    /// a run, a page or a history table does reads it: the pools come from the game's own keys.
+    bool setsChainGameKey = false;
     BackArea back = BackArea::None;
     int backMax = 0; ///< the back pool is 1 .. backMax
     /// Special numbers a draw holds after the front numbers, of the front pool; bets hold none.

@@ -150,7 +150,8 @@
         });
     };
 
-    // One model class per game; the three-digit family's games share Magic3's.
+    // One model class per game; those of Quick3 (three dice) and Fc4Of10 (four digits) derive
+    // from Magic3's.
     var BASE_OF = { Quick3: "Magic3", Fc4Of10: "Magic3" };
     gameRules.GAME_KEYS.forEach(function (key) {
         var Parent = BASE_OF[key] ? qel[BASE_OF[key] + "BaseNumsModel"] : BaseNumsModel;

@@ -9,6 +9,7 @@ namespace plugins::fc4of10 {
 
 const digit::DigitGame &Fc4Of10Game();
 
+/// The chain of the game "Fc4Of10", named after its plug-in, Rules-Ttc4Of10.
 class Ttc4Of10FilterChain : public digit::DigitFilterChain {
 public:
     Ttc4Of10FilterChain() : DigitFilterChain(Fc4Of10Game()) {}

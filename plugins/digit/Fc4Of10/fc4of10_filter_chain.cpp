@@ -1,4 +1,4 @@
-#include "ttc4of10_filter_chain.h"
+#include "fc4of10_filter_chain.h"
 
 namespace plugins::fc4of10 {
 
@@ -13,7 +13,6 @@ const DigitGame &Fc4Of10Game()
                                                      {L"zu4", {{3, 1}}}};
     static const DigitGame game{
         .key = L"Fc4Of10",
-        .namesItself = false,
         .positions = 4,
         .playTypes = kPlayTypes,
         .primaryTests = {{L"numLag", RowValue::FirstDigit},
