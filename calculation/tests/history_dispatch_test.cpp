@@ -2,7 +2,10 @@
 // tables answer through the chain.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "calculation/abstract_filter_chain.h"
+#include "calculation/history/table_rates.h"
 #include "support/history_fixture.h"
 
 namespace calculation {
@@ -16,6 +19,7 @@ using testsupport::ValueOf;
 class RecordingChain : public HistoryChain {
 public:
     RecordingChain() : HistoryChain(testsupport::FixtureGame()) { SetBaseUrl(testsupport::kTestBaseUrl); }
+    explicit RecordingChain(const TableRates &rates) : RecordingChain() { tableRates = &rates; }
 
 protected:
     std::wstring GetDetailedDataForBase(const std::wstring &f, const std::wstring &b, Rates r,
@@ -141,6 +145,109 @@ TEST(HistoryDispatchTest, TypesReachTheirTablesInTestOrder)
     RecordingChain chain;
     for (const Case &c : cases) {
         EXPECT_EQ(chain.GetDetailedData(L"anything", c.type), c.table) << c.type;
+    }
+}
+
+// Rate tables of lengths that tell them apart: the dispatcher must hand each table its own.
+TableRates RatesOfDistinctLengths()
+{
+    auto texts = [](std::size_t n) { return std::vector<std::wstring>(n, L"1.0"); };
+    TableRates rates;
+    rates.base = texts(1);
+    rates.back = texts(2);
+    rates.positions = {texts(3), texts(4)};
+    rates.distribution = texts(5);
+    rates.sumRanges.resize(6);
+    rates.sum = texts(7);
+    rates.span = texts(8);
+    rates.spanColumns = 9;
+    rates.bigSmall = texts(10);
+    rates.oddEven = texts(11);
+    rates.zhiHe = texts(12);
+    rates.luShu = texts(13);
+    rates.threeArea = texts(14);
+    rates.fiveElements = texts(15);
+    return rates;
+}
+
+TEST(HistoryDispatchTest, AGamesRatesReachEachTableInTheGamesForm)
+{
+    const TableRates lotto = RatesOfDistinctLengths();
+    TableRates digits = lotto;
+    digits.pad = 0;
+    digits.elementMode = 0;
+    digits.positionNeedsDigit = true;
+    TableRates oneChart = lotto;
+    oneChart.distributionChart = true;
+    const std::wstring noRows = L"{size:\"0\",items:[]}";
+    struct Case {
+        const TableRates &rates;
+        const wchar_t *type;
+        std::wstring table;
+    };
+    const Case cases[] = {
+        {lotto, L"base", L"Base rates 1 pad 1"},
+        {lotto, L"blue", L"Blue rates 2 pad 1"},
+        // A game with position tables charts no distribution, and the reverse.
+        {lotto, L"distribution", L"Distribution series rates 0 pad 1"},
+        {lotto, L"pos0", L"Pos pos0 series rates 3 pad 1"},
+        {lotto, L"pos1", L"Pos pos1 series rates 4 pad 1"},
+        {lotto, L"pos2", L"Pos pos2 series rates 0 pad 1"}, // past the rates
+        {lotto, L"posX", L"Pos posX series rates 3 pad 1"}, // read as the first position
+        {oneChart, L"distribution", L"Distribution series rates 5 pad 1"},
+        {oneChart, L"pos0", L"Pos pos0 series rates 0 pad 1"},
+        {lotto, L"bigSmall", L"Shape bigSmall rates 10 pad 1"},
+        {lotto, L"oddEven", L"Shape oddEven rates 11 pad 1"},
+        {lotto, L"zhiHe", L"Shape zhiHe rates 12 pad 1"},
+        // The game's own span columns, not the engine's count.
+        {lotto, L"span", L"Span count 9 rates 8 pad 1"},
+        {lotto, L"heZhi", L"HeZhi ranges 6 rates 7 pad 1"},
+        {lotto, L"luShu", L"LuShu luShu rates 13 pad 1"},
+        {lotto, L"threeArea", L"LuShu threeArea rates 14 pad 1"},
+        {lotto, L"wuXing", L"WuXing mode 1 rates 15 pad 1"},
+        {lotto, L"lianHao", L"LianHao lianHao rates 0 pad 1"},
+        {lotto, L"other", L"Other rates 0 pad 1"},
+        {lotto, L"w5", L"Wx w5 rates 0 pad 0"},
+        // Digits: the rated and pattern tables without a "0", elements by the last digit, and a
+        // position type without its digit answers no rows.
+        {digits, L"base", L"Base rates 1 pad 1"},
+        {digits, L"blue", L"Blue rates 2 pad 1"},
+        {digits, L"pos1", L"Pos pos1 series rates 4 pad 0"},
+        {digits, L"pos9", L"Pos pos9 series rates 0 pad 0"},
+        {digits, L"posX", noRows},
+        {digits, L"pos", noRows},
+        {digits, L"zhiHe", L"Shape zhiHe rates 12 pad 0"},
+        {digits, L"span", L"Span count 9 rates 8 pad 0"},
+        {digits, L"heZhi", L"HeZhi ranges 6 rates 7 pad 0"},
+        {digits, L"threeArea", L"LuShu threeArea rates 14 pad 0"},
+        {digits, L"wuXing", L"WuXing mode 0 rates 15 pad 0"},
+        {digits, L"sameNum", L"LianHao sameNum rates 0 pad 0"},
+        {digits, L"other", L"Other rates 0 pad 1"},
+    };
+    for (const Case &c : cases) {
+        RecordingChain chain(c.rates);
+        EXPECT_EQ(chain.GetDetailedData(L"anything", c.type), c.table) << c.type;
+    }
+}
+
+TEST(HistoryDispatchTest, APositionTypeNamesThePositionOfItsLastCharacter)
+{
+    const struct {
+        const wchar_t *type;
+        std::optional<int> position;
+    } cases[] = {
+        {L"pos0", 0},
+        {L"pos9", 9},
+        {L"pos12", 2},
+        {L"distributionpos3", 3},
+        {L"pos", std::nullopt},
+        {L"", std::nullopt},
+        {L"posX", std::nullopt},
+        {L"pos-", std::nullopt},
+        {L"pos\uff13", std::nullopt},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(PositionOfType(c.type), c.position) << c.type;
     }
 }
 

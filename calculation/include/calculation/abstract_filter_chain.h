@@ -32,6 +32,7 @@
 #include "calculation/calculation_util.h"
 #include "calculation/data.h"
 #include "calculation/history/history_tables.h"
+#include "calculation/history/table_rates.h"
 #include "calculation/number_row.h"
 #include "calculation/run_request.h"
 
@@ -223,8 +224,9 @@ protected:
     /// Indexes of the page, clamped: page numbers and sizes below 1 count as 1.
     static std::pair<std::size_t, std::size_t> PageRange(std::size_t listSize, int pageSize, int pageNum);
 
-    // History tables, reached through GetDetailedData. A game overrides one to pass its rates or
-    // to build its own rows; the engine answers the rest from the game's parameters alone.
+    // History tables, reached through GetDetailedData, which passes each its rates from
+    // tableRates. A game overrides one only to build its own rows; the engine answers the rest
+    // from the game's parameters alone.
     virtual std::wstring GetDetailedDataForBase(const std::wstring &frontStyle, const std::wstring &backStyle,
                                                 Rates rates, int pad);
     virtual std::wstring GetDetailedDataForDistribution(const std::wstring &frontStyle,
@@ -282,6 +284,10 @@ protected:
     int afterFilterLen = 0;
     int rowCap = 100000;
     std::vector<HistoryDraw> oldDataCache; ///< oldest first, at most kMaxCachedDraws
+    /// The theoretical rates of the game's history tables, which GetDetailedData passes to each
+    /// table; none for a game that shows its tables without rates. A game's rates are a constant
+    /// of its plug-in and outlive the chain.
+    const TableRates *tableRates = nullptr;
     /// Numbers a draw holds after the bet's numbers in a game whose bets have no back numbers
     /// ("Fc7Of30"'s special number): more numbers of the front pool, which no bet holds. The
     /// history tables show them as the draw's back numbers, of the front pool.

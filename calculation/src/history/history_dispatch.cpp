@@ -1,10 +1,13 @@
-// The chain's history tables: GetDetailedData picks a table by its type; the tables a game does
-// not override are the engine's (history_tables.h) over the game's parameters.
+// The chain's history tables: GetDetailedData picks a table by its type and passes it the game's
+// rates (tableRates) in the game's form; the tables a game does not override are the engine's
+// (history_tables.h) over the game's parameters.
 #include <algorithm>
 #include <initializer_list>
 
+#include "basekit/json_util.h"
 #include "calculation/abstract_filter_chain.h"
 #include "calculation/history/history_cells.h"
+#include "calculation/history/table_rates.h"
 
 namespace calculation {
 
@@ -57,41 +60,54 @@ std::wstring AbstractFilterChain::GetDetailedData(const std::wstring & /*product
     auto isOneOf = [&](std::initializer_list<const wchar_t *> types) {
         return std::any_of(types.begin(), types.end(), [&](const wchar_t *t) { return type == t; });
     };
+    // A game without rates charts every table in the engine's form, over no rates.
+    static const TableRates kNoRates;
+    const TableRates &rates = tableRates != nullptr ? *tableRates : kNoRates;
+    const int pad = rates.pad;
     // Tried in this order; the first that holds wins ("distributionpos1" is a distribution).
     if (type == L"base") {
-        return GetDetailedDataForBase(front, back, {}, 1);
+        return GetDetailedDataForBase(front, back, rates.base, 1);
     }
     if (type == L"blue") {
-        return GetDetailedDataForBlue(front, back, {}, 1);
+        return GetDetailedDataForBlue(front, back, rates.back, 1);
     }
     if (contains(L"distribution")) {
-        return GetDetailedDataForDistribution(front, back, styles.series, {}, 1);
+        return GetDetailedDataForDistribution(
+            front, back, styles.series, rates.distributionChart ? Rates(rates.distribution) : Rates(), 1);
     }
     if (contains(L"pos")) {
-        return GetDetailedDataForPos(type, front, back, styles.series, {}, 1);
+        if (rates.distributionChart) {
+            return GetDetailedDataForPos(type, front, back, styles.series, {}, 1);
+        }
+        if (rates.positionNeedsDigit && !PositionOfType(type)) {
+            return basekit::JsonUtil::MapListToJson(basekit::TextMapPtrList());
+        }
+        return GetDetailedDataForPos(type, front, back, styles.series, rates.Position(type), pad);
     }
     if (isOneOf({L"bigSmall", L"oddEven", L"zhiHe"})) {
-        return GetDetailedDataForShape(type, front, back, {}, 1);
+        return GetDetailedDataForShape(type, front, back, rates.Shape(type), pad);
     }
     if (type == L"span") {
         // One column per span the game's draws can have.
-        const int columns = writeNumbersSingly == 0 ? frontMax : frontMax - frontCount + 1;
-        return GetDetailedDataForSpan(front, back, {}, columns, 1);
+        const int columns = tableRates != nullptr     ? rates.spanColumns
+                            : writeNumbersSingly == 0 ? frontMax
+                                                      : frontMax - frontCount + 1;
+        return GetDetailedDataForSpan(front, back, rates.span, columns, pad);
     }
     if (type == L"heZhi") {
-        return GetDetailedDataForHeZhi(front, back, {}, {}, 1);
+        return GetDetailedDataForHeZhi(front, back, rates.sumRanges, rates.sum, pad);
     }
     if (isOneOf({L"luShu", L"threeArea"})) {
-        return GetDetailedDataForLuShu(front, back, type, {}, 1);
+        return GetDetailedDataForLuShu(front, back, type, rates.RouteArea(type), pad);
     }
     if (type == L"other") {
         return GetDetailedDataForOther(front, 1);
     }
     if (type == L"wuXing") {
-        return GetDetailedDataForWuXing(front, back, {}, 1, 1);
+        return GetDetailedDataForWuXing(front, back, rates.fiveElements, rates.elementMode, pad);
     }
     if (isOneOf({L"lianHao", L"sameTail", L"sameNum"})) {
-        return GetDetailedDataForLianHao(front, back, type, {}, 1);
+        return GetDetailedDataForLianHao(front, back, type, {}, pad);
     }
     if (isOneOf({L"w5", L"w6", L"w7"})) {
         return GetDetailedDataForWx(front, back, type, {}, 0);

@@ -1,21 +1,17 @@
-#include "basekit/number_text.h"
 #include "calculation/history/history_cells.h"
 #include "calculation/history/history_tables.h"
 #include "calculation/history/summary_rows.h"
+#include "calculation/history/table_rates.h"
 #include "table_helpers.h"
 
 namespace calculation {
-
-int PositionOfType(const std::wstring &type)
-{
-    return type.empty() ? 0 : basekit::StrToIntW(type.substr(type.size() - 1));
-}
 
 std::wstring HistoryTables::Position(const std::wstring &type, const std::wstring &frontStyle,
                                      const std::wstring &backStyle, std::span<const std::wstring> styles,
                                      Rates rates, int pad) const
 {
-    const int index = PositionOfType(type);
+    // A type without a position digit reads as the first position.
+    const int index = PositionOfType(type).value_or(0);
     basekit::TextMapPtrList rows;
     if (index < 0 || index >= game_.frontCount) {
         return history::Reply(rows); // no such position in this game's draws

@@ -19,15 +19,16 @@ const DigitGame &Array5Game()
     return game;
 }
 
-const DigitTableRates &Array5Rates()
+const calculation::TableRates &Array5Rates()
 {
-    static const DigitTableRates rates = [] {
+    static const calculation::TableRates rates = [] {
         RateForms forms;
         // Nine ranges of five sums; the last takes the six highest.
         for (int r = 0; r < 8; ++r) {
             forms.sumRanges.push_back({5 * r, 5 * r + 4});
         }
         forms.sumRanges.push_back({40, 45});
+        forms.distributionChart = true;
         return MakeTableRates(Array5Game(), forms);
     }();
     return rates;
@@ -36,9 +37,9 @@ const DigitTableRates &Array5Rates()
 std::wstring Array5FilterChain::GetDetailedDataForDistribution(const std::wstring &frontStyle,
                                                                const std::wstring &,
                                                                std::span<const std::wstring> styles,
-                                                               calculation::Rates, int)
+                                                               calculation::Rates rates, int)
 {
-    return DigitDistributionTable(HistoryTablesOf(), frontStyle, styles, tableRates().distribution);
+    return DigitDistributionTable(HistoryTablesOf(), frontStyle, styles, rates);
 }
 
 } // namespace plugins::array5

@@ -8,14 +8,14 @@ namespace plugins::array5 {
 
 const digit::DigitGame &Array5Game();
 /// The rates of the game's history tables: five independent digits.
-const digit::DigitTableRates &Array5Rates();
+const calculation::TableRates &Array5Rates();
 
 class Array5FilterChain : public digit::RatedDigitFilterChain {
 public:
     Array5FilterChain() : RatedDigitFilterChain(Array5Game(), Array5Rates()) {}
 
 protected:
-    /// Every position's digit in that position's colour.
+    /// Every position's digit in that position's colour, over the distribution's rates.
     std::wstring GetDetailedDataForDistribution(const std::wstring &frontStyle, const std::wstring &backStyle,
                                                 std::span<const std::wstring> styles,
                                                 calculation::Rates rates, int pad) override;

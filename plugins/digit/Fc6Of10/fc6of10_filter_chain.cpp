@@ -22,9 +22,9 @@ const DigitGame &Fc6Of10Game()
     return game;
 }
 
-const DigitTableRates &Fc6Of10Rates()
+const calculation::TableRates &Fc6Of10Rates()
 {
-    static const DigitTableRates rates = [] {
+    static const calculation::TableRates rates = [] {
         RateForms forms;
         for (int r = 0; r <= 10; ++r) {
             forms.sumRanges.push_back({5 * r, 5 * r + 4});
@@ -36,22 +36,6 @@ const DigitTableRates &Fc6Of10Rates()
         return MakeTableRates(Fc6Of10Game(), forms);
     }();
     return rates;
-}
-
-std::wstring Fc6Of10FilterChain::GetDetailedDataForBlue(const std::wstring &frontStyle,
-                                                        const std::wstring &backStyle, calculation::Rates,
-                                                        int pad)
-{
-    return RatedDigitFilterChain::GetDetailedDataForBlue(frontStyle, backStyle, tableRates().back, pad);
-}
-
-std::wstring Fc6Of10FilterChain::GetDetailedDataForPos(const std::wstring &type,
-                                                       const std::wstring &frontStyle,
-                                                       const std::wstring &backStyle,
-                                                       std::span<const std::wstring> styles,
-                                                       calculation::Rates, int)
-{
-    return RatedPositionTable(type, frontStyle, backStyle, styles);
 }
 
 } // namespace plugins::fc6of10

@@ -8,19 +8,11 @@ namespace plugins::fc6of10 {
 
 const digit::DigitGame &Fc6Of10Game();
 /// The rates of the game's history tables: six independent digits and one sign of twelve.
-const digit::DigitTableRates &Fc6Of10Rates();
+const calculation::TableRates &Fc6Of10Rates();
 
 class Fc6Of10FilterChain : public digit::RatedDigitFilterChain {
 public:
     Fc6Of10FilterChain() : RatedDigitFilterChain(Fc6Of10Game(), Fc6Of10Rates()) {}
-
-protected:
-    // The signs drawn, and each digit's position.
-    std::wstring GetDetailedDataForBlue(const std::wstring &frontStyle, const std::wstring &backStyle,
-                                        calculation::Rates rates, int pad) override;
-    std::wstring GetDetailedDataForPos(const std::wstring &type, const std::wstring &frontStyle,
-                                       const std::wstring &backStyle, std::span<const std::wstring> styles,
-                                       calculation::Rates rates, int pad) override;
 };
 
 } // namespace plugins::fc6of10

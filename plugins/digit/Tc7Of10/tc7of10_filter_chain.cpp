@@ -23,9 +23,9 @@ const DigitGame &Tc7Of10Game()
     return game;
 }
 
-const DigitTableRates &Tc7Of10Rates()
+const calculation::TableRates &Tc7Of10Rates()
 {
-    static const DigitTableRates rates = [] {
+    static const calculation::TableRates rates = [] {
         RateForms forms;
         // Twelve ranges of five sums, then the four highest.
         for (int r = 0; r < 12; ++r) {
@@ -100,15 +100,6 @@ std::vector<int> Tc7Of10FilterChain::CandidateDigits() const
         high = std::min(high, *std::ranges::max_element(maximum.nums));
     }
     return CutPool(pool, low, high);
-}
-
-std::wstring Tc7Of10FilterChain::GetDetailedDataForPos(const std::wstring &type,
-                                                       const std::wstring &frontStyle,
-                                                       const std::wstring &backStyle,
-                                                       std::span<const std::wstring> styles,
-                                                       calculation::Rates, int)
-{
-    return RatedPositionTable(type, frontStyle, backStyle, styles);
 }
 
 } // namespace plugins::tc7of10

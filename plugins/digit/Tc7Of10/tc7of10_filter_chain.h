@@ -8,7 +8,7 @@ namespace plugins::tc7of10 {
 
 const digit::DigitGame &Tc7Of10Game();
 /// The rates of the game's history tables: seven independent digits.
-const digit::DigitTableRates &Tc7Of10Rates();
+const calculation::TableRates &Tc7Of10Rates();
 
 class Tc7Of10FilterChain : public digit::RatedDigitFilterChain {
 public:
@@ -18,10 +18,6 @@ protected:
     /// The base digits in their order without the killed ones ("feiMa"), cut to those between the
     /// chosen smallest ("minimumNum") and largest ("maximumNum") digits.
     std::vector<int> CandidateDigits() const override;
-    /// Each digit's position.
-    std::wstring GetDetailedDataForPos(const std::wstring &type, const std::wstring &frontStyle,
-                                       const std::wstring &backStyle, std::span<const std::wstring> styles,
-                                       calculation::Rates rates, int pad) override;
 };
 
 /// The cut of the pool: from the first digit that is low (or the first above it, where the pool

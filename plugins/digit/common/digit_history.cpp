@@ -49,24 +49,15 @@ calculation::HistoryGame HistoryGameOf(const DigitGame &game)
     return shape;
 }
 
-const std::vector<std::wstring> &DigitTableRates::Shape(const std::wstring &type) const
-{
-    if (type == L"bigSmall") {
-        return bigSmall;
-    }
-    return type == L"oddEven" ? oddEven : zhiHe;
-}
-
-const std::vector<std::wstring> &DigitTableRates::RouteArea(const std::wstring &type) const
-{
-    return type == L"luShu" ? luShu : threeArea;
-}
-
-DigitTableRates MakeTableRates(const DigitGame &game, const RateForms &forms)
+calculation::TableRates MakeTableRates(const DigitGame &game, const RateForms &forms)
 {
     const calculation::HistoryGame shape = HistoryGameOf(game);
     const calculation::RateGenerator rates(shape);
-    DigitTableRates tables;
+    calculation::TableRates tables;
+    tables.distributionChart = forms.distributionChart;
+    tables.pad = 0;
+    tables.elementMode = 0; // a digit's element is that of its last digit
+    tables.positionNeedsDigit = true;
     tables.base = PercentTexts(rates.Base(), 1);
     tables.back = PercentTexts(rates.BackArea(), 1);
     for (int p = 0; p < shape.frontCount; ++p) {
@@ -93,8 +84,7 @@ DigitTableRates MakeTableRates(const DigitGame &game, const RateForms &forms)
         *texts = forms.classCountsAsZero ? Texts(counts.size(), L"0.0") : PercentTexts(counts, 1);
         Append(*texts, PercentTexts(rates.ClassPositions(type), 1));
     }
-    // The digits take their elements by their last digit.
-    tables.fiveElements = PercentTexts(rates.FiveElements(0), 1);
+    tables.fiveElements = PercentTexts(rates.FiveElements(tables.elementMode), 1);
     return tables;
 }
 

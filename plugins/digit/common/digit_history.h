@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calculation/history/history_tables.h"
+#include "calculation/history/table_rates.h"
 #include "digit/common/digit_game.h"
 
 namespace plugins::digit {
@@ -30,33 +31,15 @@ struct RateForms {
     bool gapsWithoutRates = false;
     /// The class counts of the route and area tables show "0.0" rather than their rates.
     bool classCountsAsZero = false;
-};
-
-/// The rate tables of a game, each in the key order of the table it feeds.
-struct DigitTableRates {
-    std::vector<std::wstring> base;                   ///< per digit
-    std::vector<std::wstring> back;                   ///< per label
-    std::vector<std::vector<std::wstring>> positions; ///< per position, its ten digits
-    std::vector<std::wstring> distribution;           ///< every position's digits in turn
-    std::vector<calculation::SumRange> sumRanges;
-    std::vector<std::wstring> sum;  ///< per sum range, then per last digit of the sum
-    int spanColumns = 0;            ///< the spans a draw can have, and as many gaps
-    std::vector<std::wstring> span; ///< per span, then per largest gap
-    /// The ratio columns, then per position its class 1 and class 0.
-    std::vector<std::wstring> bigSmall, oddEven, zhiHe;
-    /// The class counts class by class, then per position its three classes.
-    std::vector<std::wstring> luShu, threeArea;
-    std::vector<std::wstring> fiveElements; ///< per position its five elements, by the last digit
-
-    /// The rates of the shape table of type: "bigSmall", "oddEven", the primes for any other.
-    const std::vector<std::wstring> &Shape(const std::wstring &type) const;
-    /// The rates of the route table ("luShu") or of the area table (any other type).
-    const std::vector<std::wstring> &RouteArea(const std::wstring &type) const;
+    /// The game charts every position's digits in one distribution table, not a table per
+    /// position.
+    bool distributionChart = false;
 };
 
 /// Every rate of the game's tables over all its equally likely rows, written in its forms (one
-/// decimal where the forms say nothing).
-DigitTableRates MakeTableRates(const DigitGame &game, const RateForms &forms);
+/// decimal where the forms say nothing), charted as the digit games chart them: digits without a
+/// "0" before them, elements by the last digit, a position table only for a position digit.
+calculation::TableRates MakeTableRates(const DigitGame &game, const RateForms &forms);
 
 /// How the base table writes the consecutive digits of a draw.
 enum class ConsecutiveForm {

@@ -15,7 +15,7 @@ namespace digittest {
 namespace {
 
 using basekit::OrderedRow;
-using plugins::digit::DigitTableRates;
+using DigitTableRates = calculation::TableRates;
 using testsupport::Marked;
 using testsupport::Span;
 using testsupport::SummaryRows;

@@ -45,9 +45,9 @@ const LottoGame &Fc6Of33Game()
     return game;
 }
 
-const LottoTableRates &Fc6Of33Rates()
+const calculation::TableRates &Fc6Of33Rates()
 {
-    static const LottoTableRates rates = MakeTableRates(Fc6Of33Game());
+    static const calculation::TableRates rates = MakeTableRates(Fc6Of33Game());
     return rates;
 }
 

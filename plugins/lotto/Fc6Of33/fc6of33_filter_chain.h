@@ -8,7 +8,7 @@ namespace plugins::fc6of33 {
 
 const lotto::LottoGame &Fc6Of33Game();
 /// The rates of the game's history tables.
-const lotto::LottoTableRates &Fc6Of33Rates();
+const calculation::TableRates &Fc6Of33Rates();
 
 class Fc6Of33FilterChain : public lotto::RatedLottoFilterChain {
 public:

@@ -27,9 +27,9 @@ const LottoGame &Fc7Of30Game()
     return game;
 }
 
-const LottoTableRates &Fc7Of30Rates()
+const calculation::TableRates &Fc7Of30Rates()
 {
-    static const LottoTableRates rates = MakeTableRates(Fc7Of30Game());
+    static const calculation::TableRates rates = MakeTableRates(Fc7Of30Game());
     return rates;
 }
 

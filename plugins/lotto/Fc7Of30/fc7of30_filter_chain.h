@@ -8,7 +8,7 @@ namespace plugins::fc7of30 {
 
 const lotto::LottoGame &Fc7Of30Game();
 /// The rates of the game's history tables.
-const lotto::LottoTableRates &Fc7Of30Rates();
+const calculation::TableRates &Fc7Of30Rates();
 
 class Fc7Of30FilterChain : public lotto::RatedLottoFilterChain {
 public:

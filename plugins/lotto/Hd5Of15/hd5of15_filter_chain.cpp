@@ -28,9 +28,9 @@ const LottoGame &Hd5Of15Game()
     return game;
 }
 
-const LottoTableRates &Hd5Of15Rates()
+const calculation::TableRates &Hd5Of15Rates()
 {
-    static const LottoTableRates rates = MakeTableRates(Hd5Of15Game());
+    static const calculation::TableRates rates = MakeTableRates(Hd5Of15Game());
     return rates;
 }
 

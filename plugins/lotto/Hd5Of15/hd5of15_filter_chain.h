@@ -8,7 +8,7 @@ namespace plugins::hd5of15 {
 
 const lotto::LottoGame &Hd5Of15Game();
 /// The rates of the game's history tables.
-const lotto::LottoTableRates &Hd5Of15Rates();
+const calculation::TableRates &Hd5Of15Rates();
 
 class Hd5Of15FilterChain : public lotto::RatedLottoFilterChain {
 public:

@@ -21,9 +21,9 @@ const LottoGame &Tc5Of20Game()
     return game;
 }
 
-const LottoTableRates &Tc5Of20Rates()
+const calculation::TableRates &Tc5Of20Rates()
 {
-    static const LottoTableRates rates = MakeTableRates(Tc5Of20Game());
+    static const calculation::TableRates rates = MakeTableRates(Tc5Of20Game());
     return rates;
 }
 

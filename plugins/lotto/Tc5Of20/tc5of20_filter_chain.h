@@ -8,7 +8,7 @@ namespace plugins::tc5of20 {
 
 const lotto::LottoGame &Tc5Of20Game();
 /// The rates of the game's history tables.
-const lotto::LottoTableRates &Tc5Of20Rates();
+const calculation::TableRates &Tc5Of20Rates();
 
 class Tc5Of20FilterChain : public lotto::RatedLottoFilterChain {
 public:

@@ -36,9 +36,9 @@ const LottoGame &Tc5Of35Game()
     return game;
 }
 
-const LottoTableRates &Tc5Of35Rates()
+const calculation::TableRates &Tc5Of35Rates()
 {
-    static const LottoTableRates rates = MakeTableRates(Tc5Of35Game());
+    static const calculation::TableRates rates = MakeTableRates(Tc5Of35Game());
     return rates;
 }
 

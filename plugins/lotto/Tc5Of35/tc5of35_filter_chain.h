@@ -9,7 +9,7 @@ namespace plugins::tc5of35 {
 
 const lotto::LottoGame &Tc5Of35Game();
 /// The rates of the game's history tables.
-const lotto::LottoTableRates &Tc5Of35Rates();
+const calculation::TableRates &Tc5Of35Rates();
 
 class Tc5Of35FilterChain : public lotto::RatedLottoFilterChain {
 public:

@@ -21,9 +21,9 @@ const LottoGame &Ttl5Of22Game()
     return game;
 }
 
-const LottoTableRates &Ttl5Of22Rates()
+const calculation::TableRates &Ttl5Of22Rates()
 {
-    static const LottoTableRates rates = MakeTableRates(Ttl5Of22Game());
+    static const calculation::TableRates rates = MakeTableRates(Ttl5Of22Game());
     return rates;
 }
 

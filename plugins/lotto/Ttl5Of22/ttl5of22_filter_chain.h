@@ -8,7 +8,7 @@ namespace plugins::ttl5of22 {
 
 const lotto::LottoGame &Ttl5Of22Game();
 /// The rates of the game's history tables.
-const lotto::LottoTableRates &Ttl5Of22Rates();
+const calculation::TableRates &Ttl5Of22Rates();
 
 class Ttl5Of22FilterChain : public lotto::RatedLottoFilterChain {
 public:

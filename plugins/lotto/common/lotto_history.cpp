@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "calculation/history/history_tables.h"
 #include "calculation/history/rate_generator.h"
 
 namespace plugins::lotto {
@@ -29,49 +28,6 @@ std::wstring RareAwareText(const Share &share, int rareDecimals)
     return text;
 }
 
-// The rate table of tables that feeds the table of type, or none.
-template <class Table, class Tables> Table *TableOf(Tables &tables, const std::wstring &type)
-{
-    if (type == L"base") {
-        return &tables.base;
-    }
-    if (type == L"blue") {
-        return &tables.back;
-    }
-    if (type == L"distribution") {
-        return &tables.distribution;
-    }
-    if (type.starts_with(L"pos")) {
-        const auto index = static_cast<std::size_t>(calculation::PositionOfType(type));
-        return index < tables.positions.size() ? &tables.positions[index] : nullptr;
-    }
-    if (type == L"heZhi") {
-        return &tables.sum;
-    }
-    if (type == L"span") {
-        return &tables.span;
-    }
-    if (type == L"bigSmall") {
-        return &tables.bigSmall;
-    }
-    if (type == L"oddEven") {
-        return &tables.oddEven;
-    }
-    if (type == L"zhiHe") {
-        return &tables.zhiHe;
-    }
-    if (type == L"luShu") {
-        return &tables.luShu;
-    }
-    if (type == L"threeArea") {
-        return &tables.threeArea;
-    }
-    if (type == L"wuXing") {
-        return &tables.fiveElements;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 calculation::HistoryGame HistoryGameOf(const LottoGame &game)
@@ -88,44 +44,13 @@ calculation::HistoryGame HistoryGameOf(const LottoGame &game)
     return shape;
 }
 
-const Texts &LottoTableRates::Shape(const std::wstring &type) const
-{
-    if (type == L"bigSmall") {
-        return bigSmall;
-    }
-    return type == L"oddEven" ? oddEven : zhiHe;
-}
-
-const Texts &LottoTableRates::RouteArea(const std::wstring &type) const
-{
-    return type == L"luShu" ? luShu : threeArea;
-}
-
-calculation::Rates LottoTableRates::Position(const std::wstring &type) const
-{
-    const int index = calculation::PositionOfType(type);
-    if (index < 0 || static_cast<std::size_t>(index) >= positions.size()) {
-        return {};
-    }
-    return positions[static_cast<std::size_t>(index)];
-}
-
-const Texts *LottoTableRates::Of(const std::wstring &type) const
-{
-    return TableOf<const Texts>(*this, type);
-}
-
-Texts *LottoTableRates::Of(const std::wstring &type)
-{
-    return TableOf<Texts>(*this, type);
-}
-
-LottoTableRates MakeTableRates(const LottoGame &game)
+calculation::TableRates MakeTableRates(const LottoGame &game)
 {
     const HistoryForms &forms = game.history;
     const calculation::HistoryGame shape = HistoryGameOf(game);
     const calculation::RateGenerator rates(shape);
-    LottoTableRates tables;
+    calculation::TableRates tables;
+    tables.distributionChart = forms.distribution;
     tables.base = PercentTexts(rates.Base(), 1);
     tables.back = PercentTexts(rates.BackArea(), forms.backDecimals);
     if (forms.distribution) {
@@ -155,8 +80,8 @@ LottoTableRates MakeTableRates(const LottoGame &game)
         *texts = PercentTexts(rates.ClassCounts(type), 1);
         Append(*texts, PercentTexts(rates.ClassPositions(type), 1));
     }
-    // Lotto numbers take their elements from the engine's table of 1-35.
-    tables.fiveElements = PercentTexts(rates.FiveElements(1), 1);
+    // Lotto numbers take their elements from the engine's table of 1-35 (the default mode).
+    tables.fiveElements = PercentTexts(rates.FiveElements(tables.elementMode), 1);
     for (const WrittenRate &written : forms.written) {
         Texts *table = tables.Of(written.table);
         if (table != nullptr && written.index < table->size()) {

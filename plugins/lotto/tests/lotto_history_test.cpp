@@ -22,7 +22,7 @@ namespace lottotest {
 namespace {
 
 using basekit::OrderedRow;
-using plugins::lotto::LottoTableRates;
+using LottoTableRates = calculation::TableRates;
 using testsupport::Box;
 using testsupport::Marked;
 using testsupport::PluginTables;

@@ -25,10 +25,6 @@
 
 namespace calculation {
 
-/// The position a position table's type names: its last character read as a digit ("pos2" is 2),
-/// 0 when that is no digit. A game that keeps rates per position picks them by the same index.
-CALCULATION_EXPORT int PositionOfType(const std::wstring &type);
-
 class CALCULATION_EXPORT HistoryTables {
 public:
     /// The tables of game over the entries of cache, read as draws once, here.
