@@ -8,17 +8,10 @@
 # with status 0. Screenshots of the user centre and the main window are kept.
 # Usage: gui_account_test.sh <staged qel> <artefact folder> <build dir> <source root>
 set -uo pipefail
-stage="$(dirname "$1")"
-artefacts="$2"
-build="$3"
-source_root="$4"
-mkdir -p "$artefacts"
-log="$artefacts/qel-gui-account-output.log"
-: >"$log"
 
 # shellcheck source=gui_steps.sh
 source "$(dirname "${BASH_SOURCE[0]}")/gui_steps.sh"
-standin_stage "$stage" "$(basename "$1")" "$build" "$source_root"
+begin_standin_test account "$@"
 standin="http://127.0.0.1:$standin_port"
 db="$scratch/stage/sys.db"
 
@@ -44,9 +37,7 @@ wait_for() {
 
 control "/standin/config-update?name=maxProVersion&value=9.1.0"
 start_qel
-expect '^qel-test: main window shown id=([0-9]+) xid=(0x[0-9a-f]+)$'
-main="${BASH_REMATCH[1]}" main_xid="${BASH_REMATCH[2]}"
-saw '^qel-test: page title Varnel - ' || expect '^qel-test: page title Varnel - '
+main_window_shown
 
 # No login is stored: the login window is open. The click comes half a second after the script has
 # answered, since

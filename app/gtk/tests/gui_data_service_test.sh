@@ -7,22 +7,13 @@
 # and the lines of the sum chart. The windows' screenshots are kept in the artefact folder.
 # Usage: gui_data_service_test.sh <staged qel> <artefact folder> <build dir> <source root>
 set -uo pipefail
-stage="$(dirname "$1")"
-artefacts="$2"
-build="$3"
-source_root="$4"
-mkdir -p "$artefacts"
-log="$artefacts/qel-gui-data-service-output.log"
-: >"$log"
 
 # shellcheck source=gui_steps.sh
 source "$(dirname "${BASH_SOURCE[0]}")/gui_steps.sh"
-standin_stage "$stage" "$(basename "$1")" "$build" "$source_root"
+begin_standin_test data-service "$@"
 start_qel
 
-expect '^qel-test: main window shown id=([0-9]+) xid=(0x[0-9a-f]+)$'
-main="${BASH_REMATCH[1]}"
-saw '^qel-test: page title Varnel - ' || expect '^qel-test: page title Varnel - '
+main_window_shown
 
 newest=$(node -e 'const d = require(process.argv[1]).draws.pop(); console.log(JSON.stringify(`第${d.qiHao}期开奖：${d.lottery}`))' \
   "$source_root/app/standin/fixtures/draws/Magic3.json") || fail "the sample draws do not read"

@@ -6,23 +6,14 @@
 # folder.
 # Usage: gui_page_error_test.sh <staged qel> <artefact folder> <build dir> <source root>
 set -uo pipefail
-stage="$(dirname "$1")"
-artefacts="$2"
-build="$3"
-source_root="$4"
-mkdir -p "$artefacts"
-log="$artefacts/qel-gui-page-error-output.log"
-qel_stderr="$artefacts/qel-gui-page-error-stderr.log"
-: >"$log"
 
 # shellcheck source=gui_steps.sh
 source "$(dirname "${BASH_SOURCE[0]}")/gui_steps.sh"
-standin_stage "$stage" "$(basename "$1")" "$build" "$source_root"
+begin_standin_test page-error "$@"
+qel_stderr="$artefacts/qel-gui-page-error-stderr.log"
 start_qel
 
-expect '^qel-test: main window shown id=([0-9]+) xid=(0x[0-9a-f]+)$'
-main="${BASH_REMATCH[1]}"
-saw '^qel-test: page title Varnel - ' || expect '^qel-test: page title Varnel - '
+main_window_shown
 
 profile="http://127.0.0.1:$standin_port/html/pageForPc/pageForProfile.html"
 

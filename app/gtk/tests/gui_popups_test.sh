@@ -12,25 +12,16 @@
 # kept in the artefact folder.
 # Usage: gui_popups_test.sh <staged qel> <artefact folder> <build dir> <source root>
 set -uo pipefail
-stage="$(dirname "$1")"
-artefacts="$2"
-build="$3"
-source_root="$4"
-mkdir -p "$artefacts"
-log="$artefacts/qel-gui-popups-output.log"
-: >"$log"
 
 # shellcheck source=gui_steps.sh
 source "$(dirname "${BASH_SOURCE[0]}")/gui_steps.sh"
 # shellcheck source=gui_pointer.sh
 source "$(dirname "${BASH_SOURCE[0]}")/gui_pointer.sh"
-standin_stage "$stage" "$(basename "$1")" "$build" "$source_root"
+begin_standin_test popups "$@"
 service_page="http://127\\.0\\.0\\.1:$standin_port/html/pageForPc"
 start_qel
 
-expect '^qel-test: main window shown id=([0-9]+) xid=(0x[0-9a-f]+)$'
-main="${BASH_REMATCH[1]}" main_xid="${BASH_REMATCH[2]}"
-saw '^qel-test: page title Varnel - ' || expect '^qel-test: page title Varnel - '
+main_window_shown
 
 # popup_opened <address pattern>: the pop-up whose page loads from there; sets window, window_xid.
 popup_opened() {

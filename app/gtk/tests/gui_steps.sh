@@ -4,7 +4,10 @@
 #   copy_stage <stage dir> <program name>: the scratch copy; sets scratch and qel
 #   standin_stage <stage dir> <program name> <build dir> <source root>: the same, pointed at the
 #     stand-in data service
+#   begin_standin_test <name> <staged qel> <artefact folder> <build dir> <source root>: the
+#     arguments of a test against the stand-in read, its log begun, standin_stage done
 #   start_qel: starts the copied program (or the one in qel) as a coprocess
+#   main_window_shown: waits for the main window and its page; sets main and main_xid
 #   expect, saw, send, run_script, screenshot, open_window, close_window: see below
 # A test may define cleanup_extra, which runs when the test ends, before the copy goes.
 
@@ -48,6 +51,17 @@ standin_stage() {
   point_stage_at_standin "$scratch/stage" "$standin_port" || fail "the copy's settings were not changed"
 }
 
+# The start of a test against the stand-in: sets artefacts, build, source_root and log
+# (qel-gui-<name>-output.log) besides what standin_stage sets.
+begin_standin_test() {
+  local name="$1"
+  artefacts="$3" build="$4" source_root="$5"
+  mkdir -p "$artefacts"
+  log="$artefacts/qel-gui-$name-output.log"
+  : >"$log"
+  standin_stage "$(dirname "$2")" "$(basename "$2")" "$4" "$5"
+}
+
 # A test may set qel_launcher (a command that runs the program: as another user, say), qel_home
 # (the folder of the program's XDG folders; the scratch folder when unset) and qel_stderr.
 start_qel() {
@@ -65,6 +79,12 @@ seen=()
 # Reads the program's lines until one matches the pattern (a bash regular expression); its
 # groups are left in BASH_REMATCH. Lines read on the way are kept in seen. Waits up to the
 # given seconds (default 60) for each line.
+main_window_shown() {
+  expect '^qel-test: main window shown id=([0-9]+) xid=(0x[0-9a-f]+)$'
+  main="${BASH_REMATCH[1]}" main_xid="${BASH_REMATCH[2]}"
+  saw '^qel-test: page title Varnel - ' || expect '^qel-test: page title Varnel - '
+}
+
 expect() {
   local pattern="$1" wait="${2:-60}" line
   while IFS= read -r -t "$wait" line <&"$from_qel"; do
