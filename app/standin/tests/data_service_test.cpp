@@ -17,6 +17,7 @@
 #include "dataservice/prize_handlers.h"
 #include "dataservice/user_identifier.h"
 #include "filter/filter_context.h"
+#include "standin_in_thread.h"
 #include "standin_server.h"
 #include "support/closed_port.h"
 #include "support/saved_variable.h"
@@ -26,7 +27,6 @@ namespace {
 using basekit::JsonUtil;
 using qel::DataServiceClient;
 using qel::standin::Failure;
-using qel::standin::StandinServer;
 
 const std::wstring kFailed = L"{flag:\"error\",msg:\"服务器连接失败！\"}";
 
@@ -39,32 +39,19 @@ class DataServiceTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        auto bound = server_.Listen(0);
-        ASSERT_TRUE(bound);
-        thread_ = std::thread([this] { server_.Run(); });
-        while (!server_.running()) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
         config_ = {{L"host", L"127.0.0.1"},
-                   {L"port", std::to_wstring(*bound)},
+                   {L"port", std::to_wstring(standin_.port())},
                    {L"lotteryCategory", L"Magic3_Fc"},
                    {L"mainProVersion", L"1.0.0"}};
         client_.SetTimeouts({1000, 500});
     }
-    void TearDown() override
-    {
-        server_.Stop();
-        thread_.join();
-    }
-
     qel::standin::ReceivedRequest Last() const
     {
-        auto received = server_.Received();
+        auto received = standin_.server().Received();
         return received.empty() ? qel::standin::ReceivedRequest{} : received.back();
     }
 
-    StandinServer server_{QEL_STANDIN_FIXTURES, QEL_STANDIN_PAGES, QEL_STANDIN_PAGE_SCRIPTS};
-    std::thread thread_;
+    qel::testing::StandinInThread standin_;
     basekit::TextMap config_;
     DataServiceClient client_{config_, [] { return std::wstring(L"user-1"); }};
 };
@@ -249,7 +236,7 @@ TEST_F(DataServiceTest, BareValuesThatAreNotIntegersSendNothing)
         EXPECT_FALSE(reply.usable);
         EXPECT_EQ(reply.text, L"{flag:\"error\",msg:\"请求参数rowNumber必须是整数！\"}") << rowNumber;
     }
-    EXPECT_TRUE(server_.Received().empty());
+    EXPECT_TRUE(standin_.server().Received().empty());
 }
 
 TEST_F(DataServiceTest, PassThroughRepliesKeepTheirText)
@@ -268,7 +255,7 @@ TEST_F(DataServiceTest, PortsThatAreNotPortsFailAtOnce)
         config_[L"port"] = port;
         EXPECT_EQ(client_.PassThrough("getLotCategory", Request(L"{}")), kFailed) << port;
     }
-    EXPECT_TRUE(server_.Received().empty());
+    EXPECT_TRUE(standin_.server().Received().empty());
 }
 
 // Every processed row answers the connection failure, within the timeout, whatever went wrong;
@@ -304,8 +291,8 @@ TEST_F(DataServiceTest, EveryFailureAnswersTheErrorReplyOnEveryProcessedRow)
     for (Failure failure : {Failure::NotFound, Failure::ServerError, Failure::Stall, Failure::Close,
                             Failure::ErrorBody, Failure::NotJson, Failure::JsonArray, Failure::Empty}) {
         for (const Row &row : rows) {
-            server_.Reset();
-            server_.SetFailure(row.path, failure);
+            standin_.server().Reset();
+            standin_.server().SetFailure(row.path, failure);
             const auto start = std::chrono::steady_clock::now();
             EXPECT_EQ(row.handler(client_, filter, Request(row.request)), kFailed)
                 << row.path << " failure " << static_cast<int>(failure);
@@ -313,7 +300,7 @@ TEST_F(DataServiceTest, EveryFailureAnswersTheErrorReplyOnEveryProcessedRow)
         }
     }
     // A refused connection, and "items" that is not an array.
-    server_.Reset();
+    standin_.server().Reset();
     config_[L"port"] = std::to_wstring(basekit::test_support::ClosedLoopbackPort());
     for (const Row &row : rows) {
         EXPECT_EQ(row.handler(client_, filter, Request(row.request)), kFailed) << row.path;

@@ -19,6 +19,7 @@
 #include <json/json.h>
 
 #include "basekit/text_convert.h"
+#include "standin_in_thread.h"
 #include "standin_server.h"
 #include "support/history_fixture.h"
 #include "test_app.h"
@@ -27,8 +28,6 @@ extern char **environ; // NOLINT: posix_spawn passes the test's environment on
 
 namespace qel::testing {
 namespace {
-
-using standin::StandinServer;
 
 Json::Value DrawItem(int number, const std::string &lottery)
 {
@@ -213,22 +212,6 @@ const std::vector<std::wstring> kTableTypes = {
 
 class DrawTablesTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        auto bound = server_.Listen(0);
-        ASSERT_TRUE(bound);
-        port_ = *bound;
-        thread_ = std::thread([this] { server_.Run(); });
-        while (!server_.running()) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-    }
-    void TearDown() override
-    {
-        server_.Stop();
-        thread_.join();
-    }
-
     // The tables of every type over the draws the service serves for game, as the trend window
     // shows them after fetching count draws.
     std::vector<std::wstring> Tables(const std::wstring &game, const std::vector<std::string> &draws)
@@ -238,13 +221,13 @@ protected:
         for (const std::string &lottery : draws) {
             items.append(DrawItem(++n, lottery));
         }
-        EXPECT_TRUE(server_.SetDraws(basekit::CStrW2CStrA(game), {items.begin(), items.end()}));
+        EXPECT_TRUE(standin_.server().SetDraws(basekit::CStrW2CStrA(game), {items.begin(), items.end()}));
         std::vector<std::wstring> requests;
         requests.reserve(kTableTypes.size());
         for (const std::wstring &type : kTableTypes) {
             requests.push_back(TableRequest(game, type));
         }
-        std::vector<std::wstring> replies = TrendWindowReplies(port_, game, 30, requests);
+        std::vector<std::wstring> replies = TrendWindowReplies(standin_.port(), game, 30, requests);
         EXPECT_EQ(replies.size(), 1 + kTableTypes.size());
         EXPECT_EQ(replies.empty() ? L"" : replies[0], L"{flag:\"ok\",msg:\"已经从服务器获取数据并缓存！\"}");
         if (!replies.empty()) {
@@ -253,9 +236,7 @@ protected:
         return replies;
     }
 
-    StandinServer server_{QEL_STANDIN_FIXTURES, QEL_STANDIN_PAGES, QEL_STANDIN_PAGE_SCRIPTS};
-    std::thread thread_;
-    int port_ = 0;
+    StandinInThread standin_;
 };
 
 // Numbers no game has, from a hostile service, reach no table (the sums of the "other" table and
@@ -326,10 +307,10 @@ TEST_F(DrawTablesTest, RuleOutTakesOnlyTheDrawsOfTheGame)
           "01,05,06,16,17,25,29", "02,03,12,14,15,25,27,18"}) {
         items.append(DrawItem(++n, lottery));
     }
-    ASSERT_TRUE(server_.SetDraws("Fc7Of30", {items.begin(), items.end()}));
+    ASSERT_TRUE(standin_.server().SetDraws("Fc7Of30", {items.begin(), items.end()}));
     TestApp t;
     t.app->runtimeConfig()[L"host"] = L"127.0.0.1";
-    t.app->runtimeConfig()[L"port"] = std::to_wstring(port_);
+    t.app->runtimeConfig()[L"port"] = std::to_wstring(standin_.port());
     t.app->runtimeConfig()[L"lotteryCategory"] = L"Fc7Of30";
     t.app->mainWindow().context().SwitchPlugin(L"Fc7Of30");
     calculation::AbstractFilterChain *chain = t.app->mainWindow().context().chain();

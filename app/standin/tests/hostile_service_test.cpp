@@ -13,37 +13,23 @@
 #include "basekit/http_client.h"
 #include "basekit/text_convert.h"
 #include "bridge/popup_window.h"
+#include "standin_in_thread.h"
 #include "standin_server.h"
 #include "test_app.h"
 
 namespace qel::testing {
 namespace {
 
-using standin::StandinServer;
-
 class HostileServiceTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        auto bound = server_.Listen(0);
-        ASSERT_TRUE(bound);
-        port_ = *bound;
-        thread_ = std::thread([this] { server_.Run(); });
-        while (!server_.running()) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
         basekit::TextMap &config = t_.app->runtimeConfig();
         config[L"host"] = L"127.0.0.1";
-        config[L"port"] = std::to_wstring(port_);
+        config[L"port"] = std::to_wstring(standin_.port());
         config[L"lotteryCategory"] = L"Magic3_Fc";
         t_.app->dataService().SetTimeouts({1000, 3000});
     }
-    void TearDown() override
-    {
-        server_.Stop();
-        thread_.join();
-    }
-
     // The request of a pop-up of the game `game`, as its page sends it.
     std::wstring Popup(const std::wstring &game, const std::wstring &request) const
     {
@@ -54,13 +40,11 @@ protected:
 
     std::string LastParam() const
     {
-        auto received = server_.Received();
+        auto received = standin_.server().Received();
         return received.empty() ? std::string() : received.back().param;
     }
 
-    StandinServer server_{QEL_STANDIN_FIXTURES, QEL_STANDIN_PAGES, QEL_STANDIN_PAGE_SCRIPTS};
-    std::thread thread_;
-    int port_ = 0;
+    StandinInThread standin_;
     TestApp t_;
 };
 
@@ -99,14 +83,14 @@ TEST_F(HostileServiceTest, TheBankerSuggestionCarriesNoMemberTheServiceNamed)
     for (const wchar_t *game : {L"Magic3", L"Hd5Of15"}) {
         for (const std::string &name : names) {
             SCOPED_TRACE(basekit::CStrW2CStrA(game) + " " + name);
-            server_.SetReply("/lot/getDanMa", DrawsWithMember(name, R"v("__probe_pwn()")v"));
+            standin_.server().SetReply("/lot/getDanMa", DrawsWithMember(name, R"v("__probe_pwn()")v"));
             const std::wstring reply = Popup(game, L"{\"method\":\"getDanMa\"}");
             EXPECT_EQ(MemberNames(reply), replyNames) << basekit::CStrW2CStrA(reply);
             EXPECT_EQ(reply.find(L"__probe_pwn"), std::wstring::npos) << basekit::CStrW2CStrA(reply);
         }
     }
     // The three copied values stay inside their strings, whatever they hold.
-    server_.SetReply(
+    standin_.server().SetReply(
         "/lot/getDanMa",
         R"({"items":[{"lottery":"1,2\"};__probe_pwn();({\"","qiHao":"1\\\"","lotDate":"a\nb"}]})");
     const std::wstring reply = Popup(L"Magic3", L"{\"method\":\"getDanMa\"}");
@@ -120,8 +104,9 @@ TEST_F(HostileServiceTest, TheBankerSuggestionCarriesNoMemberTheServiceNamed)
 // JSON writes them, quoted and escaped: the reply reads as strict JSON with the same names.
 TEST_F(HostileServiceTest, ThePrizeCheckWritesTheServicesNamesQuoted)
 {
-    server_.SetReply("/lot/checkZj", R"({"a:__probe_pwn(),b":"v","\"};__probe_pwn();({\"":"v","a b":"v",)"
-                                     R"("01":"v","":"v","lottery":"1,2,3,4,5,6,7\"};__probe_pwn();({\""})");
+    standin_.server().SetReply("/lot/checkZj",
+                               R"({"a:__probe_pwn(),b":"v","\"};__probe_pwn();({\"":"v","a b":"v",)"
+                               R"("01":"v","":"v","lottery":"1,2,3,4,5,6,7\"};__probe_pwn();({\""})");
     const std::wstring reply =
         Popup(L"Magic3", LR"({"method":"zjCheck","lotteryCategory":"Fc6Of33_Fc","qiHao":"2024003",)"
                          LR"("redStr":"01,02,03,04,05,06","blueStr":"07"})");
@@ -144,11 +129,13 @@ TEST_F(HostileServiceTest, TheStandInAnswersTheReplyItWasGivenOverItsControlAddr
 {
     const std::string body = DrawsWithMember(R"("a b")", R"("v")");
     EXPECT_TRUE(
-        basekit::HttpClient::Post(L"127.0.0.1", L"/standin/reply?path=/lot/getDanMa", body, port_).ok());
-    EXPECT_EQ(basekit::HttpClient::Get(L"127.0.0.1", L"/lot/getDanMa", L"{}", port_).body, body);
+        basekit::HttpClient::Post(L"127.0.0.1", L"/standin/reply?path=/lot/getDanMa", body, standin_.port())
+            .ok());
+    EXPECT_EQ(basekit::HttpClient::Get(L"127.0.0.1", L"/lot/getDanMa", L"{}", standin_.port()).body, body);
     EXPECT_TRUE(
-        basekit::HttpClient::Post(L"127.0.0.1", L"/standin/reply?path=/lot/getDanMa", "", port_).ok());
-    EXPECT_NE(basekit::HttpClient::Get(L"127.0.0.1", L"/lot/getDanMa", L"{}", port_).body, body);
+        basekit::HttpClient::Post(L"127.0.0.1", L"/standin/reply?path=/lot/getDanMa", "", standin_.port())
+            .ok());
+    EXPECT_NE(basekit::HttpClient::Get(L"127.0.0.1", L"/lot/getDanMa", L"{}", standin_.port()).body, body);
 }
 
 struct BareValueCase {
