@@ -5,21 +5,11 @@
 "use strict";
 
 const { runSession, check } = require("./harness.js");
+const { everyRow, sum, span } = require("./digit_rows.js");
 const { openMainPage, cancelLogin, requests, menuItem, sent } = require("./main_page_steps.js");
 
 const ZODIAC = ["鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪"];
 
-// Every row of `length` positions over the digits, the last position turning fastest.
-function everyRow(digits, length) {
-    let rows = [[]];
-    for (let i = 0; i < length; i += 1) {
-        rows = rows.flatMap((row) => digits.map((d) => row.concat(d)));
-    }
-    return rows;
-}
-
-const sum = (row) => row.reduce((a, b) => a + b, 0);
-const span = (row) => Math.max(...row) - Math.min(...row);
 const consecutive = (row) => row.some((d) => row.includes(d + 1));
 const ascending = (row) => row.every((d, i) => i === 0 || row[i - 1] <= d);
 

@@ -10,6 +10,7 @@ const fs = require("node:fs");
 const os = require("node:os");
 const path = require("node:path");
 const { runSession, check } = require("./harness.js");
+const { everyRow, sum } = require("./digit_rows.js");
 const { openMainPage, cancelLogin, requests, expectMessage, sent } = require("./main_page_steps.js");
 const lotto = require("./lotto_steps.js");
 
@@ -18,16 +19,6 @@ const savedFile = path.join(folder, "result.txt");
 const YUAN_PER_BET = 2;
 const CAP = 100000;
 
-// Every row of `length` positions over the digits, the last position turning fastest.
-function everyRow(digits, length) {
-    let rows = [[]];
-    for (let i = 0; i < length; i += 1) {
-        rows = rows.flatMap((row) => digits.map((d) => row.concat(d)));
-    }
-    return rows;
-}
-
-const sum = (row) => row.reduce((a, b) => a + b, 0);
 
 // The summary's lines as label -> value, once the run's summary is shown.
 async function summaryOf(page) {
