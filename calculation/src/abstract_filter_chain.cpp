@@ -70,19 +70,19 @@ void AbstractFilterChain::SetNodeData(const DataMap &conditions, int index)
         basekit::Debug(std::wstring(kNodeIndexError), L"SetNodeData");
         throw ChainError(kNodeIndexError);
     }
-    if (&conditions != &runRequest.conditions) {
-        runRequest = RunRequest::Of(conditions);
+    if (&conditions != &runRequest_.conditions) {
+        runRequest_ = RunRequest::Of(conditions);
     }
     filters_[index]->SetFilterData(conditions);
 }
 
 void AbstractFilterChain::SetRunRequest(RunRequest request)
 {
-    runRequest = std::move(request);
+    runRequest_ = std::move(request);
     // Stages 0 and 1 at least, as every run of the program hands them: a chain with fewer stages
     // fails the run with ChainError.
     for (int index = 0; index < std::max(FilterCount(), 2); ++index) {
-        SetNodeData(runRequest.conditions, index);
+        SetNodeData(runRequest_.conditions, index);
     }
 }
 
@@ -100,7 +100,7 @@ void AbstractFilterChain::SetOldDataCache(const basekit::TextMapList &draws)
     }
     std::reverse(kept.begin(), kept.end());
     kept.shrink_to_fit();
-    oldDataCache = std::move(kept);
+    oldDataCache_ = std::move(kept);
 }
 
 void AbstractFilterChain::SetOldDataForRuleOut(const std::vector<std::vector<int>> &rows)
@@ -115,7 +115,7 @@ void AbstractFilterChain::ResetAll()
     for (auto &stage : filters_) {
         stage->ResetFilterData();
     }
-    runRequest = {};
+    runRequest_ = {};
     // The search list refers to the rows of this run, so it goes aside with them. A run set
     // aside earlier and never released is released here rather than lost.
     ReleaseRun(std::move(previous_));
@@ -123,8 +123,8 @@ void AbstractFilterChain::ResetAll()
     run->result = std::move(resultList_);
     run->search = std::move(searchList_);
     previous_ = std::move(run);
-    primaryTotal = 0;
-    afterFilterLen = 0;
+    primaryTotal_ = 0;
+    afterFilterLen_ = 0;
 }
 
 void AbstractFilterChain::DeleteOldData()
@@ -202,10 +202,10 @@ std::vector<int> ReadRowText(const std::wstring &rowText)
 
 bool AbstractFilterChain::IsNumberOfGame(int position, int value) const
 {
-    if (position < frontCount) {
-        return value >= lowestNumber && value - lowestNumber < frontMax;
+    if (position < frontCount_) {
+        return value >= lowestNumber_ && value - lowestNumber_ < frontMax_;
     }
-    return value >= 1 && value <= backMax;
+    return value >= 1 && value <= backMax_;
 }
 
 RowCheck AbstractFilterChain::CheckRowText(const std::wstring &rowText) const
@@ -223,13 +223,13 @@ RowCheck AbstractFilterChain::CheckNumbers(const std::vector<int> &values) const
             return RowCheck::NotOfGame;
         }
     }
-    if (distinctAscendingAreas) {
+    if (distinctAscendingAreas_) {
         auto repeats = [](std::vector<int> area) {
             std::sort(area.begin(), area.end());
             return std::adjacent_find(area.begin(), area.end()) != area.end();
         };
-        if (repeats({values.begin(), values.begin() + frontCount}) ||
-            repeats({values.begin() + frontCount, values.end()})) {
+        if (repeats({values.begin(), values.begin() + frontCount_}) ||
+            repeats({values.begin() + frontCount_, values.end()})) {
             return RowCheck::Repeated;
         }
     }
@@ -245,7 +245,7 @@ bool AbstractFilterChain::IsDrawOfGame(const std::vector<int> &numbers) const
     if (CheckNumbers({numbers.begin(), bet}) != RowCheck::Ok) {
         return false;
     }
-    const auto front = numbers.begin() + frontCount;
+    const auto front = numbers.begin() + frontCount_;
     return std::all_of(bet, numbers.end(), [&](int special) {
         return IsNumberOfGame(0, special) && std::find(numbers.begin(), front, special) == front &&
                std::count(bet, numbers.end(), special) == 1;
@@ -258,9 +258,9 @@ std::optional<std::vector<int>> AbstractFilterChain::BetOfText(const std::wstrin
     if (CheckNumbers(values) != RowCheck::Ok) {
         return std::nullopt;
     }
-    if (distinctAscendingAreas) {
-        std::sort(values.begin(), values.begin() + frontCount);
-        std::sort(values.begin() + frontCount, values.end());
+    if (distinctAscendingAreas_) {
+        std::sort(values.begin(), values.begin() + frontCount_);
+        std::sort(values.begin() + frontCount_, values.end());
     }
     return values;
 }
@@ -286,15 +286,15 @@ std::wstring AbstractFilterChain::SinglyWrittenRow(const int *row, const std::ws
     // with no back numbers written, the back separator itself.
     auto cut = [](std::wstring &text, std::size_t n) { text.resize(text.size() - std::min(n, text.size())); };
     std::wstring text;
-    for (int i = 0; i < frontCount; ++i) {
+    for (int i = 0; i < frontCount_; ++i) {
         text += NumberText(row[i], true) + separator;
     }
     cut(text, separator.size());
     text += backSeparator;
-    bool writesBack = noBackInText != 1 && backCount > 0;
+    bool writesBack = noBackInText_ != 1 && backCount_ > 0;
     if (writesBack) {
-        for (int i = 0; i < backCount; ++i) {
-            text += NumberText(row[frontCount + i], true) + separator;
+        for (int i = 0; i < backCount_; ++i) {
+            text += NumberText(row[frontCount_ + i], true) + separator;
         }
     }
     cut(text, writesBack ? separator.size() : backSeparator.size());
@@ -318,10 +318,10 @@ std::wstring AbstractFilterChain::GetResultStr(const std::wstring &listFlag, con
             text += L"\r\n";
         }
         first = false;
-        if (writeNumbersSingly != 0) {
+        if (writeNumbersSingly_ != 0) {
             text += SinglyWrittenRow(row, separator, backSeparator);
         } else {
-            text += util.ArrayToStrNoCSS(row, rowLength(), separator, pad);
+            text += util_.ArrayToStrNoCSS(row, rowLength(), separator, pad);
         }
         if (allRows == 0) {
             break;
@@ -360,13 +360,14 @@ std::wstring AbstractFilterChain::PageTrailer(const std::wstring &listFlag, std:
     }
     const long long counted = RowsKeptForRate(rows);
     std::wstring rate = L"0.00";
-    if (primaryTotal != 0) {
-        long long cut = (static_cast<long long>(primaryTotal) - counted) * 100;
-        rate = basekit::Percentage(static_cast<double>(cut) / primaryTotal, L"%04.2f");
+    if (primaryTotal_ != 0) {
+        long long cut = (static_cast<long long>(primaryTotal_) - counted) * 100;
+        rate = basekit::Percentage(static_cast<double>(cut) / primaryTotal_, L"%04.2f");
     }
-    const std::wstring primary = L",primaryTotal:" + std::to_wstring(primaryTotal);
-    const std::wstring after = L",afterFilterLen:" + std::to_wstring(afterFilterLen);
-    trailer += (afterFilterLenFirst ? after + primary : primary + after) + L",cutDownRate:\"" + rate + L"%\"";
+    const std::wstring primary = L",primaryTotal:" + std::to_wstring(primaryTotal_);
+    const std::wstring after = L",afterFilterLen:" + std::to_wstring(afterFilterLen_);
+    trailer +=
+        (afterFilterLenFirst_ ? after + primary : primary + after) + L",cutDownRate:\"" + rate + L"%\"";
     // A list that holds fewer rows than the rate counts (a run that stored only its first rowCap
     // survivors) says how many the rate counts, so that the page never takes the list, nor the file
     // saved from it, for the whole result.
@@ -380,7 +381,7 @@ long long AbstractFilterChain::RowsKeptForRate(std::size_t listRows) const
 {
     // A run that stores at most its cap counts every survivor in afterFilterLen: the share cut is
     // the share of candidates that did not survive, not of those not stored.
-    return afterFilterLen > 0 ? afterFilterLen : static_cast<long long>(listRows);
+    return afterFilterLen_ > 0 ? afterFilterLen_ : static_cast<long long>(listRows);
 }
 
 std::wstring AbstractFilterChain::WritePage(const std::wstring &listFlag, basekit::TextMapPtrList &rows) const
@@ -393,14 +394,14 @@ std::wstring AbstractFilterChain::WritePage(const std::wstring &listFlag, baseki
 
 void AbstractFilterChain::AppendRowStatistics(basekit::OrderedRow &pageRow, const int *row) const
 {
-    const int n = frontCount;
-    pageRow.emplace_back(L"sum", std::to_wstring(util.GetSum(row, n)));
-    pageRow.emplace_back(L"kuaDu", std::to_wstring(util.GetSpan(row, n)));
-    pageRow.emplace_back(L"threeArea", util.ThreeAreaRateText(row, n, areaWidth));
-    pageRow.emplace_back(L"bigSmall", util.BigSmallRateText(row, n, bigStart));
-    pageRow.emplace_back(L"oddEven", util.OddEvenRateText(row, n));
-    pageRow.emplace_back(L"zhiHe", util.ZhiHeRateText(row, n));
-    pageRow.emplace_back(L"luShu", util.LuShuRateText(row, n));
+    const int n = frontCount_;
+    pageRow.emplace_back(L"sum", std::to_wstring(util_.GetSum(row, n)));
+    pageRow.emplace_back(L"kuaDu", std::to_wstring(util_.GetSpan(row, n)));
+    pageRow.emplace_back(L"threeArea", util_.ThreeAreaRateText(row, n, areaWidth_));
+    pageRow.emplace_back(L"bigSmall", util_.BigSmallRateText(row, n, bigStart_));
+    pageRow.emplace_back(L"oddEven", util_.OddEvenRateText(row, n));
+    pageRow.emplace_back(L"zhiHe", util_.ZhiHeRateText(row, n));
+    pageRow.emplace_back(L"luShu", util_.LuShuRateText(row, n));
 }
 
 std::wstring AbstractFilterChain::GetDataByPage(const std::wstring &listFlag, int pageSize, int pageNum,
@@ -414,7 +415,7 @@ std::wstring AbstractFilterChain::GetDataByPage(const std::wstring &listFlag, in
         for (std::size_t i = begin; i < end; ++i) {
             const int *row = list->at(i);
             basekit::OrderedRow pageRow{{L"rowNumber", std::to_wstring(i + 1)},
-                                        {L"number", util.ArrayToStr(row, frontCount, 0, style, L"", pad)}};
+                                        {L"number", util_.ArrayToStr(row, frontCount_, 0, style, L"", pad)}};
             AppendRowStatistics(pageRow, row);
             page.push_back(std::move(pageRow));
         }
@@ -428,7 +429,7 @@ NumberRowList *AbstractFilterChain::SearchResult(const std::wstring &type)
     if (!resultList_) {
         return &search;
     }
-    const int n = frontCount;
+    const int n = frontCount_;
     auto hasRun = [&](const int *row) {
         for (int i = 0; i + 1 < n; ++i) {
             if (std::llabs(static_cast<long long>(row[i + 1]) - row[i]) == 1) {
@@ -439,12 +440,12 @@ NumberRowList *AbstractFilterChain::SearchResult(const std::wstring &type)
     };
     auto sameTailCode = [&](const int *row) {
         if (n == 5) {
-            return util.GetSameTailGroupFor5(row, n);
+            return util_.GetSameTailGroupFor5(row, n);
         }
         if (n == 6) {
-            return util.GetSameTailGroupFor6(row, n);
+            return util_.GetSameTailGroupFor6(row, n);
         }
-        return util.GetSameTailGroupFor7(row, n);
+        return util_.GetSameTailGroupFor7(row, n);
     };
     for (NumberRow row : resultList_->rows()) {
         bool match = false;
