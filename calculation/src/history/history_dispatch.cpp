@@ -36,20 +36,6 @@ HistoryGame AbstractFilterChain::HistoryGameOfDraws() const
     return game;
 }
 
-void AbstractFilterChain::SetGameParameters(const HistoryGame &game)
-{
-    frontMax_ = game.frontMax;
-    backMax_ = game.backMax;
-    frontCount_ = game.frontCount;
-    backCount_ = game.backCount;
-    bigStart_ = game.bigStart;
-    areaWidth_ = game.areaWidth;
-    lowestNumber_ = game.lowestNumber;
-    writeNumbersSingly_ = game.digitLayout ? 0 : 1;
-    labelBack_ = game.labelBack ? 1 : 0;
-    std::copy(game.labels.begin(), game.labels.end(), labels_.begin());
-}
-
 std::wstring AbstractFilterChain::GetDetailedData(const std::wstring & /*productName*/,
                                                   const std::wstring &type)
 {
@@ -113,14 +99,6 @@ std::wstring AbstractFilterChain::GetDetailedData(const std::wstring & /*product
         return GetDetailedDataForWx(front, back, type, {}, 0);
     }
     return std::wstring();
-}
-
-basekit::TextMap AbstractFilterChain::GetMaxQiHaoLottery() const
-{
-    if (oldDataCache_.empty()) {
-        return {{L"flag", L"no_oldData"}};
-    }
-    return oldDataCache_.back().Entry();
 }
 
 std::wstring AbstractFilterChain::GetDetailedDataForBase(const std::wstring &frontStyle,
