@@ -84,7 +84,7 @@ void Report(benchmark::State &state, long long candidates, std::size_t peak, con
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     state.counters["peak_MB"] = static_cast<double>(peak) / (1024.0 * 1024.0);
     state.counters["stored"] = static_cast<double>(run.chain->resultList()->size());
-    state.counters["primaryTotal"] = run.chain->primaryTotalValue();
+    state.counters["primaryTotal"] = run.chain->primaryTotal();
 }
 
 void BM_Tc7Of10_WholeSpace_TenConditionsAndRuleOut(benchmark::State &state)

@@ -72,9 +72,9 @@ bool Narrows(const Data &d)
 std::vector<int> AbstractFilterChain::FrontPool() const
 {
     std::vector<int> pool;
-    for (int v : LookupCondition(runRequest.conditions, frontPoolKey).nums) {
+    for (int v : LookupCondition(runRequest_.conditions, frontPoolKey_).nums) {
         // Only numbers of the game: a number a row cannot hold makes no candidate.
-        if (frontMax <= 0 || (v >= lowestNumber && v - lowestNumber < frontMax)) {
+        if (frontMax_ <= 0 || (v >= lowestNumber_ && v - lowestNumber_ < frontMax_)) {
             pool.push_back(v);
         }
     }
@@ -87,11 +87,11 @@ long long AbstractFilterChain::DoFilter(const std::vector<int> &frontPool, Numbe
                                         std::size_t storeAtMost) const
 {
     AbstractFilter *first = GetFirstFilter();
-    const int k = frontCount;
+    const int k = frontCount_;
     if (!first || k < kMinChoose || k > kMaxChoose || into.rowLength() > kRowBuffer) {
         return 0;
     }
-    const DataMap &conditions = runRequest.conditions;
+    const DataMap &conditions = runRequest_.conditions;
     const Data &killed = LookupCondition(conditions, L"feiMa");
     // Killed numbers leave the pool only when that condition is enabled and not tolerated.
     std::vector<int> pool;
@@ -212,7 +212,7 @@ int AbstractFilterChain::Combine(const std::vector<int> &values, int k, NumberRo
     AbstractFilter *first = GetFirstFilter();
     const int n = static_cast<int>(values.size());
     // The first stage reads frontCount numbers, so only rows of that length are formed.
-    if (!first || k < 1 || k > kMaxChoose || n < k || k != frontCount || into.rowLength() > kRowBuffer) {
+    if (!first || k < 1 || k > kMaxChoose || n < k || k != frontCount_ || into.rowLength() > kRowBuffer) {
         return 0;
     }
     int index[kMaxChoose];
@@ -228,7 +228,7 @@ int AbstractFilterChain::Combine(const std::vector<int> &values, int k, NumberRo
                     row[j] = values[index[j]];
                 }
                 int wrongCount = 0;
-                if (first->FilterRow(row, frontCount, wrongCount) != 0) {
+                if (first->FilterRow(row, frontCount_, wrongCount) != 0) {
                     into.AddCopy(row);
                     ++kept;
                 }

@@ -242,7 +242,7 @@ TEST_F(ChainTest, RunsAreSetAsideReleasedAndRebound)
     EXPECT_EQ(chain.resultList(), nullptr);
     EXPECT_EQ(chain.searchList(), nullptr) << "the search of a run goes aside with it";
     EXPECT_TRUE(chain.hasPreviousRun());
-    EXPECT_TRUE(chain.nodeMapValue().empty());
+    EXPECT_TRUE(chain.nodeMap().empty());
     chain.SetNodeData(m.map(), 0);
     chain.SetNodeData(m.map(), 1);
     chain.Filter();
@@ -266,16 +266,15 @@ TEST_F(ChainTest, ARunRequestReachesTheStagesAsSetNodeDataHandsIt)
     for (NumberRow row : chain.resultList()->rows()) {
         handedByIndex.emplace_back(row, row + 5);
     }
-    const calculation::RunRequest read = chain.runRequestValue();
+    const calculation::RunRequest read = chain.runRequest();
     EXPECT_EQ(read.conditions, m.map());
     EXPECT_EQ(read.source, calculation::RowSource::New);
     EXPECT_EQ(read.castType, L"zhiXuan");
 
     chain.ResetAll();
-    EXPECT_EQ(chain.runRequestValue().castType, L"")
-        << "a reset forgets the run's values with its conditions";
+    EXPECT_EQ(chain.runRequest().castType, L"") << "a reset forgets the run's values with its conditions";
     chain.SetRunRequest(calculation::RunRequest::Of(m.map()));
-    EXPECT_EQ(chain.nodeMapValue(), m.map());
+    EXPECT_EQ(chain.nodeMap(), m.map());
     chain.Filter();
     ASSERT_EQ(chain.resultList()->size(), handedByIndex.size());
     for (std::size_t i = 0; i < handedByIndex.size(); ++i) {
@@ -284,7 +283,7 @@ TEST_F(ChainTest, ARunRequestReachesTheStagesAsSetNodeDataHandsIt)
 
     ConditionMap old(L"dataSourceOld", L"", 0);
     chain.SetNodeData(old.map(), 0);
-    EXPECT_EQ(chain.runRequestValue().source, calculation::RowSource::Old)
+    EXPECT_EQ(chain.runRequest().source, calculation::RowSource::Old)
         << "conditions handed by index are read as a request too";
 
     TestChain withoutStages{GameShape{5, 0, 12, 7, 1}};

@@ -19,7 +19,7 @@ using testsupport::ValueOf;
 class RecordingChain : public HistoryChain {
 public:
     RecordingChain() : HistoryChain(testsupport::FixtureGame()) { SetBaseUrl(testsupport::kTestBaseUrl); }
-    explicit RecordingChain(const TableRates &rates) : RecordingChain() { tableRates = &rates; }
+    explicit RecordingChain(const TableRates &rates) : RecordingChain() { tableRates_ = &rates; }
 
 protected:
     std::wstring GetDetailedDataForBase(const std::wstring &f, const std::wstring &b, Rates r,

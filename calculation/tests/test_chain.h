@@ -69,12 +69,12 @@ class TestChain : public calculation::AbstractFilterChain {
 public:
     explicit TestChain(GameShape shape = {}) : shape_(shape)
     {
-        frontCount = shape.frontCount;
-        backCount = shape.backCount;
-        bigStart = shape.bigStart;
-        areaWidth = shape.areaWidth;
-        frontMax = 35;
-        backMax = shape.backCount > 0 ? 12 : 0;
+        frontCount_ = shape.frontCount;
+        backCount_ = shape.backCount;
+        bigStart_ = shape.bigStart;
+        areaWidth_ = shape.areaWidth;
+        frontMax_ = 35;
+        backMax_ = shape.backCount > 0 ? 12 : 0;
     }
     void CreateChainNode() override
     {
@@ -100,12 +100,12 @@ public:
     }
     void SetTotals(int primary, int after)
     {
-        primaryTotal = primary;
-        afterFilterLen = after;
+        primaryTotal_ = primary;
+        afterFilterLen_ = after;
     }
-    void SetGameKey(const std::wstring &key) { gameKey = key; }
-    void SetFrontPoolKey(const std::wstring &key) { frontPoolKey = key; }
-    void SetNoBackInText(int value) { noBackInText = value; }
+    void SetGameKey(const std::wstring &key) { gameKey_ = key; }
+    void SetFrontPoolKey(const std::wstring &key) { frontPoolKey_ = key; }
+    void SetNoBackInText(int value) { noBackInText_ = value; }
 
     FirstStage *firstStage = nullptr;
 

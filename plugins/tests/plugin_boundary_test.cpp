@@ -122,7 +122,7 @@ TEST(PluginBoundary, OnlyTheGamesThatSetItCarryTheirKeyInTheChain)
         ASSERT_TRUE(library.Open(path)) << library.error();
         calculation::ChainHandle chain = library.MakeChain();
         ASSERT_TRUE(chain) << library.error();
-        EXPECT_EQ(chain->gameKeyValue(), carrying.contains(game.key) ? game.key : L"");
+        EXPECT_EQ(chain->gameKey(), carrying.contains(game.key) ? game.key : L"");
     }
 }
 

@@ -305,7 +305,7 @@ TEST_F(DataServiceTest, EveryFailureAnswersTheErrorReplyOnEveryProcessedRow)
     for (const Row &row : rows) {
         EXPECT_EQ(row.handler(client_, filter, Request(row.request)), kFailed) << row.path;
     }
-    EXPECT_EQ(filter.chain()->oldDataCacheValue().size(), 0U);
+    EXPECT_EQ(filter.chain()->oldDataCache().size(), 0U);
     EXPECT_EQ(filter.chain()->GetLastFilter()->ruleOutCount(), 0);
     basekit::TextMapList draws;
     EXPECT_FALSE(qel::DrawsOfReply(Request(LR"({"items":{"lottery":"1,2,3"}})"), draws));
@@ -444,7 +444,7 @@ TEST_F(DataServiceTest, HistoryAndBankerSuggestionReachThePopUpsChain)
         qel::OnGetDataAnalysis(client_, filter,
                                Request(LR"({"productName":"Magic3_Fc","type":"byQiShu","rowNumber":"30"})")),
         L"{flag:\"ok\",msg:\"已经从服务器获取数据并缓存！\"}");
-    EXPECT_EQ(filter.chain()->oldDataCacheValue().size(), 30U);
+    EXPECT_EQ(filter.chain()->oldDataCache().size(), 30U);
     const std::wstring danMa = qel::OnGetDanMa(client_, filter, Request(L"{}"));
     // The last draw's keys come with the suggestion.
     const std::string newest = NewestDraws("Magic3", 1).front();

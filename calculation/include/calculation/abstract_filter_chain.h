@@ -151,14 +151,14 @@ public:
     const NumberRowList *searchList() const { return searchList_.get(); }
     /// Not for use while a clean-up worker runs.
     bool hasPreviousRun() const { return previous_ != nullptr; }
-    int primaryTotalValue() const { return primaryTotal; }
-    int rowLength() const { return frontCount + backCount; }
+    int primaryTotal() const { return primaryTotal_; }
+    int rowLength() const { return frontCount_ + backCount_; }
     /// Numbers of a draw: a bet's and the special numbers.
-    int drawLength() const { return rowLength() + specialCount; }
-    const std::wstring &gameKeyValue() const { return gameKey; }
-    const DataMap &nodeMapValue() const { return runRequest.conditions; }
-    const RunRequest &runRequestValue() const { return runRequest; }
-    const std::vector<HistoryDraw> &oldDataCacheValue() const { return oldDataCache; }
+    int drawLength() const { return rowLength() + specialCount_; }
+    const std::wstring &gameKey() const { return gameKey_; }
+    const DataMap &nodeMap() const { return runRequest_.conditions; }
+    const RunRequest &runRequest() const { return runRequest_; }
+    const std::vector<HistoryDraw> &oldDataCache() const { return oldDataCache_; }
     /// The latest cached draw ("qiHao", "lotDate", "lottery"); {"flag": "no_oldData"} when the
     /// cache is empty.
     basekit::TextMap GetMaxQiHaoLottery() const;
@@ -267,39 +267,39 @@ protected:
     /// history tables read them in, so that a chain and its tables read the same.
     void SetGameParameters(const HistoryGame &game);
 
-    CCalculationUtil util;
+    CCalculationUtil util_;
     /// The current run's request: the conditions the stages hold copies of and the run's values.
-    RunRequest runRequest;
-    std::array<std::wstring, kLabelCount> labels;
-    int writeNumbersSingly = 1;
-    std::wstring gameKey;
-    int frontMax = 0;
-    int backMax = 0;
-    int lowestNumber = 1; ///< the smallest front number: 0 in the games of digits 0-9
-    int frontCount = 0;
-    int backCount = 0;
-    int bigStart = 0;
-    int areaWidth = 0;
-    int primaryTotal = 0;
-    int afterFilterLen = 0;
-    int rowCap = 100000;
-    std::vector<HistoryDraw> oldDataCache; ///< oldest first, at most kMaxCachedDraws
+    RunRequest runRequest_;
+    std::array<std::wstring, kLabelCount> labels_;
+    int writeNumbersSingly_ = 1;
+    std::wstring gameKey_;
+    int frontMax_ = 0;
+    int backMax_ = 0;
+    int lowestNumber_ = 1; ///< the smallest front number: 0 in the games of digits 0-9
+    int frontCount_ = 0;
+    int backCount_ = 0;
+    int bigStart_ = 0;
+    int areaWidth_ = 0;
+    int primaryTotal_ = 0;
+    int afterFilterLen_ = 0;
+    int rowCap_ = 100000;
+    std::vector<HistoryDraw> oldDataCache_; ///< oldest first, at most kMaxCachedDraws
     /// The theoretical rates of the game's history tables, which GetDetailedData passes to each
     /// table; none for a game that shows its tables without rates. A game's rates are a constant
     /// of its plug-in and outlive the chain.
-    const TableRates *tableRates = nullptr;
+    const TableRates *tableRates_ = nullptr;
     /// Numbers a draw holds after the bet's numbers in a game whose bets have no back numbers
     /// ("Fc7Of30"'s special number): more numbers of the front pool, which no bet holds. The
     /// history tables show them as the draw's back numbers, of the front pool.
-    int specialCount = 0;
-    int labelBack = 0;
-    int noBackInText = 0;
+    int specialCount_ = 0;
+    int labelBack_ = 0;
+    int noBackInText_ = 0;
     /// The condition whose numbers are the front pool of DoFilter.
-    std::wstring frontPoolKey = L"baseNums";
+    std::wstring frontPoolKey_ = L"baseNums";
     /// Lotto bets: the numbers of an area differ and are held ascending.
-    bool distinctAscendingAreas = false;
+    bool distinctAscendingAreas_ = false;
     /// Result pages give afterFilterLen before primaryTotal.
-    bool afterFilterLenFirst = false;
+    bool afterFilterLenFirst_ = false;
 
     std::unique_ptr<NumberRowList> resultList_;
     std::unique_ptr<NumberRowList> searchList_;

@@ -13,41 +13,27 @@ namespace calculation {
 
 HistoryTables AbstractFilterChain::HistoryTablesOf() const
 {
-    return HistoryTables(HistoryGameOfDraws(), oldDataCache);
+    return HistoryTables(HistoryGameOfDraws(), oldDataCache_);
 }
 
 HistoryGame AbstractFilterChain::HistoryGameOfDraws() const
 {
     HistoryGame game;
-    game.frontMax = frontMax;
-    game.backMax = backMax;
-    game.frontCount = frontCount;
-    game.backCount = backCount;
-    game.bigStart = bigStart;
-    game.areaWidth = areaWidth;
-    game.lowestNumber = lowestNumber;
-    game.digitLayout = writeNumbersSingly == 0;
-    game.labelBack = labelBack != 0;
-    std::copy(labels.begin(), labels.end(), game.labels.begin());
-    if (specialCount > 0 && backCount == 0) {
-        game.backCount = specialCount;
-        game.backMax = lowestNumber + frontMax - 1;
+    game.frontMax = frontMax_;
+    game.backMax = backMax_;
+    game.frontCount = frontCount_;
+    game.backCount = backCount_;
+    game.bigStart = bigStart_;
+    game.areaWidth = areaWidth_;
+    game.lowestNumber = lowestNumber_;
+    game.digitLayout = writeNumbersSingly_ == 0;
+    game.labelBack = labelBack_ != 0;
+    std::copy(labels_.begin(), labels_.end(), game.labels.begin());
+    if (specialCount_ > 0 && backCount_ == 0) {
+        game.backCount = specialCount_;
+        game.backMax = lowestNumber_ + frontMax_ - 1;
     }
     return game;
-}
-
-void AbstractFilterChain::SetGameParameters(const HistoryGame &game)
-{
-    frontMax = game.frontMax;
-    backMax = game.backMax;
-    frontCount = game.frontCount;
-    backCount = game.backCount;
-    bigStart = game.bigStart;
-    areaWidth = game.areaWidth;
-    lowestNumber = game.lowestNumber;
-    writeNumbersSingly = game.digitLayout ? 0 : 1;
-    labelBack = game.labelBack ? 1 : 0;
-    std::copy(game.labels.begin(), game.labels.end(), labels.begin());
 }
 
 std::wstring AbstractFilterChain::GetDetailedData(const std::wstring & /*productName*/,
@@ -62,7 +48,7 @@ std::wstring AbstractFilterChain::GetDetailedData(const std::wstring & /*product
     };
     // A game without rates charts every table in the engine's form, over no rates.
     static const TableRates kNoRates;
-    const TableRates &rates = tableRates != nullptr ? *tableRates : kNoRates;
+    const TableRates &rates = tableRates_ != nullptr ? *tableRates_ : kNoRates;
     const int pad = rates.pad;
     // Tried in this order; the first that holds wins ("distributionpos1" is a distribution).
     if (type == L"base") {
@@ -89,9 +75,9 @@ std::wstring AbstractFilterChain::GetDetailedData(const std::wstring & /*product
     }
     if (type == L"span") {
         // One column per span the game's draws can have.
-        const int columns = tableRates != nullptr     ? rates.spanColumns
-                            : writeNumbersSingly == 0 ? frontMax
-                                                      : frontMax - frontCount + 1;
+        const int columns = tableRates_ != nullptr     ? rates.spanColumns
+                            : writeNumbersSingly_ == 0 ? frontMax_
+                                                       : frontMax_ - frontCount_ + 1;
         return GetDetailedDataForSpan(front, back, rates.span, columns, pad);
     }
     if (type == L"heZhi") {
@@ -113,14 +99,6 @@ std::wstring AbstractFilterChain::GetDetailedData(const std::wstring & /*product
         return GetDetailedDataForWx(front, back, type, {}, 0);
     }
     return std::wstring();
-}
-
-basekit::TextMap AbstractFilterChain::GetMaxQiHaoLottery() const
-{
-    if (oldDataCache.empty()) {
-        return {{L"flag", L"no_oldData"}};
-    }
-    return oldDataCache.back().Entry();
 }
 
 std::wstring AbstractFilterChain::GetDetailedDataForBase(const std::wstring &frontStyle,

@@ -91,8 +91,8 @@ std::vector<int> Tc7Of10FilterChain::CandidateDigits() const
     }
     int low = pool.front();
     int high = pool.back();
-    const calculation::Data &minimum = calculation::LookupCondition(runRequest.conditions, L"minimumNum");
-    const calculation::Data &maximum = calculation::LookupCondition(runRequest.conditions, L"maximumNum");
+    const calculation::Data &minimum = calculation::LookupCondition(runRequest_.conditions, L"minimumNum");
+    const calculation::Data &maximum = calculation::LookupCondition(runRequest_.conditions, L"maximumNum");
     if (minimum.enabled && !minimum.nums.empty()) {
         low = std::max(low, *std::ranges::min_element(minimum.nums));
     }

@@ -35,10 +35,10 @@ DigitFilterChain::DigitFilterChain(const DigitGame &game) : game_(game)
     // The parameters the engine reads, the same that the history tables and their rates take.
     SetGameParameters(HistoryGameOf(game));
     if (game.setsChainGameKey) {
-        gameKey = game.key;
+        gameKey_ = game.key;
     }
     if (game.cap > 0) {
-        rowCap = game.cap;
+        rowCap_ = game.cap;
     }
 }
 
@@ -54,7 +54,7 @@ void DigitFilterChain::CreateChainNode()
 
 std::vector<int> DigitFilterChain::ConditionNumbers(const wchar_t *key) const
 {
-    return LookupCondition(runRequest.conditions, key).nums;
+    return LookupCondition(runRequest_.conditions, key).nums;
 }
 
 std::vector<int> DigitFilterChain::CandidateDigits() const
@@ -68,12 +68,12 @@ std::vector<int> DigitFilterChain::CandidateDigits() const
 
 calculation::NumberRowList *DigitFilterChain::Filter()
 {
-    castType_ = runRequest.castType;
-    const bool oldNumbers = runRequest.source == calculation::RowSource::Old;
+    castType_ = runRequest_.castType;
+    const bool oldNumbers = runRequest_.source == calculation::RowSource::Old;
     playType_ = game_.PlayTypeOfRun(castType_, oldNumbers);
     NewResultList();
-    primaryTotal = 0;
-    afterFilterLen = 0;
+    primaryTotal_ = 0;
+    afterFilterLen_ = 0;
     if (first_ == nullptr) {
         return resultList_.get();
     }
@@ -91,11 +91,11 @@ void DigitFilterChain::FilterNewRows()
         return; // a play type the game does not know, and none to play instead: no candidates
     }
     const int k = game_.positions;
-    const int n = LookupCondition(runRequest.conditions, game_.baseKey).count();
+    const int n = LookupCondition(runRequest_.conditions, game_.baseKey).count();
     chosenLabels_.clear();
     if (game_.hasLabel()) {
         for (int label : ConditionNumbers(game_.label.chosenKey.c_str())) {
-            if (label >= 1 && label <= backMax) {
+            if (label >= 1 && label <= backMax_) {
                 chosenLabels_.push_back(label);
             }
         }
@@ -108,7 +108,7 @@ void DigitFilterChain::FilterNewRows()
             total += GroupsOfShape(shape, n);
         }
     }
-    primaryTotal = ClampToInt(total);
+    primaryTotal_ = ClampToInt(total);
     if (game_.hasLabel() && chosenLabels_.empty()) {
         return; // no bet without a label
     }
@@ -231,24 +231,24 @@ void DigitFilterChain::Keep(int *row)
 {
     const bool capped = game_.cap > 0;
     if (!game_.hasLabel()) {
-        if (!capped || afterFilterLen < rowCap) {
+        if (!capped || afterFilterLen_ < rowCap_) {
             resultList_->AddCopy(row);
         }
-        afterFilterLen += capped ? 1 : 0;
+        afterFilterLen_ += capped ? 1 : 0;
         return;
     }
     // Each chosen label makes one bet; past the cap the bets are counted, not formed.
     const int labelsChosen = static_cast<int>(chosenLabels_.size());
-    if (afterFilterLen >= rowCap) {
-        afterFilterLen += labelsChosen;
+    if (afterFilterLen_ >= rowCap_) {
+        afterFilterLen_ += labelsChosen;
         return;
     }
     for (int label : chosenLabels_) {
         row[game_.positions] = label;
-        if (afterFilterLen < rowCap) {
+        if (afterFilterLen_ < rowCap_) {
             resultList_->AddCopy(row);
         }
-        ++afterFilterLen;
+        ++afterFilterLen_;
     }
 }
 
@@ -257,7 +257,7 @@ std::vector<std::wstring> DigitFilterChain::OldNumberEntries() const
     const auto betLength = static_cast<std::size_t>(rowLength());
     std::vector<std::wstring> entries;
     // The entries come split from the request, one row each.
-    for (const std::wstring &entry : LookupCondition(runRequest.conditions, L"oldNum").strs) {
+    for (const std::wstring &entry : LookupCondition(runRequest_.conditions, L"oldNum").strs) {
         if (entry.empty()) {
             continue;
         }
@@ -346,7 +346,7 @@ void DigitFilterChain::FilterOldRows()
             resultList_->AddCopy(row);
         }
     }
-    primaryTotal = entries - (game_.oldTotalCountsCandidates ? repeatedGroups : 0);
+    primaryTotal_ = entries - (game_.oldTotalCountsCandidates ? repeatedGroups : 0);
 }
 
 std::wstring DigitFilterChain::GetResultStr(const std::wstring &listFlag, const std::wstring &separator,

@@ -117,7 +117,7 @@ struct DigitGame {
     int highDigit = 9;     ///< the largest digit
     int bigStart = 5;      ///< the smallest big digit
     int areaWidth = 3;     ///< the width of each of the three areas
-    /// The chain's gameKey (what gameKeyValue() answers) is key; otherwise it stays empty. Nothing
+    /// The chain's gameKey (what gameKey() answers) is key; otherwise it stays empty. Nothing
     /// a run, a page or a history table does reads it: the pools come from the game's own keys.
     bool setsChainGameKey = false;
     std::wstring baseKey = L"baseNums";

@@ -83,20 +83,21 @@ std::wstring DigitFilterChain::GetDataByPage(const std::wstring &listFlag, int p
         if (game_.hasLabel()) {
             // A label outside the game's shows as nothing, never read past the labels.
             int label = r[k];
-            std::wstring text = label >= 1 && label <= backMax ? game_.label.texts[label - 1] : L"";
-            row.emplace_back(L"redNumber", util.ArrayToStr(r, k, 0, red, L"", 0));
-            row.emplace_back(L"blueNumber", util.ArrayToStr(std::span<const std::wstring>(&text, 1), blue));
+            std::wstring text = label >= 1 && label <= backMax_ ? game_.label.texts[label - 1] : L"";
+            row.emplace_back(L"redNumber", util_.ArrayToStr(r, k, 0, red, L"", 0));
+            row.emplace_back(L"blueNumber", util_.ArrayToStr(std::span<const std::wstring>(&text, 1), blue));
         } else {
-            row.emplace_back(L"number", util.ArrayToStr(r, k, 0, red, L"", 0));
+            row.emplace_back(L"number", util_.ArrayToStr(r, k, 0, red, L"", 0));
         }
-        row.emplace_back(L"sum", std::to_wstring(util.GetSum(r, k)));
-        row.emplace_back(L"kuaDu", std::to_wstring(util.GetSpan(r, k)));
-        row.emplace_back(L"threeArea", util.ThreeAreaRateText(r, k, areaWidth));
-        row.emplace_back(L"bigSmall", positionTexts ? util.GetBigSmallText(r, k, bigStart)
-                                                    : util.BigSmallRateText(r, k, bigStart));
-        row.emplace_back(L"oddEven", positionTexts ? util.GetOddEvenText(r, k) : util.OddEvenRateText(r, k));
-        row.emplace_back(L"zhiHe", positionTexts ? util.GetZhiHeText(r, k) : util.ZhiHeRateText(r, k));
-        row.emplace_back(L"luShu", positionTexts ? util.GetLuShuText(r, k) : util.LuShuRateText(r, k));
+        row.emplace_back(L"sum", std::to_wstring(util_.GetSum(r, k)));
+        row.emplace_back(L"kuaDu", std::to_wstring(util_.GetSpan(r, k)));
+        row.emplace_back(L"threeArea", util_.ThreeAreaRateText(r, k, areaWidth_));
+        row.emplace_back(L"bigSmall", positionTexts ? util_.GetBigSmallText(r, k, bigStart_)
+                                                    : util_.BigSmallRateText(r, k, bigStart_));
+        row.emplace_back(L"oddEven",
+                         positionTexts ? util_.GetOddEvenText(r, k) : util_.OddEvenRateText(r, k));
+        row.emplace_back(L"zhiHe", positionTexts ? util_.GetZhiHeText(r, k) : util_.ZhiHeRateText(r, k));
+        row.emplace_back(L"luShu", positionTexts ? util_.GetLuShuText(r, k) : util_.LuShuRateText(r, k));
         page.push_back(std::move(row));
     }
     std::wstring text = basekit::JsonUtil::MapListToJson(page);
@@ -111,8 +112,8 @@ std::wstring DigitFilterChain::PageTrailerOfGame(const std::wstring &listFlag, s
         return trailer;
     }
     // The same counts with afterFilterLen before primaryTotal.
-    const std::wstring primary = L",primaryTotal:" + std::to_wstring(primaryTotal);
-    const std::wstring after = L",afterFilterLen:" + std::to_wstring(afterFilterLen);
+    const std::wstring primary = L",primaryTotal:" + std::to_wstring(primaryTotal_);
+    const std::wstring after = L",afterFilterLen:" + std::to_wstring(afterFilterLen_);
     std::size_t at = trailer.find(primary);
     trailer.replace(at, primary.size() + after.size(), after + primary);
     return trailer;

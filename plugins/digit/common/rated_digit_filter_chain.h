@@ -16,7 +16,7 @@ public:
     RatedDigitFilterChain(const DigitGame &game, const calculation::TableRates &rates)
         : DigitFilterChain(game)
     {
-        tableRates = &rates;
+        tableRates_ = &rates;
     }
 
 protected:

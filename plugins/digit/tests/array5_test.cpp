@@ -76,7 +76,7 @@ TEST_F(Array5Test, OldNumbersAreNumbersOfAtMostFiveDigits)
     // "12" is the number 00012; six digits, letters and a digit of another game are counted only.
     Run(L"", {}, L"12|123456|00007|12a45|1,2,3,4,5");
     EXPECT_EQ(Rows(), (std::vector<std::wstring>{L"00012", L"00007", L"12345"}));
-    EXPECT_EQ(chain().primaryTotalValue(), 5);
+    EXPECT_EQ(chain().primaryTotal(), 5);
 }
 
 TEST_F(Array5Test, SearchesOfRunsAndRepeats)

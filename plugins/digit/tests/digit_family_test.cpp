@@ -52,7 +52,7 @@ TEST(DigitFamily, EveryPlayTypeGeneratesExactlyItsPrimaryTotal)
         std::wstring page =
             context.OnFilter(basekit::JsonUtil::JsonStrToJsonObj(FilterRequest(c.game, c.castType, c.base)));
         const calculation::AbstractFilterChain &chain = *context.chain();
-        EXPECT_EQ(chain.primaryTotalValue(), c.candidates);
+        EXPECT_EQ(chain.primaryTotal(), c.candidates);
         // Games that cap their stored rows count every survivor in afterFilterLen.
         std::size_t stored = chain.resultList()->size();
         bool capped = page.find(L"afterFilterLen:0,") == std::wstring::npos &&
@@ -159,7 +159,7 @@ TEST(DigitFamily, OldNumbersOfAnUnknownPlayTypeAreStraightBets)
         ASSERT_NE(context.chain(), nullptr);
         context.OnFilter(
             basekit::JsonUtil::JsonStrToJsonObj(FilterRequest(c.game, c.castType, {}, c.oldNumbers)));
-        EXPECT_EQ(context.chain()->primaryTotalValue(), c.primaryTotal);
+        EXPECT_EQ(context.chain()->primaryTotal(), c.primaryTotal);
         std::vector<std::wstring> rows = SavedRows(*context.chain());
         EXPECT_EQ(rows, c.rows);
     }

@@ -34,13 +34,13 @@ TEST_F(Fc4Of10Test, OldNumbersEveryEntryCounts)
 {
     Run(L"zu6", {}, L"1122|1112|2211|2121");
     EXPECT_EQ(Rows(), (std::vector<std::wstring>{L"1122"}));
-    EXPECT_EQ(chain().primaryTotalValue(), 4);
+    EXPECT_EQ(chain().primaryTotal(), 4);
     Run(L"zu24", {}, L"4321|1234");
     EXPECT_EQ(Rows(), (std::vector<std::wstring>{L"1234"}));
-    EXPECT_EQ(chain().primaryTotalValue(), 2);
+    EXPECT_EQ(chain().primaryTotal(), 2);
     Run(L"zhiXuan", {}, L"4321|1234|123|12345|1234,5678");
     EXPECT_EQ(Rows(), (std::vector<std::wstring>{L"4321", L"1234", L"1234", L"5678"}));
-    EXPECT_EQ(chain().primaryTotalValue(), 6);
+    EXPECT_EQ(chain().primaryTotal(), 6);
 }
 
 TEST_F(Fc4Of10Test, PageRowsHaveNoRowNumberAndTheirOwnCountOrder)

@@ -39,7 +39,7 @@ TEST_F(Fc6Of10Test, OldNumbersMustBeSixDigitsAndALabel)
 {
     Run(L"", {}, L"1,2,3,4,5,6|1,2,3,4,5,6,13|1,2,3,4,5,10,1|123456|0,0,0,0,0,0,1|9,9,9,9,9,9,12");
     EXPECT_EQ(Rows(), (std::vector<std::wstring>{L"0,0,0,0,0,0,1", L"9,9,9,9,9,9,12"}));
-    EXPECT_EQ(chain().primaryTotalValue(), 6);
+    EXPECT_EQ(chain().primaryTotal(), 6);
 }
 
 TEST_F(Fc6Of10Test, TwoDigitCodesHonourAnExclusion)

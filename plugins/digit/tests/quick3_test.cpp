@@ -57,11 +57,11 @@ TEST_F(Quick3Test, OldNumbersOfGroupsCountTheirCandidates)
 {
     Run(L"zuXuan", {}, L"321|123||");
     EXPECT_EQ(Rows(), (std::vector<std::wstring>{L"123"}));
-    EXPECT_EQ(chain().primaryTotalValue(), 1);
+    EXPECT_EQ(chain().primaryTotal(), 1);
     // Entries separated by commas are all read; a 7 is no die.
     Run(L"zhiXuan", {}, L"123,456|127");
     EXPECT_EQ(Rows(), (std::vector<std::wstring>{L"123", L"456"}));
-    EXPECT_EQ(chain().primaryTotalValue(), 3);
+    EXPECT_EQ(chain().primaryTotal(), 3);
 }
 
 TEST_F(Quick3Test, SearchesMakeSortedGroupsOrKeepRows)

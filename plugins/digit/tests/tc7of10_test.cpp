@@ -58,7 +58,7 @@ TEST_F(Tc7Of10Test, OldNumbersAsDigitsOrSeparatedDigits)
     // one digit, none a bet.
     Run(L"", {}, L"1234567|1,2,3,4,5,6,7|123456|12345678|1,2,3");
     EXPECT_EQ(Rows(L"0", L""), (std::vector<std::wstring>{L"1234567", L"1234567"}));
-    EXPECT_EQ(chain().primaryTotalValue(), 7);
+    EXPECT_EQ(chain().primaryTotal(), 7);
 }
 
 TEST_F(Tc7Of10Test, SearchesOfRunsAndRepeats)

@@ -28,15 +28,15 @@ LottoFilterChain::LottoFilterChain(const LottoGame &game) : game_(game)
 {
     // The parameters the engine reads, the same that the history tables and their rates take.
     SetGameParameters(HistoryGameOf(game));
-    specialCount = game.specials;
+    specialCount_ = game.specials;
     if (game.setsChainGameKey) {
-        gameKey = game.key;
+        gameKey_ = game.key;
     }
-    frontPoolKey = game.poolKey;
-    distinctAscendingAreas = true;
-    afterFilterLenFirst = game.page == PageForm::RedBlue;
+    frontPoolKey_ = game.poolKey;
+    distinctAscendingAreas_ = true;
+    afterFilterLenFirst_ = game.page == PageForm::RedBlue;
     if (game.cap > 0) {
-        rowCap = game.cap;
+        rowCap_ = game.cap;
     }
 }
 
@@ -51,17 +51,17 @@ void LottoFilterChain::CreateChainNode()
 calculation::NumberRowList *LottoFilterChain::Filter()
 {
     NewResultList();
-    primaryTotal = 0;
-    afterFilterLen = 0;
+    primaryTotal_ = 0;
+    afterFilterLen_ = 0;
     reduced_ = false;
     if (first_ == nullptr) {
         return resultList_.get();
     }
-    if (runRequest.source == calculation::RowSource::Old) {
+    if (runRequest_.source == calculation::RowSource::Old) {
         FilterOldRows();
         return resultList_.get();
     }
-    const calculation::Data &matrix = LookupCondition(runRequest.conditions, L"rotateMatrix");
+    const calculation::Data &matrix = LookupCondition(runRequest_.conditions, L"rotateMatrix");
     FilterNewRows(matrix.enabled ? game_.ReductionOf(matrix.firstStr()) : Reduction{});
     return resultList_.get();
 }
@@ -69,8 +69,8 @@ calculation::NumberRowList *LottoFilterChain::Filter()
 std::vector<int> LottoFilterChain::BackPool() const
 {
     std::vector<int> pool;
-    for (int v : LookupCondition(runRequest.conditions, game_.backPoolKey).nums) {
-        if (v >= 1 && v <= backMax) {
+    for (int v : LookupCondition(runRequest_.conditions, game_.backPoolKey).nums) {
+        if (v >= 1 && v <= backMax_) {
             pool.push_back(v);
         }
     }
@@ -120,9 +120,9 @@ void LottoFilterChain::FilterNewRows(const Reduction &reduction)
     const std::vector<int> frontPool = FrontPool();
     const long long fronts = basekit::CXy(static_cast<int>(frontPool.size()), k);
     if (game_.back == BackArea::None) {
-        primaryTotal = ClampToInt(fronts);
+        primaryTotal_ = ClampToInt(fronts);
         const long long candidates = DoFilter(frontPool, *resultList_, cap);
-        afterFilterLen = ClampToInt(candidates);
+        afterFilterLen_ = ClampToInt(candidates);
         if (reduces(candidates)) {
             // The kept rows are copied out of the candidates, which go with their list.
             std::unique_ptr<NumberRowList> all = std::move(resultList_);
@@ -137,7 +137,7 @@ void LottoFilterChain::FilterNewRows(const Reduction &reduction)
 
     const std::vector<int> backPool = BackPool();
     const std::size_t backChoices = backPool.size();
-    primaryTotal =
+    primaryTotal_ =
         ClampToInt(fronts * static_cast<long long>(game_.back == BackArea::Pairs
                                                        ? basekit::CXy(static_cast<int>(backChoices), 2)
                                                        : static_cast<long long>(backChoices)));
@@ -151,7 +151,7 @@ void LottoFilterChain::FilterNewRows(const Reduction &reduction)
     NumberRowList frontRows(k);
     const long long candidates =
         DoFilter(frontPool, frontRows, wantsReduction || cap == SIZE_MAX ? cap : (cap + parts - 1) / parts);
-    afterFilterLen = ClampToInt(candidates * static_cast<long long>(parts));
+    afterFilterLen_ = ClampToInt(candidates * static_cast<long long>(parts));
     std::vector<NumberRow> joined = frontRows.rows();
     std::size_t limit = cap;
     if (reduces(candidates)) {
@@ -180,7 +180,7 @@ void LottoFilterChain::FilterOldRows()
     const int k = game_.frontCount;
     // The entries come split from the request, one row each; every one that is not empty counts,
     // a bet of the game or not.
-    for (const std::wstring &entry : LookupCondition(runRequest.conditions, L"oldNum").strs) {
+    for (const std::wstring &entry : LookupCondition(runRequest_.conditions, L"oldNum").strs) {
         // A short, long or repeated entry, or one with a number outside the game's pools, is no
         // bet: never read past its end, never kept.
         std::optional<std::vector<int>> bet = entry.empty() ? std::nullopt : BetOfText(entry);
@@ -195,7 +195,7 @@ void LottoFilterChain::FilterOldRows()
             resultList_->AddCopy(bet->data());
         }
     }
-    primaryTotal = ClampToInt(static_cast<long long>(runRequest.oldEntries));
+    primaryTotal_ = ClampToInt(static_cast<long long>(runRequest_.oldEntries));
 }
 
 long long LottoFilterChain::RowsKeptForRate(std::size_t listRows) const
@@ -210,7 +210,7 @@ std::wstring LottoFilterChain::GetDataByPage(const std::wstring &listFlag, int p
         return AbstractFilterChain::GetDataByPage(listFlag, pageSize, pageNum, pad);
     }
     const NumberRowList *list = ListFor(listFlag);
-    const int k = frontCount;
+    const int k = frontCount_;
     const std::wstring red = BallStyle(L"redBall18.png", L"yellow");
     const std::wstring blue = BallStyle(L"blueBall18.png", L"yellow");
     basekit::TextMapPtrList page;
@@ -218,8 +218,8 @@ std::wstring LottoFilterChain::GetDataByPage(const std::wstring &listFlag, int p
     for (std::size_t i = begin; list != nullptr && i < end; ++i) {
         const int *r = list->at(i);
         basekit::OrderedRow pageRow{{L"rowNumber", std::to_wstring(i + 1)},
-                                    {L"redNumber", util.ArrayToStr(r, k, 0, red, L"", 1)},
-                                    {L"blueNumber", util.ArrayToStr(r + k, backCount, 0, blue, L"", 1)}};
+                                    {L"redNumber", util_.ArrayToStr(r, k, 0, red, L"", 1)},
+                                    {L"blueNumber", util_.ArrayToStr(r + k, backCount_, 0, blue, L"", 1)}};
         AppendRowStatistics(pageRow, r);
         page.push_back(std::move(pageRow));
     }

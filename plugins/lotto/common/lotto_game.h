@@ -83,7 +83,7 @@ struct LottoGame {
     int frontMax = 35;  ///< the front pool is 1 .. frontMax
     int bigStart = 18;  ///< the smallest big number
     int areaWidth = 12; ///< the width of each of the three areas (and of the banker zones)
-    /// The chain's gameKey (what gameKeyValue() answers) is key; otherwise it stays empty. Nothing
+    /// The chain's gameKey (what gameKey() answers) is key; otherwise it stays empty. Nothing
     /// a run, a page or a history table does reads it: the pools come from the game's own keys.
     bool setsChainGameKey = false;
     BackArea back = BackArea::None;

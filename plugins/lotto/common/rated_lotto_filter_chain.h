@@ -16,7 +16,7 @@ public:
     RatedLottoFilterChain(const LottoGame &game, const calculation::TableRates &rates)
         : LottoFilterChain(game)
     {
-        tableRates = &rates;
+        tableRates_ = &rates;
     }
 };
 

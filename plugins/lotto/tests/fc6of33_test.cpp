@@ -51,7 +51,7 @@ TEST_F(Fc6Of33Test, OldNumbersTestTheFrontOnly)
     // whatever their blue number; an entry whose blue number is no number of the game is no bet.
     Run({{L"heZhi", Digits(0, 21)}}, L"1,2,3,4,5,6,16|6,5,4,3,2,1,9|1,2,3,4,5,7,1|1,2,3,4,5,6,17");
     EXPECT_EQ(Rows(), (std::vector<std::wstring>{L"01,02,03,04,05,06+16", L"01,02,03,04,05,06+09"}));
-    EXPECT_EQ(chain().primaryTotalValue(), 4);
+    EXPECT_EQ(chain().primaryTotal(), 4);
 }
 
 TEST_F(Fc6Of33Test, PagesShowSixRedBallsAndTheBlueOne)

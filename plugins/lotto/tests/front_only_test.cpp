@@ -35,7 +35,7 @@ TEST_F(Ttl5Of22Test, SearchesAndOldNumbers)
     Run({}, L"1,2,3,4,5|1,11,13,15,17|2,4,6,8,10|22,21,20,19,18|1,2,3,4|1,2,3,4,23");
     EXPECT_EQ(Rows(), (std::vector<std::wstring>{L"01,02,03,04,05", L"01,11,13,15,17", L"02,04,06,08,10",
                                                  L"18,19,20,21,22"}));
-    EXPECT_EQ(chain().primaryTotalValue(), 6);
+    EXPECT_EQ(chain().primaryTotal(), 6);
     EXPECT_EQ(Search(L"lianHao"), (std::vector<std::wstring>{L"01,02,03,04,05", L"18,19,20,21,22"}));
     EXPECT_EQ(Search(L"notLianHao"), (std::vector<std::wstring>{L"01,11,13,15,17", L"02,04,06,08,10"}));
     EXPECT_EQ(Search(L"sameTail"), (std::vector<std::wstring>{L"01,11,13,15,17"}));

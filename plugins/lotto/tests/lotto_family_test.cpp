@@ -159,7 +159,7 @@ TEST_P(ReductionTest, KeepsTheRowsOfItsForm)
     Run(items);
     EXPECT_EQ(Rows(L"0", L","), c.rows);
     // The counts before the reduction stay; the cut-down rate counts the rows kept.
-    EXPECT_EQ(chain().primaryTotalValue(), static_cast<int>(all.size()));
+    EXPECT_EQ(chain().primaryTotal(), static_cast<int>(all.size()));
     EXPECT_NE(Trailer().find(L"total:" + std::to_wstring(c.rows.size()) + L","), std::wstring::npos);
     // The list holds every row the rate counts: no count past the list's rows.
     EXPECT_EQ(Trailer().find(L"countedTotal"), std::wstring::npos) << Narrow(Trailer());

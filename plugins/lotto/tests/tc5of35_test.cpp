@@ -31,7 +31,7 @@ TEST_F(Tc5Of35Test, BackPairsAreTestedOnceEachAndJoinedWithEveryFrontRow)
         items.insert(items.end(), c.back.begin(), c.back.end());
         Run(items, L"", 1);
         EXPECT_EQ(Rows(), c.rows);
-        EXPECT_EQ(chain().primaryTotalValue(), 3); // C(5,5) × C(3,2)
+        EXPECT_EQ(chain().primaryTotal(), 3); // C(5,5) × C(3,2)
         EXPECT_EQ(Count(L"afterFilterLen"), static_cast<int>(c.rows.size()));
     }
 }

@@ -111,7 +111,7 @@ TEST_F(Magic3Test, PlayTypesEnumerateEveryCandidateOnce)
         ConditionMap m(L"dataSourceNew", c.castType, 0);
         m.Set(L"baseNums", c.base);
         Run(m);
-        EXPECT_EQ(chain->primaryTotalValue(), c.primaryTotal);
+        EXPECT_EQ(chain->primaryTotal(), c.primaryTotal);
         std::vector<std::wstring> rows = Rows();
         ASSERT_EQ(rows.size(), c.rows);
         EXPECT_EQ(rows.front(), c.first);
@@ -158,7 +158,7 @@ TEST_F(Magic3Test, CutDownRateWithNoCandidatesIsZero)
     ConditionMap m(L"dataSourceNew", L"zuSan", 0);
     m.Set(L"baseNums", L"7");
     Run(m);
-    EXPECT_EQ(chain->primaryTotalValue(), 0);
+    EXPECT_EQ(chain->primaryTotal(), 0);
     EXPECT_EQ(chain->GetDataByPage(L"0", 100, 1, 1),
               L"{size:\"0\",items:[],total:0,primaryTotal:0,afterFilterLen:0,cutDownRate:\"0.00%\"}");
 }
@@ -174,11 +174,11 @@ TEST_F(Magic3Test, OldNumbersAreCountedAndTestedInOrder)
         return m;
     };
     Run(withOld(L"zuLiu"));
-    EXPECT_EQ(chain->primaryTotalValue(), 2);
+    EXPECT_EQ(chain->primaryTotal(), 2);
     EXPECT_EQ(Rows(), (std::vector<std::wstring>{L"123"}));
 
     Run(withOld(L"zhiXuan"));
-    EXPECT_EQ(chain->primaryTotalValue(), 2);
+    EXPECT_EQ(chain->primaryTotal(), 2);
     EXPECT_EQ(Rows(), (std::vector<std::wstring>{L"123", L"321"}));
 }
 
@@ -190,7 +190,7 @@ TEST_F(Magic3Test, EntriesThatAreNotThreeDigitsAreCountedButNeverKept)
     old.enabled = true;
     m.Put(old);
     Run(m);
-    EXPECT_EQ(chain->primaryTotalValue(), 4);
+    EXPECT_EQ(chain->primaryTotal(), 4);
     EXPECT_EQ(Rows(), (std::vector<std::wstring>{L"007", L"045"}));
 }
 
@@ -410,7 +410,7 @@ TEST_F(Magic3Test, StageIndexPastTheLastIsReportedAndChangesNothing)
     } catch (const calculation::ChainError &e) {
         EXPECT_EQ(e.message(), L"索引值大于了过滤节点数！");
     }
-    EXPECT_EQ(chain->nodeMapValue().at(L"baseNums").strs, (std::vector<std::wstring>{L"5"}));
+    EXPECT_EQ(chain->nodeMap().at(L"baseNums").strs, (std::vector<std::wstring>{L"5"}));
 }
 
 TEST(Magic3PluginTest, ExportsMakeIndependentChainsAndFailCleanly)
@@ -421,7 +421,7 @@ TEST(Magic3PluginTest, ExportsMakeIndependentChainsAndFailCleanly)
     ChainHandle b = library.MakeChain();
     ASSERT_TRUE(a && b);
     EXPECT_NE(a.get(), b.get());
-    EXPECT_EQ(a->gameKeyValue(), L"Magic3");
+    EXPECT_EQ(a->gameKey(), L"Magic3");
     EXPECT_EQ(a->FilterCount(), 2);
     a->AddRow(L"123");
     EXPECT_EQ(b->GetResultStr(L"0", L"", L"", 0, 1), L"error_NULL");
