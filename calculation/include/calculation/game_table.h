@@ -1,7 +1,8 @@
 /// \file
-/// \brief The games the program knows: each game key with its plug-in file and the pools of its
-/// bets. The plug-in host, the pages (through a script generated from this table at build time)
-/// and the tests read it; nothing keeps a copy of its own.
+/// \brief The games the program knows: each game key with its plug-in file, the pools of its bets
+/// and its product. The plug-in host, the pages and the settings database (through a script and
+/// SQL rows generated from this table at build time) and the tests read it; nothing keeps a copy
+/// of its own.
 #pragma once
 
 #include <span>
@@ -17,6 +18,17 @@ enum class GameKind {
     Lotto, ///< distinct numbers drawn from a pool, held ascending
 };
 
+/// The game as a product of the settings database ("products" row, docs/settings-database.md).
+struct ProductInfo {
+    int id;           ///< the row's id, also its place in the product list ("sort")
+    const char *name; ///< the name users read ("productCnName"), UTF-8
+    const char *area; ///< the sales area: a "lotArea" dictionary code
+    const char *flag; ///< "Fc" welfare lottery, "Tc" sports lottery, "Gp" high-frequency game
+    bool hot;         ///< listed under the hot games too
+    const char *version = "1.0.0";
+    const char *released = "2025-01-01";
+};
+
 struct GameInfo {
     const wchar_t *key; ///< the game key the pages send ("Magic3")
     const char *plugin; ///< the plug-in's file name below "Plugin/", without ".so"
@@ -27,6 +39,8 @@ struct GameInfo {
     int frontLow;   ///< the smallest front number
     int frontHigh;  ///< the largest front number
     int backHigh;   ///< the largest back number (back numbers start at 1)
+    int gridTable;  ///< the result grid's table, as the settings database numbers its tables
+    ProductInfo product;
 };
 
 /// Every game of the table, in the program's compare order.
