@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "basekit/text_convert.h"
+
 namespace calculation {
 namespace {
 
@@ -11,7 +13,7 @@ constexpr GameKind L = GameKind::Lotto;
 
 // The compare order is the program's own; three games have no plug-in in this delivery.
 // Key, plug-in, delivered, kind, front and back counts, front range, largest back number, grid
-// table; product: id, name, area, flag, hot.
+// table; product: id, name, area, flag, hot; the prize rule where it is not seven plus a special.
 constexpr std::array<GameInfo, 15> kGames = {{
     {L"Magic3", "Rules-Magic3", true, D, 3, 0, 0, 9, 0, 1, {1, "福彩3D", "1", "Fc", true}},
     {L"Array5", "Rules-Array5", true, D, 5, 0, 0, 9, 0, 6, {2, "排列5", "1", "Tc", false}},
@@ -21,8 +23,30 @@ constexpr std::array<GameInfo, 15> kGames = {{
     {L"Ttl5Of22", "Rules-Ttl5Of22", true, L, 5, 0, 1, 22, 0, 6, {11, "22选5", "2201", "Tc", false}},
     {L"Fc4Of10", "Rules-Ttc4Of10", true, D, 4, 0, 0, 9, 0, 9, {9, "四位数", "2202", "Fc", false}},
     {L"Tc5Of20", "Rules-Tc5Of20", true, L, 5, 0, 1, 20, 0, 6, {12, "20选5", "2103", "Tc", false}},
-    {L"Fc6Of33", "Rules-Fc6Of33", true, L, 6, 1, 1, 33, 16, 11, {4, "双色球", "1", "Fc", true}},
-    {L"Tc5Of35", "Rules-Tc5Of35", true, L, 5, 2, 1, 35, 12, 13, {5, "大乐透", "1", "Tc", true}},
+    {L"Fc6Of33",
+     "Rules-Fc6Of33",
+     true,
+     L,
+     6,
+     1,
+     1,
+     33,
+     16,
+     11,
+     {4, "双色球", "1", "Fc", true},
+     PrizeRule::SixPlusOne},
+    {L"Tc5Of35",
+     "Rules-Tc5Of35",
+     true,
+     L,
+     5,
+     2,
+     1,
+     35,
+     12,
+     13,
+     {5, "大乐透", "1", "Tc", true},
+     PrizeRule::FivePlusTwo},
     {L"Fc7Of30", "Rules-Fc7Of30", true, L, 7, 0, 1, 30, 0, 12, {6, "七乐彩", "1", "Fc", false}},
     {L"Tc7Of33", "Rules-Tc7Of33", false, L, 7, 0, 1, 33, 0, 12, {14, "33选7", "2103", "Tc", false}},
     {L"Fc5Of23", "Rules-Fc5Of23", false, L, 5, 0, 1, 23, 0, 6, {15, "23选5", "2201", "Fc", false}},
@@ -36,6 +60,11 @@ constexpr std::array<GameInfo, 15> kGames = {{
 std::span<const GameInfo> Games()
 {
     return kGames;
+}
+
+std::wstring LotteryCategory(const GameInfo &game)
+{
+    return std::wstring(game.key) + L"_" + basekit::CStrA2CStrW(game.product.flag);
 }
 
 const GameInfo *FindGame(std::wstring_view key)

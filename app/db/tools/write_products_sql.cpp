@@ -27,11 +27,12 @@ void WriteRow(std::ostream &out, const calculation::GameInfo &g)
     const std::string key = basekit::CStrW2CStrA(g.key);
     const calculation::ProductInfo &p = g.product;
     const int inUse = g.delivered ? 1 : 0;
-    out << "    (" << p.id << ", " << Quoted(key + "_" + p.flag) << ", " << Quoted(key) << ", "
-        << Quoted(p.name) << ", " << Quoted(p.area) << ", " << Quoted(p.version) << ", " << Quoted(p.flag)
-        << ", " << Quoted(g.kind == calculation::GameKind::Digit ? "digit" : "lotto") << ", "
-        << Quoted(g.plugin) << ", " << Quoted(p.released) << ", " << inUse << ", " << inUse << ", " << p.id
-        << ", " << (p.hot ? 1 : 0) << ")";
+    out << "    (" << p.id << ", " << Quoted(basekit::CStrW2CStrA(calculation::LotteryCategory(g))) << ", "
+        << Quoted(key) << ", " << Quoted(p.name) << ", " << Quoted(p.area) << ", " << Quoted(p.version)
+        << ", " << Quoted(p.flag) << ", "
+        << Quoted(g.kind == calculation::GameKind::Digit ? "digit" : "lotto") << ", " << Quoted(g.plugin)
+        << ", " << Quoted(p.released) << ", " << inUse << ", " << inUse << ", " << p.id << ", "
+        << (p.hot ? 1 : 0) << ")";
 }
 
 } // namespace

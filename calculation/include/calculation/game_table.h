@@ -18,6 +18,13 @@ enum class GameKind {
     Lotto, ///< distinct numbers drawn from a pool, held ascending
 };
 
+/// How a compound bet's prize levels are counted (prize_check.h).
+enum class PrizeRule {
+    SevenPlusSpecial, ///< 7 numbers and a special number, 8 entries; the rule of any other game
+    SixPlusOne,       ///< 6 front and 1 back number, 6 levels
+    FivePlusTwo,      ///< 5 front and 2 back numbers, 6 levels
+};
+
 /// The game as a product of the settings database ("products" row, docs/settings-database.md).
 struct ProductInfo {
     int id;           ///< the row's id, also its place in the product list ("sort")
@@ -41,7 +48,11 @@ struct GameInfo {
     int backHigh;   ///< the largest back number (back numbers start at 1)
     int gridTable;  ///< the result grid's table, as the settings database numbers its tables
     ProductInfo product;
+    PrizeRule prize = PrizeRule::SevenPlusSpecial;
 };
+
+/// The game's "lotteryCategory" as the product list gives it to the pages: key and flag ("Fc6Of33_Fc").
+CALCULATION_EXPORT std::wstring LotteryCategory(const GameInfo &game);
 
 /// Every game of the table, in the program's compare order.
 CALCULATION_EXPORT std::span<const GameInfo> Games();
