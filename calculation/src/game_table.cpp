@@ -14,7 +14,7 @@ constexpr GameKind L = GameKind::Lotto;
 // The compare order is the program's own; three games have no plug-in in this delivery.
 // Key, plug-in, delivered, kind, front and back counts, front range, largest back number, grid
 // table; product: id, name, area, flag, hot; the prize rule where it is not seven plus a special.
-constexpr std::array<GameInfo, 15> kGames = {{
+constexpr auto kGames = std::to_array<GameInfo>({
     {L"Magic3", "Rules-Magic3", true, D, 3, 0, 0, 9, 0, 1, {1, "福彩3D", "1", "Fc", true}},
     {L"Array5", "Rules-Array5", true, D, 5, 0, 0, 9, 0, 6, {2, "排列5", "1", "Tc", false}},
     {L"Quick3", "Rules-Quick3", true, D, 3, 0, 1, 6, 0, 1, {3, "快3", "2102", "Gp", false}},
@@ -53,7 +53,7 @@ constexpr std::array<GameInfo, 15> kGames = {{
     {L"Tc7Of10", "Rules-Tc7Of10", true, D, 7, 0, 0, 9, 0, 12, {7, "七星彩", "1", "Tc", false}},
     // The back number of this game is a zodiac label, 1 to 12.
     {L"Fc6Of10", "Rules-Fc6Of10", true, D, 6, 1, 0, 9, 12, 11, {8, "东方6+1", "2101", "Fc", false}},
-}};
+});
 
 } // namespace
 
