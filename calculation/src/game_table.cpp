@@ -67,6 +67,11 @@ std::wstring LotteryCategory(const GameInfo &game)
     return std::wstring(game.key) + L"_" + basekit::CStrA2CStrW(game.product.flag);
 }
 
+std::string PluginFile(std::string_view plugin)
+{
+    return "Plugin/" + std::string(plugin) + ".so";
+}
+
 const GameInfo *FindGame(std::wstring_view key)
 {
     const auto *it = std::ranges::find_if(kGames, [&](const GameInfo &g) { return key == g.key; });

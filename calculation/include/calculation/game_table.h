@@ -54,6 +54,10 @@ struct GameInfo {
 /// The game's "lotteryCategory" as the product list gives it to the pages: key and flag ("Fc6Of33_Fc").
 CALCULATION_EXPORT std::wstring LotteryCategory(const GameInfo &game);
 
+/// Where a plug-in file lives, relative to the program's folder: "Plugin/<plugin>.so". The plug-in
+/// host loads a game's plug-in from there and the plug-in list looks for it there.
+CALCULATION_EXPORT std::string PluginFile(std::string_view plugin);
+
 /// Every game of the table, in the program's compare order.
 CALCULATION_EXPORT std::span<const GameInfo> Games();
 /// The game of that key (compared case-sensitively), or null.
