@@ -122,7 +122,7 @@ ChainHandle PluginLibrary::MakeChain()
 std::string PluginPathForGame(const std::wstring &gameKey)
 {
     const GameInfo *game = FindGame(gameKey);
-    return game ? std::string("Plugin/") + game->plugin + ".so" : std::string();
+    return game ? PluginFile(game->plugin) : std::string();
 }
 
 } // namespace calculation

@@ -7,6 +7,7 @@
 #include "basekit/combinatorics.h"
 #include "basekit/string_split.h"
 #include "calculation/abstract_filter_chain.h"
+#include "calculation/game_table.h"
 
 namespace calculation {
 namespace {
@@ -163,6 +164,19 @@ std::vector<int> SevenPlusSpecial(const std::vector<int> &front, const std::vect
     return Clamped(e);
 }
 
+// The rule of the game whose category the text holds, in the table's order; seven plus a special
+// number for any other text.
+PrizeRule RuleOfCategory(const std::wstring &category)
+{
+    for (const GameInfo &game : Games()) {
+        if (game.prize != PrizeRule::SevenPlusSpecial &&
+            category.find(LotteryCategory(game)) != std::wstring::npos) {
+            return game.prize;
+        }
+    }
+    return PrizeRule::SevenPlusSpecial;
+}
+
 } // namespace
 
 std::vector<int> CheckPrizes(const std::wstring &front, const std::wstring &back,
@@ -170,11 +184,13 @@ std::vector<int> CheckPrizes(const std::wstring &front, const std::wstring &back
 {
     const std::vector<int> frontNumbers = Numbers(front);
     const std::vector<int> drawnNumbers = Numbers(drawn);
-    if (category.find(L"Fc6Of33_Fc") != std::wstring::npos) {
+    switch (RuleOfCategory(category)) {
+    case PrizeRule::SixPlusOne:
         return SixPlusOne(frontNumbers, Numbers(back), drawnNumbers);
-    }
-    if (category.find(L"Tc5Of35_Tc") != std::wstring::npos) {
+    case PrizeRule::FivePlusTwo:
         return FivePlusTwo(frontNumbers, Numbers(back), drawnNumbers);
+    case PrizeRule::SevenPlusSpecial:
+        break;
     }
     return SevenPlusSpecial(frontNumbers, drawnNumbers);
 }

@@ -1,3 +1,4 @@
+#include <cwchar>
 #include <functional>
 #include <string>
 #include <vector>
@@ -187,6 +188,25 @@ Counts EnumeratedSixPlusOne(const std::vector<int> &front, const std::vector<int
 std::vector<int> Ints(const std::wstring &text)
 {
     return basekit::StrArrayToIntArray(basekit::StrSplit(text, L","));
+}
+
+// The rule is the game table's for the game whose category the text holds; a text naming no such
+// game, or a key without its flag, counts seven numbers and a special.
+TEST(PrizeCheckRule, IsTheRuleOfTheGameWhoseCategoryTheTextHolds)
+{
+    const std::wstring bet = L"01,02,03,04,05,06,07";
+    const std::wstring drawn = L"01,02,03,04,05,06,07,08";
+    const struct {
+        const wchar_t *category;
+        std::size_t levels;
+    } cases[] = {
+        {L"Fc6Of33_Fc", 6}, {L"page:Fc6Of33_Fc;", 6}, {L"Tc5Of35_Tc", 6}, {L"Fc7Of30_Fc", 8},
+        {L"Fc6Of33", 8},    {L"Fc6Of33_Tc", 8},       {L"", 8},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(CheckPrizes(bet, L"08,09", c.category, drawn).size(), c.levels)
+            << std::string(c.category, c.category + std::wcslen(c.category));
+    }
 }
 
 // Larger compound bets against the subsets counted one by one.

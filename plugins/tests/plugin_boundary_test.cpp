@@ -65,7 +65,8 @@ TEST(PluginBoundary, EveryDeliveredGameLoadsMakesAndGivesBackChains)
 }
 
 // The stage's plug-in folder holds exactly the delivered games' plug-ins, so the test above meets
-// every plug-in a user's installation can load.
+// every plug-in a user's installation can load. The game folders are found by the build, so this is
+// what holds them to the table: a folder without a delivered row, or a row without its folder.
 TEST(PluginBoundary, ThePluginFolderHoldsTheDeliveredGamesOnly)
 {
     std::set<std::string> delivered;
@@ -79,7 +80,7 @@ TEST(PluginBoundary, ThePluginFolderHoldsTheDeliveredGamesOnly)
         staged.insert("Plugin/" + entry.path().filename().string());
     }
     EXPECT_EQ(staged, delivered);
-    EXPECT_EQ(delivered.size(), 12U);
+    EXPECT_FALSE(delivered.empty());
 }
 
 TEST(PluginBoundary, PluginsOfAnotherContractAreRefusedWithTheReason)

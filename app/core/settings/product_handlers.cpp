@@ -5,6 +5,7 @@
 #include "basekit/json_util.h"
 #include "basekit/object_util.h"
 #include "basekit/text_convert.h"
+#include "calculation/game_table.h"
 #include "settings/settings_database_fault.h"
 
 namespace qel {
@@ -92,7 +93,7 @@ std::wstring OnGetProductList(SettingsContext &context, const Json::Value &)
 
 std::filesystem::path PluginFilePath(const std::filesystem::path &baseDir, const std::wstring &pluginName)
 {
-    return baseDir / "Plugin" / (basekit::CStrW2CStrA(pluginName) + ".so");
+    return baseDir / calculation::PluginFile(basekit::CStrW2CStrA(pluginName));
 }
 
 std::wstring OnGetPluginList(SettingsContext &context, const Json::Value &)

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <string>
 
 #include "basekit/json_util.h"
 #include "basekit/text_convert.h"
+#include "calculation/game_table.h"
 #include "filter/filter_context.h"
 #include "settings/filter_context_dao.h"
 #include "settings_test_database.h"
@@ -48,17 +50,36 @@ const std::vector<std::wstring> kBackConditions{
     L"maxBack",      L"bigSmallRateBack", L"oddEvenRateBack", L"zhiHeRateBack", L"luShuRateBack",
     L"bigSmallBack", L"oddEvenBack",      L"zhiHeBack",       L"luShu012Back",  L"lianMaBack"};
 
-const LottoPanels kGames[] = {
-    {L"Tc5Of35", 5, L"baseNums_red", L"1,2,3",
-     Join({Indexed(L"sixAreaNum", 6), Indexed(L"sevenAreaNum", 7), kBackConditions})},
-    {L"Fc6Of33", 6, L"baseNums_red", L"1",
-     Join({Indexed(L"fourAreaNum", 5), Indexed(L"sixAreaNum", 6), Indexed(L"sevenAreaNum", 7)})},
-    {L"Fc7Of30", 7, L"baseNums", nullptr,
-     Join({Indexed(L"threeAreaNum", 3), Indexed(L"fiveAreaNum", 5), Indexed(L"sixAreaNum", 6)})},
-    {L"Ttl5Of22", 5, L"baseNums", nullptr, {}},
-    {L"Tc5Of20", 5, L"baseNums", nullptr, {}},
-    {L"Hd5Of15", 5, L"baseNums", nullptr, {}},
+// What a lotto game's panels hold beyond its kind's: the back numbers a run chooses in a game with
+// a back area, and the game's own conditions. The other lotto games have none of them.
+struct LottoExtras {
+    const wchar_t *backPool;
+    std::vector<std::wstring> own;
 };
+
+const std::map<std::wstring, LottoExtras> kExtras = {
+    {L"Tc5Of35", {L"1,2,3", Join({Indexed(L"sixAreaNum", 6), Indexed(L"sevenAreaNum", 7), kBackConditions})}},
+    {L"Fc6Of33",
+     {L"1", Join({Indexed(L"fourAreaNum", 5), Indexed(L"sixAreaNum", 6), Indexed(L"sevenAreaNum", 7)})}},
+    {L"Fc7Of30",
+     {nullptr, Join({Indexed(L"threeAreaNum", 3), Indexed(L"fiveAreaNum", 5), Indexed(L"sixAreaNum", 6)})}},
+};
+
+// Every delivered lotto game of the game table, with its extras.
+std::vector<LottoPanels> LottoGames()
+{
+    std::vector<LottoPanels> games;
+    for (const calculation::GameInfo &game : calculation::Games()) {
+        if (game.kind != calculation::GameKind::Lotto || !game.delivered) {
+            continue;
+        }
+        const auto extras = kExtras.find(game.key);
+        games.push_back({game.key, game.frontCount, game.backCount > 0 ? L"baseNums_red" : L"baseNums",
+                         extras != kExtras.end() ? extras->second.backPool : nullptr,
+                         extras != kExtras.end() ? extras->second.own : std::vector<std::wstring>{}});
+    }
+    return games;
+}
 
 // The conditions the family's stages test on every game of k numbers (the first stage's common
 // conditions, the last stage's patterns and rule-out) and the chain's own choices.
@@ -177,7 +198,13 @@ TEST_F(LottoPanelsTest, EveryConditionOfferedIsTestedAndEveryConditionTestedIsOf
     const std::set<std::wstring> choices{L"dataSource", L"maxWrong",      L"rotateMatrix",
                                          L"oldNum",     L"baseNums_red",  L"baseNums_blue",
                                          L"baseNums",   L"ruleOutOldData"};
-    for (const LottoPanels &g : kGames) {
+    const std::vector<LottoPanels> games = LottoGames();
+    // Every game with extras is a delivered lotto game of the table.
+    for (const auto &entry : kExtras) {
+        EXPECT_TRUE(std::ranges::any_of(games, [&](const LottoPanels &g) { return entry.first == g.game; }))
+            << Narrow(entry.first);
+    }
+    for (const LottoPanels &g : games) {
         SCOPED_TRACE(Narrow(g.game));
         const std::set<std::wstring> offered = Offered(g.game);
         EXPECT_EQ(offered, TestedConditions(g));

@@ -6,6 +6,7 @@
 
 #include "basekit/json_util.h"
 #include "basekit/text_convert.h"
+#include "delivered_games.h"
 #include "settings/product_handlers.h"
 #include "settings_test_database.h"
 
@@ -47,15 +48,42 @@ const RowMap &Find(const MapList &rows, const wchar_t *key, const wchar_t *value
     return none;
 }
 
+// The delivered games of a sales area ("hot": the hot games) as the tree lists them, from the game
+// table; a product switched off is left out.
+std::wstring GamesOf(const std::string &area, int switchedOff = 0)
+{
+    std::vector<const calculation::GameInfo *> games = DeliveredGames();
+    std::erase_if(games, [&](const calculation::GameInfo *game) {
+        return game->product.id == switchedOff ||
+               (area == "hot" ? !game->product.hot : area != game->product.area);
+    });
+    return JoinedGames(games, KeyOf);
+}
+
+// The outline of the delivered database's tree: its areas (dict.sql) with the table's games.
+std::wstring DeliveredOutline(int switchedOff = 0)
+{
+    const auto leaf = [&](const char *code) {
+        return basekit::CStrA2CStrW(code) + L"(" + GamesOf(code, switchedOff) + L")";
+    };
+    return leaf("1") + L",2(21(" + leaf("2101") + L"," + leaf("2102") + L"," + leaf("2103") + L"),22(" +
+           leaf("2201") + L"," + leaf("2202") + L"))," + leaf("hot");
+}
+
+// The size the plug-in list names: the products with a plug-in.
+std::wstring PluginListHead()
+{
+    return L"{size:\"" + std::to_wstring(DeliveredGames().size()) + L"\",children:[";
+}
+
 class ProductHandlersTest : public SettingsDatabaseTest {};
 
 TEST_F(ProductHandlersTest, TreeFromTheDeliveredDatabase)
 {
     const MapList tree = BuildProductTree(service_->dao());
-    EXPECT_EQ(Outline(tree),
-              L"1(Magic3,Array5,Fc6Of33,Tc5Of35,Fc7Of30,Tc7Of10),"
-              L"2(21(2101(Fc6Of10,Hd5Of15),2102(Quick3),2103(Tc5Of20)),22(2201(Ttl5Of22),2202(Fc4Of10))),"
-              L"hot(Magic3,Fc6Of33,Tc5Of35)");
+    EXPECT_EQ(Outline(tree), DeliveredOutline());
+    EXPECT_EQ(Outline(tree).rfind(L"1(Magic3,Array5,Fc6Of33,Tc5Of35,Fc7Of30,Tc7Of10),2(21(2101(Fc6Of10,", 0),
+              0u);
 }
 
 // A hot game is in the tree twice, each time a row of its own.
@@ -65,7 +93,9 @@ TEST_F(ProductHandlersTest, HotProductsAreCopiesMarkedHot)
     RowMap &national = const_cast<RowMap &>(Find(tree, L"dictCode", L"1"));
     const RowMap &hot = Find(tree, L"dictCode", L"hot");
     const MapList &hotGames = hot.at(L"children").nested;
-    ASSERT_EQ(hotGames.size(), 3u);
+    const std::size_t hotCount = std::ranges::count_if(
+        DeliveredGames(), [](const calculation::GameInfo *game) { return game->product.hot; });
+    ASSERT_EQ(hotGames.size(), hotCount);
     for (const RowMap &game : hotGames) {
         EXPECT_EQ(game.at(L"hotCode").text, L"hot");
         EXPECT_EQ(game.at(L"isHot").text, L"1");
@@ -82,7 +112,7 @@ TEST_F(ProductHandlersTest, HotProductsAreCopiesMarkedHot)
          at = reply.find(L"hotCode", at + 1)) {
         ++count;
     }
-    EXPECT_EQ(count, 3u);
+    EXPECT_EQ(count, hotCount);
 }
 
 TEST_F(ProductHandlersTest, ProductListReplyText)
@@ -110,10 +140,8 @@ TEST_F(ProductHandlersTest, SwitchingAProductOffTakesItOutOfTheTree)
     EXPECT_EQ(OnChangeState(context,
                             JsonUtil::JsonStrToJsonObj(L"{\"method\":\"ChangeState\",\"id\":4,\"isUse\":0}")),
               L"{flag:\"ok\",msg:\"状态更改成功！\"}");
-    EXPECT_EQ(Outline(BuildProductTree(service_->dao())),
-              L"1(Magic3,Array5,Tc5Of35,Fc7Of30,Tc7Of10),"
-              L"2(21(2101(Fc6Of10,Hd5Of15),2102(Quick3),2103(Tc5Of20)),22(2201(Ttl5Of22),2202(Fc4Of10))),"
-              L"hot(Magic3,Tc5Of35)");
+    EXPECT_EQ(Outline(BuildProductTree(service_->dao())), DeliveredOutline(4));
+    EXPECT_EQ(DeliveredOutline(4).find(L"Fc6Of33"), std::wstring::npos);
 }
 
 TEST_F(ProductHandlersTest, ChangeStateAnswersAnErrorWhenNothingChanged)
@@ -158,10 +186,11 @@ TEST_F(PluginListTest, StateAndLotteryTexts)
     Exec("update products set isUse=0 where productName='Quick3'");
     SettingsContext context = Context();
     const std::wstring reply = OnGetPluginList(context, JsonUtil::JsonStrToJsonObj(L"{\"tableId\":100}"));
-    EXPECT_EQ(reply.rfind(L"{size:\"12\",children:[{flag:\"福彩\",id:\"1\","
-                          L"isUse:\"已启用(<a href='javascript:changeState(1,0)'>禁用</a>)\","
-                          L"pluginName:\"Rules-Magic3\",releaseDate:\"2025-01-01\",version:\"1.0.0\"},"
-                          L"{flag:\"体彩\",id:\"2\",isUse:\"未安装\",pluginName:\"Rules-Array5\",",
+    EXPECT_EQ(reply.rfind(PluginListHead() +
+                              L"{flag:\"福彩\",id:\"1\","
+                              L"isUse:\"已启用(<a href='javascript:changeState(1,0)'>禁用</a>)\","
+                              L"pluginName:\"Rules-Magic3\",releaseDate:\"2025-01-01\",version:\"1.0.0\"},"
+                              L"{flag:\"体彩\",id:\"2\",isUse:\"未安装\",pluginName:\"Rules-Array5\",",
                           0),
               0u)
         << basekit::CStrW2CStrA(reply.substr(0, 400));
@@ -187,7 +216,7 @@ TEST_F(PluginListTest, LotteryNameByFlag)
         Exec(std::string("update products set flag='") + c.flag + "' where id=1");
         SettingsContext context = Context();
         const std::wstring reply = OnGetPluginList(context, Json::Value());
-        EXPECT_EQ(reply.rfind(L"{size:\"12\",children:[{flag:\"" + std::wstring(c.name) + L"\",id:\"1\",", 0),
+        EXPECT_EQ(reply.rfind(PluginListHead() + L"{flag:\"" + std::wstring(c.name) + L"\",id:\"1\",", 0),
                   0u);
     }
 }

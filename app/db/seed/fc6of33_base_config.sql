@@ -2,7 +2,8 @@
 -- which no condition tests. Its parameters for the panels every lotto game shares
 -- (lotto_panels.sql), then its own: the four, six and seven areas of the red pool. Ids
 -- 12000-12999.
-INSERT INTO lotto_seed VALUES ('Fc6Of33', 12000, 6, 33, 17, 11, 'baseNums_red', '红球', 16, '蓝球',
+INSERT INTO lotto_seed (productName, idBase, baseKey, baseText, backText, positions, reductions)
+    VALUES ('Fc6Of33', 12000, 'baseNums_red', '红球', '蓝球',
     '第一位,第二位,第三位,第四位,第五位,第六位',
     '=不使用,_6bao5=中6保5(分散),_6bao4=中6保4(分散),_6bao3=中6保3(分散),_5bao4=中5保4,_4bao3=中4保3');
 

@@ -1,7 +1,8 @@
 -- Condition panels of "Fc7Of30" (七乐彩): seven numbers of 1-30. Its parameters for the panels
 -- every lotto game shares (lotto_panels.sql), then its own: the three, five and six areas of the
 -- pool. Ids 13000-13999.
-INSERT INTO lotto_seed VALUES ('Fc7Of30', 13000, 7, 30, 16, 10, 'baseNums', '基础号码', 0, NULL,
+INSERT INTO lotto_seed (productName, idBase, baseKey, baseText, backText, positions, reductions)
+    VALUES ('Fc7Of30', 13000, 'baseNums', '基础号码', NULL,
     '第一位,第二位,第三位,第四位,第五位,第六位,第七位',
     '=不使用,_7bao6=中7保6(分散),_7bao5=中7保5(分散),_7bao4=中7保4(分散),_7bao3=中7保3(分散),_6bao5=中6保5,_5bao4=中5保4');
 

@@ -5,7 +5,9 @@
 --   baseKey, baseText: the front base numbers' condition and label; backMax, backText: the back
 --   pool 1..backMax (0: none) and its label; positions: the labels of the positions; reductions:
 --   the choices of the rotation matrix ("value=label").
-CREATE TABLE lotto_seed (productName TEXT PRIMARY KEY, idBase INTEGER NOT NULL, k INTEGER NOT NULL,
-                         n INTEGER NOT NULL, bigStart INTEGER NOT NULL, areaWidth INTEGER NOT NULL,
-                         baseKey TEXT NOT NULL, baseText TEXT NOT NULL, backMax INTEGER NOT NULL, backText TEXT,
+-- k, n, bigStart, areaWidth and backMax are the game's description's: the build writes them
+-- (qel-lotto-sizes-sql) after the games' seed files, which give the rest.
+CREATE TABLE lotto_seed (productName TEXT PRIMARY KEY, idBase INTEGER NOT NULL, k INTEGER,
+                         n INTEGER, bigStart INTEGER, areaWidth INTEGER,
+                         baseKey TEXT NOT NULL, baseText TEXT NOT NULL, backMax INTEGER, backText TEXT,
                          positions TEXT NOT NULL, reductions TEXT NOT NULL);

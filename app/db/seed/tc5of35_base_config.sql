@@ -1,7 +1,8 @@
 -- Condition panels of "Tc5Of35" (大乐透): five front numbers of 1-35 and two back numbers of 1-12.
 -- Its parameters for the panels every lotto game shares (lotto_panels.sql), then its own: the six
 -- and seven areas of the front pool and the conditions of the back pair. Ids 11000-11999.
-INSERT INTO lotto_seed VALUES ('Tc5Of35', 11000, 5, 35, 18, 12, 'baseNums_red', '前区号码', 12, '后区号码',
+INSERT INTO lotto_seed (productName, idBase, baseKey, baseText, backText, positions, reductions)
+    VALUES ('Tc5Of35', 11000, 'baseNums_red', '前区号码', '后区号码',
     '第一位,第二位,第三位,第四位,第五位',
     '=不使用,_5bao4=中5保4(分散),_5bao3=中5保3(分散),_4bao3=中4保3');
 

@@ -131,12 +131,17 @@ test("search entries follow the game and the play type", () => {
 });
 
 test("every game has its grid table, its tabs and its save formats", () => {
-    const tables = { Magic3: 1, Quick3: 1, Array5: 6, Hd5Of15: 6, Tc5Of20: 6, Ttl5Of22: 6, Fc5Of23: 6, L5Of11: 7,
-        Fc4Of10: 9, Fc6Of33: 11, Fc6Of10: 11, Fc7Of30: 12, Tc7Of33: 12, Tc7Of10: 12, Tc5Of35: 13 };
-    assert.deepEqual(rules.GAME_KEYS.slice().sort(), Object.keys(tables).sort());
+    // The grid tables are the game table's; a few of the settings database's numbers as written.
+    assert.deepEqual(rules.GAME_KEYS, gameTable.map((entry) => entry.key));
+    for (const entry of gameTable) {
+        assert.ok(rules.tableId(entry.key) > 0, entry.key);
+        assert.equal(rules.tableId(entry.key), entry.table, entry.key);
+    }
+    const tables = { Magic3: 1, Array5: 6, L5Of11: 7, Fc4Of10: 9, Fc6Of10: 11, Tc7Of10: 12, Tc5Of35: 13 };
     for (const [game, id] of Object.entries(tables)) {
         assert.equal(rules.tableId(game), id, game);
     }
+    assert.equal(rules.tableId("NoSuchGame"), 0);
     const titles = (game) => rules.conditionTabs(game).map((tab) => tab.title);
     assert.deepEqual(titles("Magic3"), ["基本指标", "形态指标", "二位指标、号码组", "更多指标"]);
     assert.deepEqual(titles("Tc5Of35"), ["基本指标", "形态指标", "区间、二位、号码组", "更多指标", "后区指标"]);
@@ -149,4 +154,32 @@ test("every game has its grid table, its tabs and its save formats", () => {
     assert.deepEqual(rules.saveFormats("Fc6Of33").map((f) => f.example),
         ["01,02,03,04,05,06+07", "01 02 03 04 05 06:07", "01,02,03,04,05,06:07"]);
     assert.ok(rules.needsSaveFormat("Fc6Of10") && !rules.needsSaveFormat("Magic3"));
+});
+
+test("a game of the table without page data of its own gets its kind's", () => {
+    const rulesPath = path.join(__dirname, "..", "pages", "js", "main", "game_rules.js");
+    const table = global.gameTable;
+    global.gameTable = table.concat([
+        { key: "Lotto6Of45", kind: "lotto", front: 6, back: 0, low: 1, high: 45, backHigh: 0, table: 6, flag: "Tc" },
+        { key: "Digit4", kind: "digit", front: 4, back: 0, low: 0, high: 9, backHigh: 0, table: 9, flag: "Gp" },
+    ]);
+    delete require.cache[require.resolve(rulesPath)];
+    try {
+        const more = require(rulesPath);
+        assert.equal(more.checkBaseNums("Lotto6Of45", "", counts({ baseNums: 5 })), "请至少选择6个基础号码！");
+        assert.equal(more.checkBaseNums("Lotto6Of45", "", counts({ baseNums: 6 })), null);
+        assert.deepEqual(more.searchEntries("Lotto6Of45", "").map((e) => e.name),
+            ["lianHao", "notLianHao", "sameTail", "notSameTail"]);
+        assert.equal(more.tableId("Lotto6Of45"), 6);
+        assert.equal(more.isHighFrequency("Lotto6Of45"), false);
+        assert.equal(more.oldNumForRequest("Lotto6Of45", "01 02 03 04 05 45"), "1,2,3,4,5,45");
+        assert.equal(more.checkBaseNums("Digit4", "", counts({ baseNums: 0 })), "请至少选择1个基础号码！");
+        assert.deepEqual(more.searchEntries("Digit4", "").map((e) => e.name),
+            ["lianHao", "notLianHao", "chongMa", "notChongMa"]);
+        assert.equal(more.isHighFrequency("Digit4"), true);
+        assert.equal(more.oldNumForRequest("Digit4", "1234,5678"), "1234|5678");
+    } finally {
+        global.gameTable = table;
+        delete require.cache[require.resolve(rulesPath)];
+    }
 });

@@ -1,7 +1,8 @@
 /// \file
-/// \brief The games the program knows: each game key with its plug-in file and the pools of its
-/// bets. The plug-in host, the pages (through a script generated from this table at build time)
-/// and the tests read it; nothing keeps a copy of its own.
+/// \brief The games the program knows: each game key with its plug-in file, the pools of its bets
+/// and its product. The plug-in host, the pages and the settings database (through a script and
+/// SQL rows generated from this table at build time) and the tests read it; nothing keeps a copy
+/// of its own.
 #pragma once
 
 #include <span>
@@ -17,6 +18,24 @@ enum class GameKind {
     Lotto, ///< distinct numbers drawn from a pool, held ascending
 };
 
+/// How a compound bet's prize levels are counted (prize_check.h).
+enum class PrizeRule {
+    SevenPlusSpecial, ///< 7 numbers and a special number, 8 entries; the rule of any other game
+    SixPlusOne,       ///< 6 front and 1 back number, 6 levels
+    FivePlusTwo,      ///< 5 front and 2 back numbers, 6 levels
+};
+
+/// The game as a product of the settings database ("products" row, docs/settings-database.md).
+struct ProductInfo {
+    int id;           ///< the row's id, also its place in the product list ("sort")
+    const char *name; ///< the name users read ("productCnName"), UTF-8
+    const char *area; ///< the sales area: a "lotArea" dictionary code
+    const char *flag; ///< "Fc" welfare lottery, "Tc" sports lottery, "Gp" high-frequency game
+    bool hot;         ///< listed under the hot games too
+    const char *version = "1.0.0";
+    const char *released = "2025-01-01";
+};
+
 struct GameInfo {
     const wchar_t *key; ///< the game key the pages send ("Magic3")
     const char *plugin; ///< the plug-in's file name below "Plugin/", without ".so"
@@ -27,7 +46,17 @@ struct GameInfo {
     int frontLow;   ///< the smallest front number
     int frontHigh;  ///< the largest front number
     int backHigh;   ///< the largest back number (back numbers start at 1)
+    int gridTable;  ///< the result grid's table, as the settings database numbers its tables
+    ProductInfo product;
+    PrizeRule prize = PrizeRule::SevenPlusSpecial;
 };
+
+/// The game's "lotteryCategory" as the product list gives it to the pages: key and flag ("Fc6Of33_Fc").
+CALCULATION_EXPORT std::wstring LotteryCategory(const GameInfo &game);
+
+/// Where a plug-in file lives, relative to the program's folder: "Plugin/<plugin>.so". The plug-in
+/// host loads a game's plug-in from there and the plug-in list looks for it there.
+CALCULATION_EXPORT std::string PluginFile(std::string_view plugin);
 
 /// Every game of the table, in the program's compare order.
 CALCULATION_EXPORT std::span<const GameInfo> Games();

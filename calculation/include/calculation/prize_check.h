@@ -14,10 +14,12 @@
 
 namespace calculation {
 
-/// The three rules, chosen by the category text (tested in this order):
-/// - "Fc6Of33_Fc": 6 front and 1 back number per single bet; 6 levels;
-/// - "Tc5Of35_Tc": 5 front and 2 back numbers; 6 levels;
-/// - any other: 7 numbers and a special number; 8 entries, 2 * (7 - hits) with the special
+/// The three rules (PrizeRule), chosen by the category text: the rule of the game table's game
+/// whose "lotteryCategory" the text holds ("Fc6Of33_Fc", "Tc5Of35_Tc"):
+/// - six plus one: 6 front and 1 back number per single bet; 6 levels;
+/// - five plus two: 5 front and 2 back numbers; 6 levels;
+/// - seven plus a special, for any other text: 7 numbers and a special number; 8 entries, 2 * (7 - hits) with
+/// the special
 ///   number and one more without it, for 7 to 4 hits (a full hit of the seven lands in entry 1,
 ///   as a single bet equal to the seven cannot hold the special number).
 /// front, back and drawn are comma lists of decimal numbers; the draw lists its front (basic)

@@ -18,14 +18,16 @@ int main(int argc, char **argv)
     out << "// Generated from the program's game table (calculation/src/game_table.cpp); do not edit.\n"
         << "// One entry per game key, in the program's order: its plug-in, whether it ships, its\n"
         << "// kind (\"digit\" or \"lotto\") and the numbers of a bet: front and back counts, the front\n"
-        << "// numbers' range and the largest back number (back numbers start at 1).\n"
+        << "// numbers' range and the largest back number (back numbers start at 1); the result grid's\n"
+        << "// table and the product's flag (\"Fc\", \"Tc\", \"Gp\": a high-frequency game).\n"
         << "var gameTable = [\n";
     for (const calculation::GameInfo &g : calculation::Games()) {
         out << "    { key: \"" << basekit::CStrW2CStrA(g.key) << "\", plugin: \"" << g.plugin
             << "\", delivered: " << (g.delivered ? "true" : "false") << ", kind: \""
             << (g.kind == calculation::GameKind::Digit ? "digit" : "lotto") << "\", front: " << g.frontCount
             << ", back: " << g.backCount << ", low: " << g.frontLow << ", high: " << g.frontHigh
-            << ", backHigh: " << g.backHigh << " },\n";
+            << ", backHigh: " << g.backHigh << ", table: " << g.gridTable << ", flag: \"" << g.product.flag
+            << "\" },\n";
     }
     out << "];\n\nif (typeof module !== \"undefined\" && module.exports) {\n    module.exports = "
            "gameTable;\n}\n";

@@ -5,12 +5,6 @@
 var gameRules = (function () {
     "use strict";
 
-    // The result grid's table per game, as the settings database numbers them.
-    var TABLE_IDS = {
-        Magic3: 1, Quick3: 1, Array5: 6, Hd5Of15: 6, Tc5Of20: 6, Ttl5Of22: 6, Fc5Of23: 6, L5Of11: 7,
-        Fc4Of10: 9, Fc6Of33: 11, Fc6Of10: 11, Fc7Of30: 12, Tc7Of33: 12, Tc7Of10: 12, Tc5Of35: 13
-    };
-
     // Least base numbers of one area: the count and the message shown below it.
     function atLeast(count, message) {
         return { count: count, message: message || "请至少选择" + count + "个基础号码！" };
@@ -41,25 +35,16 @@ var gameRules = (function () {
         ];
     }
 
-    // What only the page needs of a game: its base-number areas with their minimums, whether old
-    // numbers separated by commas are one per entry ("oldNumPipes": the digit games of one area),
-    // whether it is a high-frequency game.
+    // What only the page needs of a game where it differs from its kind's: its base-number areas
+    // with their minimums (by default one area of at least one digit, or of at least a bet's
+    // numbers), whether the back area has conditions of its own.
     var PAGE_DATA = {
-        Magic3: { baseAreas: singleArea(playTypeMinimum), oldNumPipes: true },
-        Quick3: { baseAreas: singleArea(playTypeMinimum), oldNumPipes: true, highFrequency: true },
-        Fc4Of10: { baseAreas: singleArea(playTypeMinimum), oldNumPipes: true },
-        Array5: { baseAreas: singleArea(fixed(atLeast(1))), oldNumPipes: true },
-        Tc7Of10: { baseAreas: singleArea(fixed(atLeast(1))), oldNumPipes: true },
+        Magic3: { baseAreas: singleArea(playTypeMinimum) },
+        Quick3: { baseAreas: singleArea(playTypeMinimum) },
+        Fc4Of10: { baseAreas: singleArea(playTypeMinimum) },
         Fc6Of10: {
             baseAreas: twoAreas(atLeast(1, "请至少选择1个前区基础号码！"), atLeast(1, "请至少选择1个生肖号码！"))
         },
-        Hd5Of15: { baseAreas: singleArea(fixed(atLeast(5))) },
-        L5Of11: { baseAreas: singleArea(fixed(atLeast(5))), highFrequency: true },
-        Ttl5Of22: { baseAreas: singleArea(fixed(atLeast(5))) },
-        Tc5Of20: { baseAreas: singleArea(fixed(atLeast(5))) },
-        Fc5Of23: { baseAreas: singleArea(fixed(atLeast(5))) },
-        Fc7Of30: { baseAreas: singleArea(fixed(atLeast(7))) },
-        Tc7Of33: { baseAreas: singleArea(fixed(atLeast(7))) },
         Fc6Of33: { baseAreas: twoAreas(atLeast(6, "请至少选择6个红球！"), atLeast(1, "请至少选择1个篮球！")) },
         Tc5Of35: {
             backConditions: true,
@@ -67,15 +52,22 @@ var gameRules = (function () {
         }
     };
 
+    function kindBaseAreas(entry) {
+        return singleArea(fixed(atLeast(entry.kind === "digit" ? 1 : entry.front)));
+    }
+
     // The games of the program's game table (game_table.js): kind "digit" (a digit or die per
     // position, repeats allowed) or "lotto" (distinct numbers from a pool); front/back: numbers per
     // bet in each area; low/high: a front number's range; backHigh: a back number's largest value
-    // (back numbers start at 1); and the page's own data.
+    // (back numbers start at 1); table: the result grid's table; whether old numbers separated by
+    // commas are one per entry ("oldNumPipes": the digit games of one area); whether it is a
+    // high-frequency game; and the page's own data.
     var GAMES = {};
     gameTable.forEach(function (entry) {
         var game = { kind: entry.kind, front: entry.front, back: entry.back, low: entry.low, high: entry.high,
-                     backHigh: entry.backHigh };
-        var page = PAGE_DATA[entry.key] || { baseAreas: [] };
+                     backHigh: entry.backHigh, table: entry.table, baseAreas: kindBaseAreas(entry),
+                     oldNumPipes: entry.kind === "digit" && entry.back === 0, highFrequency: entry.flag === "Gp" };
+        var page = PAGE_DATA[entry.key] || {};
         Object.keys(page).forEach(function (key) {
             game[key] = page[key];
         });
@@ -98,7 +90,9 @@ var gameRules = (function () {
     var LOTTO_ENTRIES = [entry("lianHao", "连号"), entry("notLianHao", "不连号"), entry("sameTail", "重尾"),
         entry("notSameTail", "不重尾")];
 
-    // The search entries of the result grid, by game and play type (the page puts "全部" first).
+    // The search entries of the result grid of the digit games with play types, by play type; the
+    // other digit games search runs and repeats, the lotto games runs and tails (the page puts
+    // "全部" first).
     var SEARCH_ENTRIES = {
         Magic3: function (castType) {
             if (castType === "zhiXuan") {
@@ -125,10 +119,7 @@ var gameRules = (function () {
                 return entries.concat([entry("baoZi", "豹子"), entry("zhiXuanToZuXuan", "转为组选")]);
             }
             return /^zu(24|12|6|4)$/.test(castType) ? [entry(castType + "ToZhiXuan", TO_STRAIGHT)] : [];
-        },
-        Array5: fixed(RUNS_AND_REPEATS),
-        Fc6Of10: fixed(RUNS_AND_REPEATS),
-        Tc7Of10: fixed(RUNS_AND_REPEATS)
+        }
     };
 
     function searchEntries(key, castType) {
@@ -136,11 +127,14 @@ var gameRules = (function () {
         if (forGame) {
             return forGame(castType).slice();
         }
-        return game(key) && game(key).kind === "lotto" ? LOTTO_ENTRIES.slice() : [];
+        if (!game(key)) {
+            return [];
+        }
+        return (game(key).kind === "lotto" ? LOTTO_ENTRIES : RUNS_AND_REPEATS).slice();
     }
 
     function tableId(key) {
-        return TABLE_IDS[key] || 0;
+        return game(key) ? game(key).table : 0;
     }
 
     // The base-number areas of a game with the least count each needs under that play type.
