@@ -11,6 +11,6 @@ function(qel_add_game_plugin key)
     PREFIX ""
     OUTPUT_NAME "${P_OUTPUT}"
     LIBRARY_OUTPUT_DIRECTORY "${QEL_PLUGIN_DIR}")
-  target_link_libraries(${target} PRIVATE ${P_LIBS} Calculation Basekit qel_warnings)
+  target_link_libraries(${target} PRIVATE ${P_LIBS} Calculation Basekit qel_warnings qel_hot_loops)
   qel_no_undefined(${target})
 endfunction()
