@@ -121,7 +121,14 @@ function watchProblems(page, problems, prefix) {
         }
     });
     page.on("pageerror", (error) => problems.push(`${prefix}page error: ${error.message}`));
-    page.on("requestfailed", (request) => problems.push(`${prefix}request failed: ${request.url()}`));
+    page.on("requestfailed", (request) => {
+        const reason = request.failure() ? request.failure().errorText : "";
+        // A load the page itself gave up, as a game switch reloading the main page does with the
+        // pictures still on their way (under a slow sanitizer build, often), is no fault.
+        if (reason !== "net::ERR_ABORTED") {
+            problems.push(`${prefix}request failed: ${request.url()} ${reason}`);
+        }
+    });
     page.on("response", (response) => {
         if (response.status() >= 400) {
             problems.push(`${prefix}HTTP ${response.status()}: ${response.url()}`);
