@@ -14,25 +14,29 @@ CREATE TEMP TABLE seq (i INTEGER PRIMARY KEY);
 WITH RECURSIVE s(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM s WHERE i < 98)
 INSERT INTO seq SELECT i FROM s;
 
--- The games with history tables. style: 'magic3' (the three-digit game's own tables), 'digit'
--- (one column per value of a position: digits 0-9, the dice 1-6), 'lotto' (columns follow the
--- values of a sorted draw).
+-- The games with history tables, each with its number in the field ids; their pools come from
+-- the game table (game_pools, written by the build: frontMax the size of the front pool, lowest
+-- its smallest number, backMax the largest back number). style: 'magic3' (the three-digit game's
+-- own tables), 'digit' (one column per value of a position: digits 0-9, the dice 1-6), 'lotto'
+-- (columns follow the values of a sorted draw); a game's kind unless it has tables of its own.
+CREATE TEMP TABLE hnumber (no INTEGER PRIMARY KEY, gameKey TEXT NOT NULL, ownStyle TEXT);
+INSERT INTO hnumber VALUES
+    ( 1, 'Magic3', 'magic3'), ( 2, 'Array5', NULL), ( 3, 'Tc7Of10', NULL), ( 4, 'Fc6Of10', NULL),
+    ( 5, 'Tc5Of35', NULL), ( 6, 'Fc6Of33', NULL), ( 7, 'Fc7Of30', NULL), ( 8, 'Hd5Of15', NULL),
+    ( 9, 'Ttl5Of22', NULL), (10, 'Tc5Of20', NULL), (11, 'Quick3', NULL), (12, 'Fc4Of10', NULL);
 CREATE TEMP TABLE hgame (
     no INTEGER PRIMARY KEY, gameKey TEXT, style TEXT,
     frontMax INTEGER, lowest INTEGER, frontCount INTEGER, backMax INTEGER, backCount INTEGER);
-INSERT INTO hgame VALUES
-    ( 1, 'Magic3',   'magic3', 10, 0, 3,  0, 0),
-    ( 2, 'Array5',   'digit',  10, 0, 5,  0, 0),
-    ( 3, 'Tc7Of10',  'digit',  10, 0, 7,  0, 0),
-    ( 4, 'Fc6Of10',  'digit',  10, 0, 6, 12, 1),
-    ( 5, 'Tc5Of35',  'lotto',  35, 1, 5, 12, 2),
-    ( 6, 'Fc6Of33',  'lotto',  33, 1, 6, 16, 1),
-    ( 7, 'Fc7Of30',  'lotto',  30, 1, 7,  0, 0),
-    ( 8, 'Hd5Of15',  'lotto',  15, 1, 5,  0, 0),
-    ( 9, 'Ttl5Of22', 'lotto',  22, 1, 5,  0, 0),
-    (10, 'Tc5Of20',  'lotto',  20, 1, 5,  0, 0),
-    (11, 'Quick3',   'digit',   6, 1, 3,  0, 0),
-    (12, 'Fc4Of10',  'digit',  10, 0, 4,  0, 0);
+INSERT INTO hgame
+SELECT n.no, n.gameKey, coalesce(n.ownStyle, p.kind), p.frontMax, p.lowest, p.frontCount, p.backMax, p.backCount
+FROM hnumber n JOIN game_pools p ON p.gameKey = n.gameKey;
+-- A numbered game missing from the game table fails the build here rather than losing its tables.
+CREATE TEMP TABLE hnumber_unknown (gameKey TEXT,
+    CONSTRAINT a_history_game_is_not_in_the_game_table CHECK (gameKey IS NULL));
+INSERT INTO hnumber_unknown SELECT gameKey FROM hnumber WHERE gameKey NOT IN (SELECT gameKey FROM hgame);
+DROP TABLE hnumber_unknown;
+DROP TABLE hnumber;
+DROP TABLE game_pools;
 -- The games whose tables are the engine's, without rates or rows of their own.
 CREATE TEMP TABLE hengine (gameKey TEXT PRIMARY KEY);
 INSERT INTO hengine VALUES ('Quick3'), ('Fc4Of10');

@@ -8,19 +8,11 @@
 
 #include "basekit/text_convert.h"
 #include "calculation/game_table.h"
+#include "sql_text.h"
 
 namespace {
 
-// A text of the game table as an SQL literal; the table's texts hold no quote, and a doubled one
-// keeps a future one a text all the same.
-std::string Quoted(const std::string &text)
-{
-    std::string out = "'";
-    for (const char c : text) {
-        out += c == '\'' ? "''" : std::string(1, c);
-    }
-    return out + "'";
-}
+using qel::db_tools::Quoted;
 
 void WriteRow(std::ostream &out, const calculation::GameInfo &g)
 {

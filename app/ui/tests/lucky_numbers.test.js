@@ -71,6 +71,10 @@ test("the saved text has one line per bet", () => {
     assert.equal(lucky.saveText("Tc5Of35", lotto), "01,02,03,04,05,06,07\r\n");
     assert.equal(lucky.saveText("Fc6Of10", [{ front: ["1", "2", "3", "4", "5", "6"], back: ["12"] }]),
         "1,2,3,4,5,6,12\r\n");
+    // The seven-digit game's save chooses its separator; the page joins its digits by ",".
+    assert.equal(lucky.saveText("Tc7Of10", [{ front: ["1", "2", "3", "4", "5", "6", "7"], back: [] }]),
+        "1,2,3,4,5,6,7\r\n");
+    assert.equal(lucky.saveText("Quick3", [{ front: ["1", "2", "6"], back: [] }]), "126\r\n");
     assert.equal(lucky.saveText("Magic3", []), "");
 });
 

@@ -6,11 +6,11 @@ using namespace digit; // NOLINT(google-build-using-namespace): the description 
 
 const DigitGame &Fc4Of10Game()
 {
-    static const std::vector<PlayType> kPlayTypes = {{L"zhiXuan", {}},
-                                                     {L"zu24", {{1, 1, 1, 1}}},
-                                                     {L"zu12", {{2, 1, 1}}},
-                                                     {L"zu6", {{2, 2}}},
-                                                     {L"zu4", {{3, 1}}}};
+    static const std::vector<PlayType> kPlayTypes = WithPlayTypeSearches({{L"zhiXuan", {}},
+                                                                          {L"zu24", {{1, 1, 1, 1}}},
+                                                                          {L"zu12", {{2, 1, 1}}},
+                                                                          {L"zu6", {{2, 2}}},
+                                                                          {L"zu4", {{3, 1}}}});
     static const DigitGame game{
         .key = L"Fc4Of10",
         .positions = 4,

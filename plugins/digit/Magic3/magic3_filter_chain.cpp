@@ -10,8 +10,8 @@ using namespace digit; // NOLINT(google-build-using-namespace): the description 
 
 const DigitGame &Magic3Game()
 {
-    static const std::vector<PlayType> kPlayTypes = {
-        {L"zhiXuan", {}}, {L"zuLiu", {{1, 1, 1}}}, {L"zuSan", {{2, 1}}}};
+    static const std::vector<PlayType> kPlayTypes =
+        WithPlayTypeSearches({{L"zhiXuan", {}}, {L"zuLiu", {{1, 1, 1}}}, {L"zuSan", {{2, 1}}}});
     static const DigitGame game{
         .key = L"Magic3",
         .positions = 3,

@@ -14,7 +14,14 @@ const DigitGame &Quick3Game()
         .bigStart = 4,
         .areaWidth = 2,
         // A group is any throw: three different dice, a pair and another, or a triple.
-        .playTypes = {{L"zhiXuan", {}}, {L"zuXuan", {{1, 1, 1}, {2, 1}, {3}}}},
+        // Straight rows are searched for their sets of dice too in their order, groups only as sets.
+        .playTypes = {{L"zhiXuan",
+                       {},
+                       {L"baoZi", L"zuSan", L"zuSanOrder", L"zuLiu", L"zuLiuOrder", L"lianHao",
+                        L"notLianHao"}},
+                      {L"zuXuan",
+                       {{1, 1, 1}, {2, 1}, {3}},
+                       {L"baoZi", L"zuSan", L"zuLiu", L"lianHao", L"notLianHao"}}},
         // Any other play type generates the groups, and takes old numbers as they are written.
         .otherPlayTypes = {.generatedAs = L"zuXuan", .oldNumbersAs = L"zhiXuan"},
         .erMa = false,

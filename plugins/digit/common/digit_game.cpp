@@ -60,21 +60,67 @@ long long GroupsOfShape(const Multiplicities &shape, int n)
     return left < 0 ? 0 : groups;
 }
 
+namespace {
+
+// The searches PlayTypeSearches derives from a group type and those of straight rows as a whole.
+std::wstring GroupsOf(const PlayType &type)
+{
+    return type.name;
+}
+std::wstring StraightRowsOf(const PlayType &type)
+{
+    return type.name + L"ZhiXuan";
+}
+std::wstring EveryOrderingOf(const PlayType &type)
+{
+    return type.name + L"ToZhiXuan";
+}
+constexpr const wchar_t *kTriples = L"baoZi";
+constexpr const wchar_t *kOnePerSet = L"zhiXuanToZuXuan";
+
+bool OfOneShape(const PlayType &type)
+{
+    return type.shapes.size() == 1;
+}
+
+} // namespace
+
 std::vector<SearchType> PlayTypeSearches(const std::vector<PlayType> &playTypes, int positions)
 {
     std::vector<SearchType> searches{{L"all", SearchTest::Any}};
     for (const PlayType &type : playTypes) {
-        if (type.shapes.size() != 1) {
+        if (!OfOneShape(type)) {
             continue;
         }
         const Multiplicities &shape = type.shapes.front();
-        searches.push_back({type.name, SearchTest::Shape, shape, 0, SearchRows::OnePerSetAsStored});
-        searches.push_back({type.name + L"ZhiXuan", SearchTest::Shape, shape, 0, SearchRows::AsStored});
-        searches.push_back({type.name + L"ToZhiXuan", SearchTest::Any, {}, 0, SearchRows::EveryOrdering});
+        searches.push_back({GroupsOf(type), SearchTest::Shape, shape, 0, SearchRows::OnePerSetAsStored});
+        searches.push_back({StraightRowsOf(type), SearchTest::Shape, shape, 0, SearchRows::AsStored});
+        searches.push_back({EveryOrderingOf(type), SearchTest::Any, {}, 0, SearchRows::EveryOrdering});
     }
-    searches.push_back({L"baoZi", SearchTest::Shape, {positions}, 0, SearchRows::AsStored});
-    searches.push_back({L"zhiXuanToZuXuan", SearchTest::NotAllEqual, {}, 0, SearchRows::OnePerSetAsStored});
+    searches.push_back({kTriples, SearchTest::Shape, {positions}, 0, SearchRows::AsStored});
+    searches.push_back({kOnePerSet, SearchTest::NotAllEqual, {}, 0, SearchRows::OnePerSetAsStored});
     return searches;
+}
+
+std::vector<PlayType> WithPlayTypeSearches(std::vector<PlayType> playTypes)
+{
+    std::vector<std::wstring> ofStraightRows;
+    for (const PlayType &type : playTypes) {
+        if (OfOneShape(type)) {
+            ofStraightRows.push_back(GroupsOf(type));
+            ofStraightRows.push_back(StraightRowsOf(type));
+        }
+    }
+    ofStraightRows.emplace_back(kTriples);
+    ofStraightRows.emplace_back(kOnePerSet);
+    for (PlayType &type : playTypes) {
+        if (type.straight()) {
+            type.searches = ofStraightRows;
+        } else if (OfOneShape(type)) {
+            type.searches = {EveryOrderingOf(type)};
+        }
+    }
+    return playTypes;
 }
 
 std::vector<SearchType> RunAndRepeatSearches()

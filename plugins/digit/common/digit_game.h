@@ -19,6 +19,9 @@ using Multiplicities = std::vector<int>;
 struct PlayType {
     std::wstring name;
     std::vector<Multiplicities> shapes; ///< empty: straight
+    /// The searches of the game (DigitGame::searches) that the result grid offers on this play
+    /// type's rows, in the order the grid lists them; "all" comes with every play type.
+    std::vector<std::wstring> searches = {};
     bool straight() const { return shapes.empty(); }
 };
 
@@ -155,6 +158,10 @@ long long GroupsOfShape(const Multiplicities &shape, int n);
 /// groups ("zuLiu"), its rows in any order ("zuLiuZhiXuan") and every ordering ("zuLiuToZhiXuan"),
 /// then the triples ("baoZi") and one row per set ("zhiXuanToZuXuan").
 std::vector<SearchType> PlayTypeSearches(const std::vector<PlayType> &playTypes, int positions);
+/// The play types with the searches of PlayTypeSearches each offers: straight play those that keep
+/// or group its rows by a group type's shape, and a triple and all groups; a group type of one shape
+/// its rows in every order.
+std::vector<PlayType> WithPlayTypeSearches(std::vector<PlayType> playTypes);
 /// The searches of the games without play types: runs and repeats of the sorted digits.
 std::vector<SearchType> RunAndRepeatSearches();
 

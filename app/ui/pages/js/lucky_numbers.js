@@ -2,7 +2,6 @@
 var luckyNumbers = (function () {
     "use strict";
 
-    var JOINED_WITHOUT_SEPARATOR = ["Magic3", "Quick3", "Array5", "Fc4Of10"];
     var ZODIAC = ["鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪"];
 
     // The shape of a bet of the game, from the program's game table (game_table.js).
@@ -16,7 +15,10 @@ var luckyNumbers = (function () {
             backPool: entry.backHigh,
             frontCount: entry.front,
             backCount: entry.back,
-            digit: entry.kind === "digit"
+            digit: entry.kind === "digit",
+            // A digit game's saved rows keep its own separator ("" runs the digits together); the
+            // others, and a game whose save chooses its separator, join by ",".
+            separator: typeof entry.separator === "string" ? entry.separator : ","
         };
     }
 
@@ -72,9 +74,9 @@ var luckyNumbers = (function () {
         return game === "Fc6Of10" ? ZODIAC[Number(value) - 1] || value : value;
     }
 
-    // The saved text: one line per bet, values joined by "," (some digit games without one).
+    // The saved text: one line per bet, values joined by the game's separator.
     function saveText(game, bets) {
-        var separator = JOINED_WITHOUT_SEPARATOR.indexOf(game) >= 0 ? "" : ",";
+        var separator = parameters(game).separator;
         return bets
             .map(function (bet) {
                 return bet.front.concat(bet.back).join(separator) + "\r\n";

@@ -80,57 +80,64 @@ var gameRules = (function () {
         return GAMES[key] || null;
     }
 
-    function entry(name, label) {
-        return { name: name, label: label };
+    var RUNS_AND_REPEATS = ["lianHao", "notLianHao", "chongMa", "notChongMa"];
+    var LOTTO_SEARCHES = ["lianHao", "notLianHao", "sameTail", "notSameTail"];
+
+    // The labels of the result grid's searches (the page's texts); the searches a play type offers
+    // are its description's (game_table.js). A game's own label comes before the common one; the
+    // labels of a group's searches follow from the group's: "组六直选" its straight rows, "转为直选"
+    // every ordering; a set search offered beside its ordered one ("zuSanOrder") reads "（无序）".
+    var SEARCH_LABELS = {
+        lianHao: "连号", notLianHao: "不连号", chongMa: "同号", notChongMa: "不同号", sameTail: "重尾",
+        notSameTail: "不重尾", baoZi: "豹子", zhiXuanToZuXuan: "转为组选",
+        zuLiu: "组六", zuSan: "组三", zu24: "组24", zu12: "组12", zu6: "组6", zu4: "组4"
+    };
+    var GAME_SEARCH_LABELS = { Quick3: { baoZi: "三同号", zuSan: "二同号", zuLiu: "三不同号" } };
+
+    function plainLabel(key, name) {
+        return (GAME_SEARCH_LABELS[key] || {})[name] || SEARCH_LABELS[name] || name;
     }
 
-    var TO_STRAIGHT = "转为直选";
-    var RUNS_AND_REPEATS = [entry("lianHao", "连号"), entry("notLianHao", "不连号"), entry("chongMa", "同号"),
-        entry("notChongMa", "不同号")];
-    var LOTTO_ENTRIES = [entry("lianHao", "连号"), entry("notLianHao", "不连号"), entry("sameTail", "重尾"),
-        entry("notSameTail", "不重尾")];
-
-    // The search entries of the result grid of the digit games with play types, by play type; the
-    // other digit games search runs and repeats, the lotto games runs and tails (the page puts
-    // "全部" first).
-    var SEARCH_ENTRIES = {
-        Magic3: function (castType) {
-            if (castType === "zhiXuan") {
-                return [entry("zuLiu", "组六"), entry("zuLiuZhiXuan", "组六直选"), entry("zuSan", "组三"),
-                    entry("zuSanZhiXuan", "组三直选"), entry("baoZi", "豹子"), entry("zhiXuanToZuXuan", "转为组选")];
-            }
-            return castType === "zuLiu" || castType === "zuSan" ? [entry(castType + "ToZhiXuan", TO_STRAIGHT)] : [];
-        },
-        Quick3: function (castType) {
-            if (castType === "zhiXuan") {
-                return [entry("baoZi", "三同号"), entry("zuSan", "二同号（无序）"), entry("zuSanOrder", "二同号（有序）"),
-                    entry("zuLiu", "三不同号（无序）"), entry("zuLiuOrder", "三不同号（有序）"), entry("lianHao", "连号"),
-                    entry("notLianHao", "不连号")];
-            }
-            return [entry("baoZi", "三同号"), entry("zuSan", "二同号"), entry("zuLiu", "三不同号"), entry("lianHao", "连号"),
-                entry("notLianHao", "不连号")];
-        },
-        Fc4Of10: function (castType) {
-            if (castType === "zhiXuan") {
-                var entries = [];
-                ["24", "12", "6", "4"].forEach(function (n) {
-                    entries.push(entry("zu" + n, "组" + n), entry("zu" + n + "ZhiXuan", "组" + n + "直选"));
-                });
-                return entries.concat([entry("baoZi", "豹子"), entry("zhiXuanToZuXuan", "转为组选")]);
-            }
-            return /^zu(24|12|6|4)$/.test(castType) ? [entry(castType + "ToZhiXuan", TO_STRAIGHT)] : [];
+    function searchLabel(key, name, offered) {
+        if (/ToZhiXuan$/.test(name)) {
+            return "转为直选";
         }
-    };
-
-    function searchEntries(key, castType) {
-        var forGame = SEARCH_ENTRIES[key];
-        if (forGame) {
-            return forGame(castType).slice();
+        if (/.ZhiXuan$/.test(name)) {
+            return plainLabel(key, name.replace(/ZhiXuan$/, "")) + "直选";
         }
-        if (!game(key)) {
+        if (/.Order$/.test(name)) {
+            return plainLabel(key, name.replace(/Order$/, "")) + "（有序）";
+        }
+        return plainLabel(key, name) + (offered.indexOf(name + "Order") >= 0 ? "（无序）" : "");
+    }
+
+    // The searches a game offers on the rows of that play type: those of the play type of that name
+    // or, for another castType, of the play type such a run plays; a game without play types
+    // searches runs and repeats (digit games) or runs and tails (lotto games).
+    function searchNames(key, castType) {
+        var entry = gameTable.filter(function (g) {
+            return g.key === key;
+        })[0];
+        if (!entry) {
             return [];
         }
-        return (game(key).kind === "lotto" ? LOTTO_ENTRIES : RUNS_AND_REPEATS).slice();
+        if (!entry.playTypes) {
+            return entry.kind === "lotto" ? LOTTO_SEARCHES : RUNS_AND_REPEATS;
+        }
+        var played = entry.playTypes.filter(function (type) {
+            return type.name === castType;
+        })[0] || entry.playTypes.filter(function (type) {
+            return type.name === entry.otherPlayType;
+        })[0];
+        return played ? played.searches : [];
+    }
+
+    // The search entries of the result grid (the page puts "全部" first): name and label.
+    function searchEntries(key, castType) {
+        var names = searchNames(key, castType);
+        return names.map(function (name) {
+            return { name: name, label: searchLabel(key, name, names) };
+        });
     }
 
     function tableId(key) {
