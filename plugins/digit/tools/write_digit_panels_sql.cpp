@@ -22,36 +22,21 @@
 
 #include "basekit/text_convert.h"
 #include "digit_descriptions.h"
+#include "digit_panel_choices.h"
+#include "digit_panel_rows.h"
 
 namespace {
 
 using plugins::digit::DigitGame;
 using plugins::digit::RowValue;
 using plugins::digit::RuleOut;
-using Row = std::vector<int>;
-using Optional = std::optional<std::string>;
-using Number = std::optional<int>;
+using namespace plugins::digit::panels; // NOLINT(google-build-using-namespace): the panels read as data
 
-const std::set<int> kPrimes = {1, 2, 3, 5, 7};                  // the prime digits of the class rules
 const char *const kElements[] = {"金", "木", "水", "火", "土"}; // a digit's element is digit % 5
-const char *const kChinese[] = {"零", "一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
 
 std::string Narrow(const std::wstring &text)
 {
     return basekit::CStrW2CStrA(text);
-}
-std::string Str(int value)
-{
-    return std::to_string(value);
-}
-
-std::string Join(const std::vector<std::string> &parts, const std::string &separator = ",")
-{
-    std::string out;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        out += (i ? separator : "") + parts[i];
-    }
-    return out;
 }
 
 // The game as its panels see it: the description and the texts of the settings database.
@@ -65,14 +50,6 @@ struct Game {
     std::string labelExample;
 
     int k() const { return d.positions; }
-    std::vector<int> Digits() const
-    {
-        std::vector<int> out;
-        for (int v = d.lowDigit; v <= d.highDigit; ++v) {
-            out.push_back(v);
-        }
-        return out;
-    }
     bool HasTest(const wchar_t *key) const
     {
         return std::ranges::any_of(d.primaryTests, [&](const auto &t) { return t.key == key; });
@@ -89,314 +66,10 @@ struct Game {
     int Area(int v) const { return v <= d.areaWidth ? 0 : v <= 2 * d.areaWidth ? 1 : 2; }
 };
 
-// Every multiset of the game's digits of its positions, digits ascending.
-void ForEachMultiset(const Game &g, const std::function<void(const Row &)> &visit)
-{
-    Row row;
-    std::function<void(int)> extend = [&](int from) {
-        if (static_cast<int>(row.size()) == g.k()) {
-            visit(row);
-            return;
-        }
-        for (int v = from; v <= g.d.highDigit; ++v) {
-            row.push_back(v);
-            extend(v);
-            row.pop_back();
-        }
-    };
-    extend(g.d.lowDigit);
-}
-
-// The group code of groups of these sizes (2 and more): per size ascending, count then size.
-int GroupCode(const std::vector<int> &sizes)
-{
-    std::string code;
-    for (int size : std::set<int>(sizes.begin(), sizes.end())) {
-        if (size >= 2) {
-            code += Str(static_cast<int>(std::ranges::count(sizes, size))) + Str(size);
-        }
-    }
-    return code.empty() ? 0 : std::stoi(code);
-}
-
-// "二同号", "两组二同号", "二同号+三同号" for the codes 12, 22, 1213 ("无" for 0).
-std::string GroupLabel(int code, const std::string &word)
-{
-    if (code == 0) {
-        return "无";
-    }
-    const std::string text = Str(code);
-    std::vector<std::string> parts;
-    for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
-        const int count = text[i] - '0';
-        const int size = text[i + 1] - '0';
-        parts.push_back(std::string(count == 2 ? "两组" : count == 3 ? "三组" : "") + kChinese[size] + word);
-    }
-    return Join(parts, "+");
-}
-
-std::vector<int> RepeatGroups(const Row &row)
-{
-    std::vector<int> sizes;
-    for (int v : std::set<int>(row.begin(), row.end())) {
-        sizes.push_back(static_cast<int>(std::ranges::count(row, v)));
-    }
-    return sizes;
-}
-
-// The group codes of the repeated digits the rows of the game give.
-std::set<int> RepeatCodes(const Game &g)
-{
-    std::set<int> codes;
-    ForEachMultiset(g, [&](const Row &row) { codes.insert(GroupCode(RepeatGroups(row))); });
-    return codes;
-}
-
-// The choices "code=label" of the codes.
-std::string CodeOptions(const std::set<int> &codes, const std::function<std::string(int)> &label)
-{
-    std::vector<std::string> items;
-    items.reserve(codes.size());
-    for (int c : codes) {
-        items.push_back(Str(c) + "=" + label(c));
-    }
-    return Join(items);
-}
-
-// The choices of a repeated digit: none ("-1") or one of the game's digits.
-std::string RepeatedDigitOptions(const Game &g, const std::string &none)
-{
-    std::string options = "-1=" + none;
-    for (int v : g.Digits()) {
-        options += "," + Str(v);
-    }
-    return options;
-}
-
-// The consecutive-digit value of a row: steps of one among its distinct digits (three positions),
-// else the group code of its runs of two or more.
-int RunCode(const Row &row, int k)
-{
-    const std::set<int> distinct(row.begin(), row.end());
-    const std::vector<int> values(distinct.begin(), distinct.end());
-    if (k <= 3) {
-        int steps = 0;
-        for (std::size_t i = 1; i < values.size(); ++i) {
-            steps += values[i] == values[i - 1] + 1 ? 1 : 0;
-        }
-        return steps;
-    }
-    std::vector<int> runs;
-    int length = 1;
-    for (std::size_t i = 1; i < values.size(); ++i) {
-        if (values[i] == values[i - 1] + 1) {
-            ++length;
-        } else {
-            runs.push_back(length);
-            length = 1;
-        }
-    }
-    runs.push_back(length);
-    return GroupCode(runs);
-}
-
-std::set<int> AcValues(const Game &g)
-{
-    std::set<int> out;
-    ForEachMultiset(g, [&](const Row &row) {
-        std::set<int> diffs;
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            for (std::size_t j = i + 1; j < row.size(); ++j) {
-                diffs.insert(std::abs(row[i] - row[j]));
-            }
-        }
-        out.insert(static_cast<int>(diffs.size()) - (g.k() - 1));
-    });
-    return out;
-}
-
-// Choices "code=a:b[:c]" of the splits of the positions into the classes that a row can give.
-std::string RatioOptions(const Game &g, int classes, const std::function<int(int)> &classify)
-{
-    std::set<Row> possible;
-    ForEachMultiset(g, [&](const Row &row) {
-        Row tally(static_cast<std::size_t>(classes), 0);
-        for (int v : row) {
-            ++tally[static_cast<std::size_t>(classify(v))];
-        }
-        possible.insert(tally);
-    });
-    std::vector<Row> splits;
-    const int k = g.k();
-    for (int a = k; a >= 0; --a) {
-        if (classes == 2) {
-            splits.push_back({a, k - a});
-            continue;
-        }
-        for (int b = k - a; b >= 0; --b) {
-            splits.push_back({a, b, k - a - b});
-        }
-    }
-    std::vector<std::string> items;
-    for (const Row &split : splits) {
-        if (possible.contains(split)) {
-            std::string code;
-            std::vector<std::string> counts;
-            for (int x : split) {
-                code += Str(x);
-                counts.push_back(Str(x));
-            }
-            items.push_back(code + "=" + Join(counts, ":"));
-        }
-    }
-    return Join(items);
-}
-
-int SumRange(const Game &g, const std::function<bool(int)> &member)
-{
-    int best = 0;
-    for (int v : g.Digits()) {
-        if (member(v)) {
-            best = std::max(best, v);
-        }
-    }
-    return best * g.k();
-}
-
-// Every pattern of the positions over the classes, first position first; classes of two are
-// named ("0101=小大小大").
-std::string Patterns(const Game &g, const std::vector<std::string> &names)
-{
-    const int base = static_cast<int>(names.size());
-    int total = 1;
-    for (int i = 0; i < g.k(); ++i) {
-        total *= base;
-    }
-    std::vector<std::string> out;
-    for (int index = 0; index < total; ++index) {
-        std::string code;
-        int rest = index;
-        for (int i = 0; i < g.k(); ++i) {
-            code.insert(0, Str(rest % base));
-            rest /= base;
-        }
-        if (base == 2) {
-            std::string named;
-            for (char c : code) {
-                named += names[static_cast<std::size_t>(c - '0')];
-            }
-            code += "=" + named;
-        }
-        out.push_back(code);
-    }
-    return Join(out);
-}
-
-struct Fields {
-    Number items = {};
-    Number begin = {};
-    Optional options = {};
-    std::string cal = "baoLiu";
-    Optional quick = {};
-    Number random = {};
-    Number cols = {};
-    Optional areaText = {};
-    Optional cls = {};
-    int use = 1;
-    Optional explanation = {};
-    Optional example = {};
-};
-
-std::string Sql(const Optional &value)
-{
-    if (!value) {
-        return "NULL";
-    }
-    std::string out = "'";
-    for (char c : *value) {
-        out += c == '\'' ? "''" : std::string(1, c);
-    }
-    return out + "'";
-}
-std::string Sql(const Number &value)
-{
-    return value ? Str(*value) : "NULL";
-}
-
-// Collects the rows of one game: panels get ids from its base, conditions from base + 100.
-class Panels {
-public:
-    explicit Panels(const Game &g) : g_(g), panelId_(g.ids), itemId_(g.ids + 100) {}
-
-    int Add(Number parent, const std::string &name, const std::string &type, const std::string &text,
-            const std::string &tab, int sort, const Fields &f)
-    {
-        const int id = parent ? ++itemId_ : ++panelId_;
-        rows_.push_back("    (" +
-                        Join({Str(id),
-                              Sql(parent),
-                              Sql(Narrow(g_.d.key)),
-                              Sql(name),
-                              Sql(type),
-                              Sql(text),
-                              Sql(tab),
-                              Str(sort),
-                              Sql(f.items),
-                              Sql(f.begin),
-                              Sql(f.options),
-                              Sql(f.cal),
-                              Sql(f.quick),
-                              Sql(f.random),
-                              Sql(f.cols),
-                              Sql(f.areaText),
-                              Sql(f.cls),
-                              Str(f.use),
-                              Sql(f.explanation),
-                              Sql(f.example)},
-                             ", ") +
-                        ")");
-        return id;
-    }
-    int Panel(const std::string &name, const std::string &type, const std::string &text,
-              const std::string &tab, const Fields &f)
-    {
-        return Add(std::nullopt, name, type, text, tab, ++sort_, f);
-    }
-
-    void Write(std::ostream &out) const
-    {
-        const std::string key = Narrow(g_.d.key);
-        out << "-- Condition panels of the digit game \"" << key << "\".\n"
-            << "INSERT INTO base_config (id, parentId, productName, moduleName, type, moduleText, tabIndex, "
-               "sort, "
-               "itemsNumber, optionBegin, options, calType, quickSelect, randomMaxNum, colNum, areaText, "
-               "classification, use, explanation, example) VALUES\n"
-            << Join(rows_, ",\n") << ";\n"
-            << "UPDATE base_config SET ballPanelCss = 'ballPanel', bgSuffixForXp = '_xp' WHERE productName = "
-               "'"
-            << key << "' AND type = 'ball';\n"
-            << "UPDATE base_config SET titleCss = 'componentTitle' WHERE productName = '" << key
-            << "' AND parentId IS NULL;\n"
-            << "UPDATE base_config SET titleCss = 'itemTitle' WHERE productName = '" << key
-            << "' AND parentId IS NOT NULL;\n"
-            << "UPDATE base_config SET css = 'component-' || type WHERE productName = '" << key << "';\n"
-            << "UPDATE base_config SET remarks = "
-               "'勾选“容错”后，不满足该条件的号码计入容错数，不超过最大容错数时保留。'\n"
-            << "    WHERE productName = '" << key << "' AND use = 1;\n\n";
-    }
-
-private:
-    const Game &g_;
-    int panelId_;
-    int itemId_;
-    int sort_ = 0;
-    std::vector<std::string> rows_;
-};
-
 void GlobalAndBasePanels(const Game &g, Panels &p, const Optional &straight)
 {
     const DigitGame &d = g.d;
-    const int n = static_cast<int>(g.Digits().size());
+    const int n = static_cast<int>(Digits(g.d).size());
     const int k = g.k();
     p.Panel("dataSource", "singleSel", "过滤类型", "global",
             {.options = "dataSourceNew=全新号码,dataSourceOld=大底号码",
@@ -539,7 +212,7 @@ void BasicValuePanels(const Game &g, Panels &p)
     const bool chongMaPrimary = g.HasTest(L"chongMa");
     if (chongMaPrimary || d.repeatTests) {
         p.Panel("chongMa", "filter", "重码", "tabBase",
-                {.options = RepeatedDigitOptions(g, "无重码"),
+                {.options = RepeatedDigitOptions(g.d, "无重码"),
                  .cols = 11,
                  .explanation = chongMaPrimary && k > 3
                                     ? "前三位中重复出现的号码；无重码指前三位各不相同。"
@@ -547,7 +220,7 @@ void BasicValuePanels(const Game &g, Panels &p)
     }
     if (d.repeatTests) {
         p.Panel("chongMaNum", "filter", "重号形态", "tabBase",
-                {.options = CodeOptions(RepeatCodes(g), [](int c) { return GroupLabel(c, "同号"); }),
+                {.options = CodeOptions(RepeatCodes(g.d), [](int c) { return GroupLabel(c, "同号"); }),
                  .cols = 6,
                  .explanation = "一注号码中相同号码的组合形态。"});
     }
@@ -578,24 +251,24 @@ void RatioAndPatternPanels(const Game &g, Panels &p, const Optional &straight)
     const int rates =
         p.Panel("rates", "filterList", "比例", "tabShape", {.explanation = "一注号码中各类号码个数之比。"});
     p.Add(rates, "bigSmallRate", "filter", "大小比", "tabShape", 1,
-          {.options = RatioOptions(g, 2, [&](int v) { return v >= big ? 0 : 1; }),
+          {.options = RatioOptions(g.d, 2, [&](int v) { return v >= big ? 0 : 1; }),
            .cols = 4,
            .explanation = "大号（" + Str(big) + "～" + Str(d.highDigit) + "）与小号（" + Str(d.lowDigit) +
                           "～" + Str(big - 1) + "）的个数之比。"});
     p.Add(rates, "oddEvenRate", "filter", "奇偶比", "tabShape", 2,
-          {.options = RatioOptions(g, 2, [](int v) { return 1 - v % 2; }),
+          {.options = RatioOptions(g.d, 2, [](int v) { return 1 - v % 2; }),
            .cols = 4,
            .explanation = "奇数与偶数的个数之比。"});
     p.Add(rates, "zhiHeRate", "filter", "质合比", "tabShape", 3,
-          {.options = RatioOptions(g, 2, [](int v) { return kPrimes.contains(v) ? 0 : 1; }),
+          {.options = RatioOptions(g.d, 2, [](int v) { return kPrimes.contains(v) ? 0 : 1; }),
            .cols = 4,
            .explanation = "质数（1、2、3、5、7）与合数的个数之比。"});
     p.Add(rates, "luShuRate", "filter", "012路比", "tabShape", 4,
-          {.options = RatioOptions(g, 3, [](int v) { return v % 3; }),
+          {.options = RatioOptions(g.d, 3, [](int v) { return v % 3; }),
            .cols = 5,
            .explanation = "除以3余0、余1、余2的号码个数之比。"});
     p.Add(rates, "threeAreaRate", "filter", "三区比", "tabShape", 5,
-          {.options = RatioOptions(g, 3, [&](int v) { return g.Area(v); }),
+          {.options = RatioOptions(g.d, 3, [&](int v) { return g.Area(v); }),
            .cols = 5,
            .explanation = "一区（≤" + Str(w) + "）、二区（" + Str(w + 1) + "～" + Str(2 * w) + "）、三区（>" +
                           Str(2 * w) + "）的号码个数之比。"});
@@ -619,7 +292,7 @@ void RatioAndPatternPanels(const Game &g, Panels &p, const Optional &straight)
     int sort = 0;
     for (const Shape &s : shapeList) {
         p.Add(shapes, s.name, "filter", s.text, "tabShape", ++sort,
-              {.options = Patterns(g, s.classes),
+              {.options = Patterns(g.d, s.classes),
                .cols = s.cols,
                .cls = straight,
                .explanation = s.explanation});
@@ -683,7 +356,7 @@ void ClassCountPanels(const Game &g, Panels &p)
     int sort = 0;
     for (const Sum &s : sumList) {
         p.Add(sums, s.name, "filter", std::string(s.what) + "和", "tabShape", ++sort,
-              {.items = SumRange(g, s.member) + 1,
+              {.items = SumRange(g.d, s.member) + 1,
                .begin = 0,
                .cols = 14,
                .explanation = std::string(s.what) + "之和。"});
@@ -777,14 +450,14 @@ void MorePanels(const Game &g, Panels &p)
     const int k = g.k();
     const int lo = d.lowDigit;
     const int hi = d.highDigit;
-    const std::set<int> acs = AcValues(g);
+    const std::set<int> acs = AcValues(g.d);
     p.Panel("acValue", "filter", "AC值", "tabMore",
             {.items = *acs.rbegin() - *acs.begin() + 1,
              .begin = *acs.begin(),
              .cols = 10,
              .explanation = "任意两个号码之差的绝对值中不同值的个数减去号码个数加1。"});
     std::set<int> runs;
-    ForEachMultiset(g, [&](const Row &row) { runs.insert(RunCode(row, k)); });
+    ForEachMultiset(g.d, [&](const Row &row) { runs.insert(RunCode(row, k)); });
     const auto runLabel = [k](int c) -> std::string {
         const char *const threeRuns[] = {"不连", "二连", "三连"};
         return k <= 3 ? threeRuns[c] : c ? GroupLabel(c, "连") : "不连";
@@ -805,11 +478,11 @@ void MorePanels(const Game &g, Panels &p)
            .cols = 10,
            .explanation = "一注号码的每一个尾数都须在所选尾数之中。"});
     p.Add(tails, "sameTail", "filter", "同尾", "tabMore", 2,
-          {.options = RepeatedDigitOptions(g, "无同尾"),
+          {.options = RepeatedDigitOptions(g.d, "无同尾"),
            .cols = 11,
            .explanation = "所选尾数在一注号码中出现两次或以上；无同尾指尾数各不相同。"});
     p.Add(tails, "sameTailNum", "filter", "同尾组", "tabMore", 3,
-          {.options = CodeOptions(RepeatCodes(g), [](int c) { return GroupLabel(c, "同尾"); }),
+          {.options = CodeOptions(RepeatCodes(g.d), [](int c) { return GroupLabel(c, "同尾"); }),
            .cols = 6,
            .explanation = "同尾号码的组合形态。"});
     if (d.ruleOut == RuleOut::SharedDistinctDigits || d.ruleOut == RuleOut::SharedNumbers) {
@@ -824,7 +497,7 @@ void MorePanels(const Game &g, Panels &p)
 
 Panels PanelsOf(const Game &g)
 {
-    Panels p(g);
+    Panels p(Narrow(g.d.key), g.ids);
     // The per-position panels apply to straight play only, in a game with play types.
     Optional straight;
     for (const auto &type : g.d.playTypes) {
