@@ -7,13 +7,14 @@ function(qel_build_tool target)
     BUILD_WITH_INSTALL_RPATH OFF)
 endfunction()
 
-# qel_write_with_tool(<output> <tool> <comment>): <output> is what the tool writes when given its
-# path. A tool's leaks do not fail the build under AddressSanitizer.
+# qel_write_with_tool(<output> <tool> <comment> [<input>...]): <output> is what the tool writes when
+# given its path, then the paths of the files it reads. A tool's leaks do not fail the build under
+# AddressSanitizer.
 function(qel_write_with_tool output tool comment)
   add_custom_command(
     OUTPUT "${output}"
-    COMMAND "${CMAKE_COMMAND}" -E env ASAN_OPTIONS=detect_leaks=0 "$<TARGET_FILE:${tool}>" "${output}"
-    DEPENDS ${tool}
+    COMMAND "${CMAKE_COMMAND}" -E env ASAN_OPTIONS=detect_leaks=0 "$<TARGET_FILE:${tool}>" "${output}" ${ARGN}
+    DEPENDS ${tool} ${ARGN}
     COMMENT "${comment}"
     VERBATIM)
 endfunction()
