@@ -15,7 +15,6 @@ namespace digittest {
 namespace {
 
 using basekit::OrderedRow;
-using DigitTableRates = calculation::TableRates;
 using testsupport::Marked;
 using testsupport::Span;
 using testsupport::SummaryRows;
@@ -66,7 +65,7 @@ std::string Narrow(const std::wstring &text)
 using GameTables = testsupport::PluginTables;
 
 // The rate table of a game that feeds the table of type.
-const Texts &RatesOf(const DigitTableRates &rates, const std::wstring &type)
+const Texts &RatesOf(const calculation::TableRates &rates, const std::wstring &type)
 {
     if (type == L"base") {
         return rates.base;
@@ -97,7 +96,7 @@ const Texts &RatesOf(const DigitTableRates &rates, const std::wstring &type)
 
 struct RatedGame {
     const wchar_t *key;
-    std::function<const DigitTableRates &()> rates;
+    std::function<const calculation::TableRates &()> rates;
     int digits;
 };
 
@@ -199,7 +198,7 @@ TEST(DigitHistoryRates, EveryTableShowsTheChancesOfItsColumns)
 TEST(DigitHistoryRates, EachChartsRatesMakeAHundred)
 {
     for (const RatedGame &game : {kFc6Of10, kArray5, kTc7Of10}) {
-        const DigitTableRates &rates = game.rates();
+        const calculation::TableRates &rates = game.rates();
         const int k = game.digits;
         const auto n = static_cast<std::size_t>(k);
         // Consecutive groups of the sizes given cover the whole table.

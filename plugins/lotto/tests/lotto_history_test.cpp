@@ -22,7 +22,6 @@ namespace lottotest {
 namespace {
 
 using basekit::OrderedRow;
-using LottoTableRates = calculation::TableRates;
 using testsupport::Box;
 using testsupport::Marked;
 using testsupport::PluginTables;
@@ -73,7 +72,7 @@ Texts Join(std::initializer_list<Texts> parts)
 
 struct RatedGame {
     const wchar_t *key;
-    std::function<const LottoTableRates &()> rates;
+    std::function<const calculation::TableRates &()> rates;
     int numbers;       ///< front numbers per draw
     int backNumbers;   ///< back numbers per draw
     bool distribution; ///< the positions in one distribution chart
@@ -109,7 +108,7 @@ TEST(LottoHistoryRates, EveryRateTableHasTheLengthOfTheTableItFeeds)
 {
     for (const RatedGame *game : kGames) {
         PluginTables tables(game->key);
-        const LottoTableRates &rates = game->rates();
+        const calculation::TableRates &rates = game->rates();
         for (const std::wstring &type : RatedTables(*game)) {
             SCOPED_TRACE(Narrow(game->key) + " " + Narrow(type));
             const Texts shown = tables.ShownRates(type);
@@ -352,7 +351,7 @@ TEST(LottoHistoryRates, TheRatesOfEachGameAsShown)
 TEST(LottoHistoryRates, EachChartsRatesMakeAHundred)
 {
     for (const RatedGame *game : kGames) {
-        const LottoTableRates &rates = game->rates();
+        const calculation::TableRates &rates = game->rates();
         const auto k = static_cast<std::size_t>(game->numbers);
         // Consecutive groups of the sizes given cover the whole table; each sums to total.
         auto expectTotals = [&](const wchar_t *table, const Texts &texts,
