@@ -62,6 +62,11 @@ std::span<const GameInfo> Games()
     return kGames;
 }
 
+const char *KindName(GameKind kind)
+{
+    return kind == GameKind::Digit ? "digit" : "lotto";
+}
+
 std::wstring LotteryCategory(const GameInfo &game)
 {
     return std::wstring(game.key) + L"_" + basekit::CStrA2CStrW(game.product.flag);

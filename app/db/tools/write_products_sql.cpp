@@ -2,8 +2,6 @@
 // that the product list offers exactly the games the plug-in host knows, under the plug-in files
 // it loads.
 //   qel-products-sql <output.sql>
-#include <cstdio>
-#include <fstream>
 #include <sstream>
 
 #include "basekit/text_convert.h"
@@ -21,8 +19,7 @@ void WriteRow(std::ostream &out, const calculation::GameInfo &g)
     const int inUse = g.delivered ? 1 : 0;
     out << "    (" << p.id << ", " << Quoted(basekit::CStrW2CStrA(calculation::LotteryCategory(g))) << ", "
         << Quoted(key) << ", " << Quoted(p.name) << ", " << Quoted(p.area) << ", " << Quoted(p.version)
-        << ", " << Quoted(p.flag) << ", "
-        << Quoted(g.kind == calculation::GameKind::Digit ? "digit" : "lotto") << ", " << Quoted(g.plugin)
+        << ", " << Quoted(p.flag) << ", " << Quoted(calculation::KindName(g.kind)) << ", " << Quoted(g.plugin)
         << ", " << Quoted(p.released) << ", " << inUse << ", " << inUse << ", " << p.id << ", "
         << (p.hot ? 1 : 0) << ")";
 }
@@ -31,25 +28,12 @@ void WriteRow(std::ostream &out, const calculation::GameInfo &g)
 
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: qel-products-sql <output.sql>\n");
-        return 2;
-    }
-    std::ostringstream out;
-    out << "-- Generated from the program's game table (calculation/src/game_table.cpp); do not edit.\n"
-        << "-- The games: every game key of the table. A game whose plug-in is delivered is enabled\n"
-        << "-- (isUse 1) and available (abled 1); the others are present but disabled (0, 0).\n"
-        << "-- lotteryCategory is the key and the flag; category the game's kind.\n\n"
-        << "INSERT INTO products (id, lotteryCategory, productName, productCnName, area, version, flag, "
-           "category,\n                      pluginName, releaseDate, isUse, abled, sort, isHot) VALUES\n";
-    const char *separator = "";
-    for (const calculation::GameInfo &g : calculation::Games()) {
-        out << separator;
-        WriteRow(out, g);
-        separator = ",\n";
-    }
-    out << ";\n";
-    std::ofstream file(argv[1], std::ios::binary | std::ios::trunc);
-    file << out.str();
-    return file ? 0 : 1;
+    std::ostringstream head;
+    head << "-- Generated from the program's game table (calculation/src/game_table.cpp); do not edit.\n"
+         << "-- The games: every game key of the table. A game whose plug-in is delivered is enabled\n"
+         << "-- (isUse 1) and available (abled 1); the others are present but disabled (0, 0).\n"
+         << "-- lotteryCategory is the key and the flag; category the game's kind.\n\n"
+         << "INSERT INTO products (id, lotteryCategory, productName, productCnName, area, version, flag, "
+            "category,\n                      pluginName, releaseDate, isUse, abled, sort, isHot) VALUES\n";
+    return qel::db_tools::WriteGameRows(argc, argv, "qel-products-sql <output.sql>", head.str(), WriteRow);
 }

@@ -51,6 +51,10 @@ struct GameInfo {
     PrizeRule prize = PrizeRule::SevenPlusSpecial;
 };
 
+/// The kind's name as the settings database's products and the pages' game table write it:
+/// "digit" or "lotto".
+CALCULATION_EXPORT const char *KindName(GameKind kind);
+
 /// The game's "lotteryCategory" as the product list gives it to the pages: key and flag ("Fc6Of33_Fc").
 CALCULATION_EXPORT std::wstring LotteryCategory(const GameInfo &game);
 

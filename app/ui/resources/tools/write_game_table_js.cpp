@@ -81,10 +81,9 @@ int main(int argc, char **argv)
     for (const calculation::GameInfo &g : calculation::Games()) {
         out << "    { key: \"" << basekit::CStrW2CStrA(g.key) << "\", plugin: \"" << g.plugin
             << "\", delivered: " << (g.delivered ? "true" : "false") << ", kind: \""
-            << (g.kind == calculation::GameKind::Digit ? "digit" : "lotto") << "\", front: " << g.frontCount
-            << ", back: " << g.backCount << ", low: " << g.frontLow << ", high: " << g.frontHigh
-            << ", backHigh: " << g.backHigh << ", table: " << g.gridTable << ", flag: \"" << g.product.flag
-            << "\"";
+            << calculation::KindName(g.kind) << "\", front: " << g.frontCount << ", back: " << g.backCount
+            << ", low: " << g.frontLow << ", high: " << g.frontHigh << ", backHigh: " << g.backHigh
+            << ", table: " << g.gridTable << ", flag: \"" << g.product.flag << "\"";
         if (const DigitGame *description = DigitDescription(g.key)) {
             WriteDescription(out, *description);
         }
