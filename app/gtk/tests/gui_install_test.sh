@@ -48,17 +48,10 @@ done
 [[ "$(stat -c %a "$tree/lib/varnel/sys.db")" == "444" ]] || fail "the installed seed database may be written"
 chmod -R a-w "$dest"
 home="$scratch/home"
-mkdir -p "$home" "$scratch/elsewhere"
+mkdir -p "$scratch/elsewhere"
 qel_home="$home"
-if [[ -n "${XAUTHORITY:-}" ]]; then
-  cp "$XAUTHORITY" "$home/.Xauthority" || fail "cannot copy the X server's authority file"
-fi
-qel_launcher=(env HOME="$home" XAUTHORITY="$home/.Xauthority")
-if ((EUID == 0)); then
-  # Root writes anything: the program runs as nobody, who owns only the scratch HOME.
-  chown -R 65534:65534 "$home"
-  qel_launcher+=(setpriv --reuid=65534 --regid=65534 --clear-groups --)
-fi
+player_home "$home"
+qel_launcher=("${player_launcher[@]}")
 as_user() { "${qel_launcher[@]}" "$@"; }
 [[ -z "$(as_user find "$dest" -writable -print -quit)" ]] || fail "the user may write the installed tree"
 

@@ -27,29 +27,21 @@ database="$scratch/stage/sys.db"
 home="$scratch/home"
 mkdir -p "$home/run" "$home/cache" "$home/config" || exit 1
 chmod 700 "$home/run"
+player_home "$home"
 # The data folder is the player's too, but cannot be written: no copy of the database made
 # there can stand in for the one below the program's folder.
 data="$scratch/data"
 mkdir -p "$data" || exit 1
-player=()
-if [[ $(id -u) -eq 0 ]]; then
-  player=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+if ((EUID == 0)); then
   chmod 755 "$scratch" || exit 1
-  chown -R nobody:nogroup "$home" || exit 1
-  # The X server lets in whoever holds its cookie.
-  if [[ -n "${XAUTHORITY:-}" ]]; then
-    cp "$XAUTHORITY" "$home/.Xauthority" && chown nobody:nogroup "$home/.Xauthority" || exit 1
-  fi
 fi
 chmod 555 "$data"
 
 # start_as_player <standard error file>: the copied program as a coprocess, as the player.
 start_as_player() {
   local errors="$1"
-  local xauthority="${XAUTHORITY:-}"
-  [[ ${#player[@]} -eq 0 || -z "$xauthority" ]] || xauthority="$home/.Xauthority"
   coproc QEL {
-    exec "${player[@]}" env -i PATH=/usr/bin:/bin DISPLAY="$DISPLAY" XAUTHORITY="$xauthority" HOME="$home" \
+    exec "${player_launcher[@]}" env -i PATH=/usr/bin:/bin DISPLAY="$DISPLAY" XAUTHORITY="$home/.Xauthority" HOME="$home" \
       XDG_DATA_HOME="$data" XDG_CACHE_HOME="$home/cache" XDG_CONFIG_HOME="$home/config" \
       XDG_RUNTIME_DIR="$home/run" QEL_TEST_MODE=1 "$qel" 2>"$errors"
   }
@@ -104,7 +96,7 @@ file_pattern="${database//./\\.}"
 # 1. A database the player cannot read.
 errors="$artefacts/qel-settings-database-unreadable-stderr.log"
 chmod 600 "$database"
-[[ ${#player[@]} -ne 0 ]] || chmod 000 "$database"
+((EUID == 0)) || chmod 000 "$database"
 start_as_player "$errors"
 check_message unreadable "设置数据库无法读取：$file_pattern（$reason_unreadable）。程序无法运行，将退出。" "$errors"
 saw '^qel-test: main window shown' && fail "unreadable: the main window came up"
@@ -118,7 +110,7 @@ qel_pid=
 # 2. A database the player can read but not write (nor the folder it is in).
 errors="$artefacts/qel-settings-database-read-only-stderr.log"
 chmod 644 "$database"
-[[ ${#player[@]} -ne 0 ]] || chmod 444 "$database"
+((EUID == 0)) || chmod 444 "$database"
 start_as_player "$errors"
 check_message read-only "设置数据库无法写入：$file_pattern（$reason_unwritable）。更改的设置将不会保存。" "$errors"
 send answer

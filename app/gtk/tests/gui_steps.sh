@@ -8,6 +8,7 @@
 #     arguments of a test against the stand-in read, its log begun, standin_stage done
 #   start_qel: starts the copied program (or the one in qel) as a coprocess
 #   main_window_shown: waits for the main window and its page; sets main and main_xid
+#   player_home <folder>: the HOME of an unprivileged player; sets player_launcher
 #   expect, saw, send, run_script, screenshot, open_window, close_window: see below
 # A test may define cleanup_extra, which runs when the test ends, before the copy goes.
 
@@ -60,6 +61,23 @@ begin_standin_test() {
   log="$artefacts/qel-gui-$name-output.log"
   : >"$log"
   standin_stage "$(dirname "$2")" "$(basename "$2")" "$4" "$5"
+}
+
+# The folder becomes the HOME of the player the program runs as, with a copy of the X server's
+# cookie. Root, whom no permission stops, cannot try what a player may not do: when the tests run
+# as root the player is nobody, who owns only that folder. Sets player_launcher, the command
+# prefix that runs a command as the player.
+player_home() {
+  local home="$1"
+  mkdir -p "$home" || fail "cannot make the player's home $home"
+  if [[ -n "${XAUTHORITY:-}" ]]; then
+    cp "$XAUTHORITY" "$home/.Xauthority" || fail "cannot copy the X server's authority file"
+  fi
+  player_launcher=(env HOME="$home" XAUTHORITY="$home/.Xauthority")
+  if ((EUID == 0)); then
+    chown -R 65534:65534 "$home" || fail "cannot give the player's home to nobody"
+    player_launcher+=(setpriv --reuid=65534 --regid=65534 --clear-groups --)
+  fi
 }
 
 # A test may set qel_launcher (a command that runs the program: as another user, say), qel_home
