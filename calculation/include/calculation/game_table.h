@@ -1,8 +1,8 @@
 /// \file
 /// \brief The games the program knows: each game key with its plug-in file, the pools of its bets
-/// and its product. The plug-in host, the pages and the settings database (through a script and
-/// SQL rows generated from this table at build time) and the tests read it; nothing keeps a copy
-/// of its own.
+/// and its product. The plug-in host, the pages and the settings database (through files the build's
+/// tools generate from this table), the build's plug-in rule (the plug-in file of a row) and the
+/// tests read it; nothing keeps a copy of its own.
 #pragma once
 
 #include <span>
@@ -38,8 +38,10 @@ struct ProductInfo {
 
 struct GameInfo {
     const wchar_t *key; ///< the game key the pages send ("Magic3")
-    const char *plugin; ///< the plug-in's file name below "Plugin/", without ".so"
-    bool delivered;     ///< whether the plug-in ships
+    /// The plug-in's file name below "Plugin/", without ".so". The build names the plug-in of the
+    /// game's folder by it (cmake/GamePlugin.cmake reads it from the row as written here).
+    const char *plugin;
+    bool delivered; ///< whether the plug-in ships
     GameKind kind;
     int frontCount; ///< numbers per bet in the front area
     int backCount;  ///< numbers per bet in the back area (0: none)
