@@ -1,13 +1,15 @@
-// Grid 20 of the settings database: for every game and table type it lists, its columns are the
-// keys of the rows that the game's chain answers for that type, and each game lists the table
-// types it offers.
+// Grid 20 of the settings database: every delivered game of the game table lists the table types
+// it offers, its chain answers each, and the columns of each are the keys of the rows it answers.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
+#include <vector>
 
 #include "basekit/string_split.h"
 #include "basekit/text_convert.h"
+#include "calculation/abstract_filter_chain.h"
+#include "calculation/game_table.h"
 #include "calculation/plugin_library.h"
 #include "settings/filter_context_dao.h"
 #include "settings_test_database.h"
@@ -18,79 +20,18 @@ namespace {
 
 constexpr int kHistoryGrid = 20;
 
-struct Game {
-    const wchar_t *key;
-    calculation::HistoryGame shape;
-    const wchar_t *tabs; ///< the table types it offers, in tab order of the database
-};
-
-calculation::HistoryGame Shape(int frontMax, int frontCount, int backMax, int backCount, bool digits)
+// One draw of the chain's game: the numbers 1, 2, ... for its bet and its special numbers, which
+// make a draw of every delivered game (its pools start at 0 or 1 and hold more numbers than a
+// draw, its back numbers at 1).
+std::wstring DrawOf(const calculation::AbstractFilterChain &chain)
 {
-    calculation::HistoryGame game = digits ? testsupport::DigitGame(frontCount)
-                                           : testsupport::LottoGame(frontMax, frontCount, backMax, backCount);
-    game.backMax = backMax;
-    game.backCount = backCount;
-    return game;
-}
-
-std::vector<Game> Games()
-{
-    calculation::HistoryGame labelled = Shape(10, 6, 12, 1, true);
-    labelled.labelBack = true;
-    calculation::HistoryGame dice = Shape(6, 3, 0, 0, true);
-    dice.frontMax = 6;
-    dice.lowestNumber = 1;
-    dice.bigStart = 4;
-    dice.areaWidth = 2;
-    return {
-        {L"Magic3", Shape(10, 3, 0, 0, true),
-         L"base,bigSmall,distribution,heZhi,luShu,oddEven,other,span,threeArea,w5,w6,w7,wuXing,zhiHe"},
-        {L"Array5", Shape(10, 5, 0, 0, true),
-         L"base,bigSmall,distribution,heZhi,lianHao,luShu,oddEven,sameNum,span,threeArea,wuXing,zhiHe"},
-        {L"Tc7Of10", Shape(10, 7, 0, 0, true),
-         L"base,bigSmall,heZhi,lianHao,luShu,oddEven,pos0,pos1,pos2,pos3,pos4,"
-         L"pos5,pos6,sameNum,span,threeArea,wuXing,zhiHe"},
-        {L"Fc6Of10", labelled,
-         L"base,bigSmall,blue,heZhi,lianHao,luShu,oddEven,pos0,pos1,pos2,pos3,pos4,pos5,"
-         L"sameNum,span,threeArea,wuXing,zhiHe"},
-        {L"Tc5Of35", Shape(35, 5, 12, 2, false),
-         L"base,bigSmall,blue,heZhi,lianHao,luShu,oddEven,pos0,pos1,pos2,"
-         L"pos3,pos4,sameTail,span,threeArea,wuXing,zhiHe"},
-        {L"Fc6Of33", Shape(33, 6, 16, 1, false),
-         L"base,bigSmall,blue,heZhi,lianHao,luShu,oddEven,pos0,pos1,pos2,"
-         L"pos3,pos4,pos5,sameTail,span,threeArea,wuXing,zhiHe"},
-        // Its draws hold a special number of the front pool after the seven.
-        {L"Fc7Of30", Shape(30, 7, 30, 1, false),
-         L"base,bigSmall,heZhi,lianHao,luShu,oddEven,pos0,pos1,pos2,pos3,"
-         L"pos4,pos5,pos6,sameTail,span,threeArea,wuXing,zhiHe"},
-        {L"Hd5Of15", Shape(15, 5, 0, 0, false),
-         L"base,bigSmall,distribution,heZhi,lianHao,luShu,oddEven,sameTail,span,threeArea,wuXing,zhiHe"},
-        {L"Ttl5Of22", Shape(22, 5, 0, 0, false),
-         L"base,bigSmall,heZhi,lianHao,luShu,oddEven,pos0,pos1,pos2,pos3,"
-         L"pos4,sameTail,span,threeArea,wuXing,zhiHe"},
-        {L"Tc5Of20", Shape(20, 5, 0, 0, false),
-         L"base,bigSmall,heZhi,lianHao,luShu,oddEven,pos0,pos1,pos2,pos3,"
-         L"pos4,sameTail,span,threeArea,wuXing,zhiHe"},
-        {L"Quick3", dice,
-         L"base,bigSmall,lianHao,luShu,oddEven,pos0,pos1,pos2,sameNum,span,threeArea,wuXing,zhiHe"},
-        {L"Fc4Of10", Shape(10, 4, 0, 0, true),
-         L"base,bigSmall,lianHao,luShu,oddEven,pos0,pos1,pos2,pos3,sameNum,span,threeArea,wuXing,zhiHe"},
-    };
-}
-
-// One draw of the game: 1, 2, ... (digits from 1 too), then its back numbers.
-std::wstring DrawOf(const calculation::HistoryGame &game)
-{
+    std::vector<int> numbers;
     std::wstring lottery;
-    for (int i = 0; i < game.frontCount; ++i) {
-        lottery += std::to_wstring(i + 1) + L",";
+    for (int i = 1; i <= chain.drawLength(); ++i) {
+        numbers.push_back(i);
+        lottery += (lottery.empty() ? L"" : L",") + std::to_wstring(i);
     }
-    for (int i = 0; i < game.backCount; ++i) {
-        // Past the front numbers where the pool allows: a special number is another than those.
-        const int number = game.frontCount + i + 1;
-        lottery += std::to_wstring(number <= game.backMax ? number : i + 1) + L",";
-    }
-    lottery.pop_back();
+    EXPECT_TRUE(chain.IsDrawOfGame(numbers)) << basekit::CStrW2CStrA(lottery);
     return lottery;
 }
 
@@ -147,27 +88,36 @@ protected:
 
 TEST_F(HistoryColumnsTest, EveryGameOffersItsTablesWithTheColumnsOfTheirRows)
 {
-    for (const Game &game : Games()) {
-        EXPECT_EQ(OfferedTabs(game.key), game.tabs) << basekit::CStrW2CStrA(game.key);
+    for (const calculation::GameInfo &game : calculation::Games()) {
+        if (!game.delivered) {
+            continue;
+        }
+        SCOPED_TRACE(basekit::CStrW2CStrA(game.key));
+        const std::wstring tabs = OfferedTabs(game.key);
+        EXPECT_NE(tabs.find(L"base"), std::wstring::npos) << basekit::CStrW2CStrA(tabs);
         // Each game through its plug-in, as the trend window asks for its tables.
         calculation::PluginLibrary library;
         ASSERT_TRUE(library.Open(calculation::PluginPathForGame(game.key))) << library.error();
         calculation::ChainHandle chain = library.MakeChain();
         ASSERT_TRUE(chain);
-        chain->SetOldDataCache({testsupport::Draw(L"1", L"d", DrawOf(game.shape))});
-        for (const std::wstring &tab : basekit::StrSplit(game.tabs, L",")) {
-            EXPECT_EQ(Fields(game.key, tab), KeysOfFirstRow(chain->GetDetailedData(game.key, tab)))
-                << basekit::CStrW2CStrA(std::wstring(game.key) + L" " + tab);
+        chain->SetOldDataCache({testsupport::Draw(L"1", L"d", DrawOf(*chain))});
+        for (const std::wstring &tab : basekit::StrSplit(tabs, L",")) {
+            const std::set<std::wstring> keys = KeysOfFirstRow(chain->GetDetailedData(game.key, tab));
+            EXPECT_FALSE(keys.empty()) << "a table the game does not answer: " << basekit::CStrW2CStrA(tab);
+            EXPECT_EQ(Fields(game.key, tab), keys) << basekit::CStrW2CStrA(tab);
         }
     }
 }
 
-TEST_F(HistoryColumnsTest, GamesWithoutHistoryTablesListNone)
+TEST_F(HistoryColumnsTest, GamesWithoutPluginsListNoTables)
 {
-    for (const wchar_t *game : {L"L5Of11", L"Tc7Of33"}) {
-        EXPECT_EQ(OfferedTabs(game), L"");
+    for (const calculation::GameInfo &game : calculation::Games()) {
+        if (game.delivered) {
+            continue;
+        }
+        EXPECT_EQ(OfferedTabs(game.key), L"") << basekit::CStrW2CStrA(game.key);
         // The columns that every table shows are there for any game.
-        EXPECT_EQ(Fields(game, L"base"), (std::set<std::wstring>{L"qiHao", L"lotDate"}));
+        EXPECT_EQ(Fields(game.key, L"base"), (std::set<std::wstring>{L"qiHao", L"lotDate"}));
     }
 }
 

@@ -5,9 +5,11 @@
 #include <set>
 #include <sqlite3.h>
 #include <string>
+#include <vector>
 
 #include "basekit/text_convert.h"
 #include "calculation/condition.h"
+#include "digit_descriptions.h"
 #include "page_run.h"
 
 namespace digittest {
@@ -36,35 +38,47 @@ std::set<std::wstring> PanelConditions(const std::string &game)
 }
 
 struct GameCase {
-    const wchar_t *game;
-    std::vector<const wchar_t *> playTypes;
+    std::wstring game;
+    std::vector<std::wstring> playTypes;
     std::vector<Item> base;
     // Keys read that no test of this game looks at: they have no panel.
     std::set<std::wstring> readNotTested;
 };
 
+// A run of each play type of the game, with base numbers in the game's base conditions.
+GameCase CaseOf(const plugins::digit::DigitGame &d)
+{
+    GameCase c{.game = d.key, .playTypes = {}, .base = {{d.baseKey, L"1,2,3"}}, .readNotTested = {}};
+    for (const plugins::digit::PlayType &playType : d.playTypes) {
+        c.playTypes.push_back(playType.name);
+    }
+    if (c.playTypes.empty()) {
+        // A game without play types plays every run straight and never looks at "castType".
+        c.playTypes.emplace_back();
+        c.readNotTested.insert(L"castType");
+    }
+    if (d.hasLabel()) {
+        c.base.push_back({d.label.chosenKey, L"1"});
+    }
+    if (d.baseKey != L"baseNums") {
+        // The engine's default front-pool key is looked up even where the game names its own.
+        c.readNotTested.insert(L"baseNums");
+    }
+    return c;
+}
+
 TEST(DigitPanels, EveryConditionReadHasItsPanelAndEveryPanelIsRead)
 {
     const std::set<std::wstring> loadedNeverTested = {L"onlySameTail", L"erWeiSameTail2", L"erWeiSameTail3",
                                                       L"erWeiSameTail4"};
-    const GameCase cases[] = {
-        {L"Magic3", {L"zhiXuan", L"zuLiu", L"zuSan"}, {{L"baseNums", L"1,2,3"}}, {}},
-        {L"Array5", {L""}, {{L"baseNums", L"1,2"}}, {L"castType"}},
-        {L"Quick3", {L"zhiXuan", L"zuXuan"}, {{L"baseNums", L"1,2"}}, {}},
-        {L"Fc4Of10", {L"zhiXuan", L"zu24", L"zu12", L"zu6", L"zu4"}, {{L"baseNums", L"1,2"}}, {}},
-        {L"Fc6Of10",
-         {L""},
-         {{L"baseNums_red", L"1,2"}, {L"baseNums_blue", L"1"}},
-         {L"castType", L"baseNums"}},
-        {L"Tc7Of10", {L""}, {{L"baseNums", L"1,2"}}, {L"castType"}},
-    };
-    for (const GameCase &c : cases) {
+    for (const auto describe : plugins::digit::kDescriptions) {
+        const GameCase c = CaseOf(describe());
         SCOPED_TRACE(Narrow(c.game));
         std::set<std::wstring> read;
         calculation::LogConditionKeys(&read);
         qel::CFilterContext context(L"qel://base");
         context.SwitchPlugin(c.game);
-        for (const wchar_t *castType : c.playTypes) {
+        for (const std::wstring &castType : c.playTypes) {
             context.OnFilter(basekit::JsonUtil::JsonStrToJsonObj(FilterRequest(c.game, castType, c.base)));
             context.OnFilter(
                 basekit::JsonUtil::JsonStrToJsonObj(FilterRequest(c.game, castType, {}, L"123")));
