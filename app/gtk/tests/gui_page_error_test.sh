@@ -17,10 +17,10 @@ main_window_shown
 
 profile="http://127.0.0.1:$standin_port/html/pageForPc/pageForProfile.html"
 
-# "选项" > "软件介绍", as the menu's click runs it; later, so that the script returns before the
-# pop-up's modal loop starts.
-run_script "$main" 'for (let i = 0; i < 100 && !document.getElementById("menuProfile"); i += 1) { await new Promise((done) => setTimeout(done, 100)); } const item = document.getElementById("menuProfile"); if (!item) { return false; } setTimeout(() => { $("#menuOptions").click(); $(item).trigger("click"); }, 0); return true;'
+# "选项" > "软件介绍", as the menu's click runs it, once the menu item is there.
+run_script "$main" 'for (let i = 0; i < 100 && !document.getElementById("menuProfile"); i += 1) { await new Promise((done) => setTimeout(done, 100)); } return Boolean(document.getElementById("menuProfile"));'
 [[ "$RESULT" == "true" ]] || fail "the main page has no menu item 软件介绍"
+run_holding "$main" '$("#menuOptions").click(); $("#menuProfile").trigger("click"); return true;'
 expect '^qel-test: page loaded window=([0-9]+) xid=(0x[0-9a-f]+) uri=qel://base/html/error2\.html$'
 window="${BASH_REMATCH[1]}" window_xid="${BASH_REMATCH[2]}"
 [[ "$window" != "$main" ]] || fail "the failure page opened in the main window"

@@ -130,6 +130,11 @@ run_script() {
   RESULT="${BASH_REMATCH[1]}"
   [[ "$RESULT" != "error "* ]] || fail "the script in window $window threw: ${RESULT#error }"
 }
+# run_holding <window> <script>: runs a script whose click starts a call that holds the page until
+# the pop-up it opens closes (the menu's and the footer's synchronous requests). Its result can
+# come only after the pop-up has closed, or not at all when the page is held before it is sent,
+# so it is not awaited: check what the script needs with run_script first.
+run_holding() { send "run $1 $2"; }
 screenshot() {
   local xid="$1" file="$artefacts/$2" colours
   [[ "$xid" != "0x0" ]] || fail "no X11 window for $2"
