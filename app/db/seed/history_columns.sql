@@ -199,26 +199,11 @@ SELECT base + 101 + i, tab || i,
 FROM hvalue WHERE kind = 'pos' AND i < valueCount;
 
 -- ---- heZhi: sum ranges (or the sums 0-27 of three digits) and sum tails -----------------
+-- The ranges of each game's sum table are those its plug-in charts (game_sum_ranges, written by
+-- the build from the games' descriptions).
 CREATE TEMP TABLE hrange (gameKey TEXT, r INTEGER, low INTEGER, high INTEGER);
-INSERT INTO hrange VALUES
-    ('Array5', 0, 0, 4), ('Array5', 1, 5, 9), ('Array5', 2, 10, 14), ('Array5', 3, 15, 19), ('Array5', 4, 20, 24),
-    ('Array5', 5, 25, 29), ('Array5', 6, 30, 34), ('Array5', 7, 35, 39), ('Array5', 8, 40, 45),
-    ('Hd5Of15', 0, 15, 19), ('Hd5Of15', 1, 20, 24), ('Hd5Of15', 2, 25, 29), ('Hd5Of15', 3, 30, 34),
-    ('Hd5Of15', 4, 35, 39), ('Hd5Of15', 5, 40, 44), ('Hd5Of15', 6, 45, 49), ('Hd5Of15', 7, 50, 54),
-    ('Hd5Of15', 8, 55, 59), ('Hd5Of15', 9, 60, 65),
-    ('Tc5Of35', 9, 150, 165), ('Tc7Of10', 12, 60, 63), ('Fc6Of33', 10, 171, 183), ('Fc7Of30', 10, 178, 189),
-    ('Ttl5Of22', 10, 95, 100), ('Tc5Of20', 10, 85, 90);
--- The ranges that follow a rule: r × width + first .. + last.
-INSERT INTO hrange
-SELECT g.gameKey, seq.i, g.first + seq.i * g.step, g.first + seq.i * g.step + g.last
-FROM (SELECT 'Tc5Of35' AS gameKey, 15 AS first, 15 AS step, 14 AS last, 9 AS count
-      UNION ALL SELECT 'Tc7Of10', 0, 5, 4, 12
-      UNION ALL SELECT 'Fc6Of10', 0, 5, 4, 11
-      UNION ALL SELECT 'Fc6Of33', 21, 15, 14, 10
-      UNION ALL SELECT 'Fc7Of30', 28, 15, 14, 10
-      UNION ALL SELECT 'Ttl5Of22', 15, 8, 7, 10
-      UNION ALL SELECT 'Tc5Of20', 15, 7, 6, 10) g
-JOIN seq ON seq.i < g.count;
+INSERT INTO hrange SELECT gameKey, r, low, high FROM game_sum_ranges;
+DROP TABLE game_sum_ranges;
 
 INSERT INTO hgroup
 SELECT base + 100, '和值分布', CASE WHEN style = 'magic3' THEN 12 ELSE 10 END,

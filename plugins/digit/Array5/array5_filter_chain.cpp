@@ -15,6 +15,8 @@ const DigitGame &Array5Game()
         .ruleOut = RuleOut::SharedDistinctDigits,
         .oldNumberForm = OldNumberForm::Number,
         .searches = RunAndRepeatSearches(),
+        // Nine ranges of five sums; the last takes the six highest.
+        .sumRanges = EqualSumRanges(0, 5, 8, {40, 45}),
     };
     return game;
 }
@@ -23,11 +25,6 @@ const calculation::TableRates &Array5Rates()
 {
     static const calculation::TableRates rates = [] {
         RateForms forms;
-        // Nine ranges of five sums; the last takes the six highest.
-        for (int r = 0; r < 8; ++r) {
-            forms.sumRanges.push_back({5 * r, 5 * r + 4});
-        }
-        forms.sumRanges.push_back({40, 45});
         forms.distributionChart = true;
         return MakeTableRates(Array5Game(), forms);
     }();

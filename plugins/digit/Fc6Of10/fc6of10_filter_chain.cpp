@@ -18,6 +18,8 @@ const DigitGame &Fc6Of10Game()
         .searches = RunAndRepeatSearches(),
         .separator = L",",
         .cap = 100000,
+        // Eleven ranges of five sums.
+        .sumRanges = EqualSumRanges(0, 5, 10, {50, 54}),
     };
     return game;
 }
@@ -26,9 +28,6 @@ const calculation::TableRates &Fc6Of10Rates()
 {
     static const calculation::TableRates rates = [] {
         RateForms forms;
-        for (int r = 0; r <= 10; ++r) {
-            forms.sumRanges.push_back({5 * r, 5 * r + 4});
-        }
         // The rarer sums and spans with two decimals.
         forms.sumDecimals = {1, 2, 2, 1, 1, 1, 1, 1, 2, 2, 1};
         forms.spanDecimals = {1, 2, 2, 2, 2, 2, 1};

@@ -19,6 +19,8 @@ const DigitGame &Tc7Of10Game()
         .searches = RunAndRepeatSearches(),
         .callerSeparator = true,
         .cap = 100000,
+        // Twelve ranges of five sums, then the four highest.
+        .sumRanges = EqualSumRanges(0, 5, 12, {60, 63}),
     };
     return game;
 }
@@ -27,11 +29,6 @@ const calculation::TableRates &Tc7Of10Rates()
 {
     static const calculation::TableRates rates = [] {
         RateForms forms;
-        // Twelve ranges of five sums, then the four highest.
-        for (int r = 0; r < 12; ++r) {
-            forms.sumRanges.push_back({5 * r, 5 * r + 4});
-        }
-        forms.sumRanges.push_back({60, 63});
         // The rarer sums and ratios with two decimals.
         forms.sumDecimals = {1, 2, 2, 2, 1, 1, 1, 1, 1, 2, 1, 2, 1};
         forms.ratioDecimals = {2, 2, 1, 1, 1, 1, 2, 2};

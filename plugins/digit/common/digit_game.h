@@ -8,7 +8,11 @@
 #include <string_view>
 #include <vector>
 
+#include "calculation/history/history_types.h"
+
 namespace plugins::digit {
+
+using calculation::EqualSumRanges;
 
 /// How many times each distinct digit of a row occurs, largest first: {2, 1} is a pair and a
 /// single, {1, 1, 1} three different digits, {3} a triple.
@@ -139,6 +143,9 @@ struct DigitGame {
     std::wstring separator = {};  ///< between the numbers of a saved row ("" runs digits together)
     bool callerSeparator = false; ///< the saved rows use the separator the save asks for instead
     int cap = 0; ///< the most rows a run stores, the survivors counted in afterFilterLen; 0: no cap
+    /// The columns of the sum table of its history tables (the settings database's columns are
+    /// written from them too); none: the game charts sums its own way or has no sum table.
+    std::vector<calculation::SumRange> sumRanges = {};
 
     bool hasLabel() const { return !label.texts.empty(); }
     /// The play type of that name, or the straight one of a game without play types. A name the

@@ -65,8 +65,8 @@ calculation::TableRates MakeTableRates(const DigitGame &game, const RateForms &f
         tables.positions.push_back(PercentTexts(digits, 1));
         Append(tables.distribution, PercentTexts(digits, forms.distributionDecimals));
     }
-    tables.sumRanges = forms.sumRanges;
-    tables.sum = PercentTexts(rates.SumRanges(forms.sumRanges), forms.sumDecimals);
+    tables.sumRanges = game.sumRanges;
+    tables.sum = PercentTexts(rates.SumRanges(game.sumRanges), forms.sumDecimals);
     Append(tables.sum, PercentTexts(rates.SumTails(), 1));
     // A draw of digits spans 0 to the width of its digits, and so do its gaps.
     tables.spanColumns = shape.frontMax;

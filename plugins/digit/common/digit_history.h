@@ -19,11 +19,10 @@ namespace plugins::digit {
 calculation::HistoryGame HistoryGameOf(const DigitGame &game);
 
 /// How a game writes the rates of its tables: the decimals of the texts that are not written
-/// with one, its sum ranges, and the charts it shows without their worked-out rates. Decimals
-/// are given per column; a column past the end of a list takes its last entry.
+/// with one, and the charts it shows without their worked-out rates. Decimals are given per
+/// column; a column past the end of a list takes its last entry.
 struct RateForms {
-    std::vector<calculation::SumRange> sumRanges;
-    std::vector<int> sumDecimals{1};   ///< per sum range
+    std::vector<int> sumDecimals{1};   ///< per sum range of the game (DigitGame::sumRanges)
     std::vector<int> spanDecimals{1};  ///< per span column
     std::vector<int> ratioDecimals{1}; ///< per ratio column of the shape tables
     int distributionDecimals = 0;

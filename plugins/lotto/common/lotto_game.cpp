@@ -14,17 +14,6 @@ std::vector<AreaCount> EqualAreas(const std::wstring &word, int width, int count
     return areas;
 }
 
-std::vector<calculation::SumRange> EqualSumRanges(int low, int width, int count, calculation::SumRange last)
-{
-    std::vector<calculation::SumRange> ranges;
-    ranges.reserve(static_cast<std::size_t>(std::max(count, 0)) + 1);
-    for (int i = 0; i < count; ++i) {
-        ranges.push_back({low + i * width, low + (i + 1) * width - 1});
-    }
-    ranges.push_back(last);
-    return ranges;
-}
-
 int LottoGame::backCount() const
 {
     switch (back) {

@@ -30,8 +30,7 @@ struct AreaCount {
 /// The areas low + i·width .. low + i·width + width - 1 for i = 0 .. count - 1, keyed word + i.
 std::vector<AreaCount> EqualAreas(const std::wstring &word, int width, int count);
 
-/// count sum ranges of the given width from low on, then last.
-std::vector<calculation::SumRange> EqualSumRanges(int low, int width, int count, calculation::SumRange last);
+using calculation::EqualSumRanges;
 
 /// A rate that a game writes its own way instead of the worked-out text: entry index of the rate
 /// table that feeds the table type ("pos0", "heZhi", "span", ...).

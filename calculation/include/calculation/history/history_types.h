@@ -6,6 +6,7 @@
 #include <array>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace calculation {
 
@@ -18,6 +19,17 @@ struct SumRange {
     int low = 0;
     int high = 0;
 };
+
+/// count sum ranges of the given width from low on, then last.
+inline std::vector<SumRange> EqualSumRanges(int low, int width, int count, SumRange last)
+{
+    std::vector<SumRange> ranges;
+    for (int i = 0; i < count; ++i) {
+        ranges.push_back({low + i * width, low + (i + 1) * width - 1});
+    }
+    ranges.push_back(last);
+    return ranges;
+}
 
 /// The game parameters a history table reads.
 struct HistoryGame {
