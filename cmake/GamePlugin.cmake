@@ -2,7 +2,7 @@
 # A game plug-in is a MODULE library staged as Plugin/<file>.so, <file> the plug-in file of the
 # game's row in the program's game table (calculation/src/game_table.cpp), which the plug-in host
 # loads it by. A game folder without a row of the table fails the configuration.
-set(QEL_GAME_TABLE_SOURCE "${CMAKE_CURRENT_LIST_DIR}/../calculation/src/game_table.cpp")
+set(QEL_GAME_TABLE_SOURCE "${PROJECT_SOURCE_DIR}/calculation/src/game_table.cpp")
 set_property(DIRECTORY "${CMAKE_SOURCE_DIR}" APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${QEL_GAME_TABLE_SOURCE}")
 
 # The plug-in file of the game's row: the text after its key, as in {L"Fc4Of10", "Rules-Ttc4Of10", ...}.
