@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <span>
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@ struct SumRange {
 inline std::vector<SumRange> EqualSumRanges(int low, int width, int count, SumRange last)
 {
     std::vector<SumRange> ranges;
+    ranges.reserve(static_cast<std::size_t>(count > 0 ? count : 0) + 1);
     for (int i = 0; i < count; ++i) {
         ranges.push_back({low + i * width, low + (i + 1) * width - 1});
     }
