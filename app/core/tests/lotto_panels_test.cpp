@@ -12,6 +12,7 @@
 #include "basekit/text_convert.h"
 #include "calculation/game_table.h"
 #include "filter/filter_context.h"
+#include "lotto_descriptions.h"
 #include "settings/filter_context_dao.h"
 #include "settings_test_database.h"
 
@@ -50,33 +51,25 @@ const std::vector<std::wstring> kBackConditions{
     L"maxBack",      L"bigSmallRateBack", L"oddEvenRateBack", L"zhiHeRateBack", L"luShuRateBack",
     L"bigSmallBack", L"oddEvenBack",      L"zhiHeBack",       L"luShu012Back",  L"lianMaBack"};
 
-// What a lotto game's panels hold beyond its kind's: the back numbers a run chooses in a game with
-// a back area, and the game's own conditions. The other lotto games have none of them.
-struct LottoExtras {
-    const wchar_t *backPool;
-    std::vector<std::wstring> own;
-};
-
-const std::map<std::wstring, LottoExtras> kExtras = {
-    {L"Tc5Of35", {L"1,2,3", Join({Indexed(L"sixAreaNum", 6), Indexed(L"sevenAreaNum", 7), kBackConditions})}},
-    {L"Fc6Of33",
-     {L"1", Join({Indexed(L"fourAreaNum", 5), Indexed(L"sixAreaNum", 6), Indexed(L"sevenAreaNum", 7)})}},
-    {L"Fc7Of30",
-     {nullptr, Join({Indexed(L"threeAreaNum", 3), Indexed(L"fiveAreaNum", 5), Indexed(L"sixAreaNum", 6)})}},
-};
-
-// Every delivered lotto game of the game table, with its extras.
+// Every lotto game, from its description: its kind's panels, and beyond them the back numbers a
+// run chooses in a game with a back area, the game's own area counts and, with a back pair, the
+// pair's conditions. The areas it only loads and keeps have no panel.
 std::vector<LottoPanels> LottoGames()
 {
     std::vector<LottoPanels> games;
-    for (const calculation::GameInfo &game : calculation::Games()) {
-        if (game.kind != calculation::GameKind::Lotto || !game.delivered) {
-            continue;
+    for (const auto describe : plugins::lotto::kDescriptions) {
+        const plugins::lotto::LottoGame &d = describe();
+        LottoPanels g{d.key.c_str(), d.frontCount, d.poolKey.c_str(), nullptr, {}};
+        for (const plugins::lotto::AreaCount &area : d.areaTests) {
+            g.own.push_back(area.key);
         }
-        const auto extras = kExtras.find(game.key);
-        games.push_back({game.key, game.frontCount, game.backCount > 0 ? L"baseNums_red" : L"baseNums",
-                         extras != kExtras.end() ? extras->second.backPool : nullptr,
-                         extras != kExtras.end() ? extras->second.own : std::vector<std::wstring>{}});
+        if (d.back == plugins::lotto::BackArea::Pairs) {
+            g.backPool = L"1,2,3";
+            g.own.insert(g.own.end(), kBackConditions.begin(), kBackConditions.end());
+        } else if (d.back == plugins::lotto::BackArea::Single) {
+            g.backPool = L"1";
+        }
+        games.push_back(std::move(g));
     }
     return games;
 }
@@ -199,10 +192,13 @@ TEST_F(LottoPanelsTest, EveryConditionOfferedIsTestedAndEveryConditionTestedIsOf
                                          L"oldNum",     L"baseNums_red",  L"baseNums_blue",
                                          L"baseNums",   L"ruleOutOldData"};
     const std::vector<LottoPanels> games = LottoGames();
-    // Every game with extras is a delivered lotto game of the table.
-    for (const auto &entry : kExtras) {
-        EXPECT_TRUE(std::ranges::any_of(games, [&](const LottoPanels &g) { return entry.first == g.game; }))
-            << Narrow(entry.first);
+    // Every delivered lotto game of the table has its description.
+    for (const calculation::GameInfo &game : calculation::Games()) {
+        if (game.kind == calculation::GameKind::Lotto && game.delivered) {
+            EXPECT_TRUE(std::ranges::any_of(games, [&](const LottoPanels &g) {
+                return game.key == std::wstring(g.game);
+            })) << Narrow(game.key);
+        }
     }
     for (const LottoPanels &g : games) {
         SCOPED_TRACE(Narrow(g.game));
