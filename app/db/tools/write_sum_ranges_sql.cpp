@@ -4,7 +4,6 @@
 //   qel-sum-ranges-sql <output.sql>
 #include <cstdio>
 #include <fstream>
-#include <span>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -21,15 +20,11 @@ namespace {
 // The game's sum ranges as its description gives them; none for a game of no description.
 std::vector<calculation::SumRange> SumRangesOf(std::wstring_view key)
 {
-    for (const auto describe : plugins::digit::kDescriptions) {
-        if (describe().key == key) {
-            return describe().sumRanges;
-        }
+    if (const auto *digit = plugins::digit::FindDescription(key)) {
+        return digit->sumRanges;
     }
-    for (const auto describe : plugins::lotto::kDescriptions) {
-        if (describe().key == key) {
-            return describe().history.sumRanges;
-        }
+    if (const auto *lotto = plugins::lotto::FindDescription(key)) {
+        return lotto->history.sumRanges;
     }
     return {};
 }

@@ -5,25 +5,10 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
-#include <string_view>
 
 #include "basekit/text_convert.h"
 #include "calculation/game_table.h"
 #include "digit_descriptions.h"
-
-namespace {
-
-const plugins::digit::DigitGame *DescriptionOf(std::wstring_view key)
-{
-    for (const auto describe : plugins::digit::kDescriptions) {
-        if (describe().key == key) {
-            return &describe();
-        }
-    }
-    return nullptr;
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -38,7 +23,7 @@ int main(int argc, char **argv)
     // The games in the order of the program's game table, so that a play type's game list in the
     // dictionary reads in that order too.
     for (const calculation::GameInfo &info : calculation::Games()) {
-        const plugins::digit::DigitGame *game = DescriptionOf(info.key);
+        const plugins::digit::DigitGame *game = plugins::digit::FindDescription(info.key);
         if (game == nullptr) {
             continue;
         }

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
-#include <string_view>
 
 #include "basekit/text_convert.h"
 #include "calculation/game_table.h"
@@ -14,16 +13,6 @@
 namespace {
 
 using plugins::digit::DigitGame;
-
-const DigitGame *DigitDescription(std::wstring_view key)
-{
-    for (const auto description : plugins::digit::kDescriptions) {
-        if (description().key == key) {
-            return &description();
-        }
-    }
-    return nullptr;
-}
 
 // A text of the descriptions as a script's string; their texts are names and separators without
 // quotes or backslashes.
@@ -84,7 +73,7 @@ int main(int argc, char **argv)
             << calculation::KindName(g.kind) << "\", front: " << g.frontCount << ", back: " << g.backCount
             << ", low: " << g.frontLow << ", high: " << g.frontHigh << ", backHigh: " << g.backHigh
             << ", table: " << g.gridTable << ", flag: \"" << g.product.flag << "\"";
-        if (const DigitGame *description = DigitDescription(g.key)) {
+        if (const DigitGame *description = plugins::digit::FindDescription(g.key)) {
             WriteDescription(out, *description);
         }
         out << " },\n";
