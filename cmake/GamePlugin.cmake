@@ -5,10 +5,12 @@
 set(QEL_GAME_TABLE_SOURCE "${PROJECT_SOURCE_DIR}/calculation/src/game_table.cpp")
 set_property(DIRECTORY "${CMAKE_SOURCE_DIR}" APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${QEL_GAME_TABLE_SOURCE}")
 
+# Read once; every game folder's call looks its row up in it.
+file(READ "${QEL_GAME_TABLE_SOURCE}" QEL_GAME_TABLE_TEXT)
+
 # The plug-in file of the game's row: the text after its key, as in {L"Fc4Of10", "Rules-Ttc4Of10", ...}.
 function(qel_game_plugin_file key out)
-  file(READ "${QEL_GAME_TABLE_SOURCE}" table)
-  string(REGEX MATCH "{L\"${key}\",[ \t\r\n]*\"([^\"]+)\"" row "${table}")
+  string(REGEX MATCH "{L\"${key}\",[ \t\r\n]*\"([^\"]+)\"" row "${QEL_GAME_TABLE_TEXT}")
   if(NOT row)
     message(FATAL_ERROR "The game folder ${key} has no row in the game table (${QEL_GAME_TABLE_SOURCE}): "
                         "add the game's row there (docs/adding-a-game.md).")
