@@ -8,6 +8,7 @@
 #include "basekit/text_convert.h"
 #include "bridge/main_window.h"
 #include "bridge/page_window.h"
+#include "dialog_folder.h"
 #include "hit_test.h"
 #include "log.h"
 #include "rounded_shape.h"
@@ -478,6 +479,14 @@ std::optional<std::string> GtkWindowSystem::ChooseFile(FileKind kind, bool save,
     auto owner = GObjectRef<GtkFileChooserNative>::Adopt(dialog);
     GtkFileChooser *chooser = GTK_FILE_CHOOSER(dialog);
     gtk_file_chooser_add_filter(chooser, FilterFor(kind));
+    // Not the working directory, which is the program's folder (read-only once installed).
+    const char *documents = g_get_user_special_dir(G_USER_DIRECTORY_DOCUMENTS);
+    const std::string start =
+        DialogStartFolder({lastDialogFolder_, documents ? documents : "", g_get_home_dir()},
+                          save ? DialogUse::Save : DialogUse::Open);
+    if (!start.empty()) {
+        gtk_file_chooser_set_current_folder(chooser, start.c_str());
+    }
     if (save) {
         gtk_file_chooser_set_do_overwrite_confirmation(chooser, TRUE);
         if (!suggestedName.empty()) {
@@ -489,6 +498,7 @@ std::optional<std::string> GtkWindowSystem::ChooseFile(FileKind kind, bool save,
         GText name(gtk_file_chooser_get_filename(chooser));
         if (name) {
             chosen = std::string(name.get());
+            lastDialogFolder_ = FolderOfFile(*chosen);
         }
     }
     gtk_native_dialog_destroy(GTK_NATIVE_DIALOG(dialog));

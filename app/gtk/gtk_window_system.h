@@ -113,6 +113,7 @@ private:
     bool quitting_ = false;
     bool mainPageShown_ = false;
     GtkDialog *message_ = nullptr; ///< the message box while it is up
+    std::string lastDialogFolder_; ///< the folder of the file last chosen in a file dialog
 };
 
 } // namespace qel::gtk

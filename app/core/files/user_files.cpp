@@ -42,6 +42,11 @@ private:
     int fd_;
 };
 
+std::error_code LastError()
+{
+    return {errno, std::generic_category()};
+}
+
 bool WriteAll(int fd, const std::string &bytes)
 {
     std::size_t done = 0;
@@ -51,6 +56,9 @@ bool WriteAll(int fd, const std::string &bytes)
             continue;
         }
         if (n <= 0) {
+            if (n == 0) {
+                errno = EIO; // nothing written and no reason given: the device took no more
+            }
             return false;
         }
         done += static_cast<std::size_t>(n);
@@ -97,7 +105,7 @@ std::string WithExtension(const std::string &path, FileKind kind)
     return EndsWith(path, ".txt") || EndsWith(path, ".TXT") ? path : path + ".txt";
 }
 
-bool WriteUserFile(const std::string &path, const std::wstring &text)
+std::error_code WriteUserFile(const std::string &path, const std::wstring &text)
 {
     const std::string bytes = basekit::CStrW2CStrA(text);
     std::string temporary = TemporaryTemplate(path);
@@ -107,16 +115,23 @@ bool WriteUserFile(const std::string &path, const std::wstring &text)
     // a link, whatever lies in the folder.
     FileDescriptor fd(::mkostemp(name.data(), O_CLOEXEC));
     if (fd.get() < 0) {
-        return false;
+        return LastError();
     }
     temporary.assign(name.data());
-    bool written = ::fchmod(fd.get(), NewFileMode()) == 0 && WriteAll(fd.get(), bytes);
-    written = fd.Close() && written;
-    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
+    std::error_code failure;
+    if (::fchmod(fd.get(), NewFileMode()) != 0 || !WriteAll(fd.get(), bytes)) {
+        failure = LastError();
     }
-    return true;
+    if (!fd.Close() && !failure) {
+        failure = LastError();
+    }
+    if (!failure && std::rename(temporary.c_str(), path.c_str()) != 0) {
+        failure = LastError();
+    }
+    if (failure) {
+        ::unlink(temporary.c_str());
+    }
+    return failure;
 }
 
 UserFileText ReadUserFile(const std::string &path, std::size_t maxBytes)

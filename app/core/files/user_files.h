@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <system_error>
 
 #include "window/window_system.h"
 
@@ -13,11 +14,11 @@ namespace qel {
 /// ".sc" unless it ends in ".sc".
 std::string WithExtension(const std::string &path, FileKind kind);
 
-/// Writes the text as UTF-8 without byte-order mark, replacing the file; false when that failed.
-/// The text goes to a new temporary file of a name nobody else holds, in the target's folder,
-/// which is then renamed into place: nothing half-written is left under the name, and no file
-/// or link that happens to exist beside the target is touched.
-bool WriteUserFile(const std::string &path, const std::wstring &text);
+/// Writes the text as UTF-8 without byte-order mark, replacing the file; the system's reason when
+/// that failed, none when it was written. The text goes to a new temporary file of a name nobody
+/// else holds, in the target's folder, which is then renamed into place: nothing half-written is
+/// left under the name, and no file or link that happens to exist beside the target is touched.
+std::error_code WriteUserFile(const std::string &path, const std::wstring &text);
 
 /// What reading a user file gave.
 struct UserFileText {

@@ -106,13 +106,13 @@ std::wstring OnSavePlan(BettingPlan &plan, WindowSystem &windows, const std::tm 
         return JsonUtil::Msg(L"error", L"没有计划可保存！");
     }
     const std::wstring stamp = PlanTimeStamp(now);
-    const SaveOutcome outcome = SaveTextToChosenFile(windows, FileKind::Text,
-                                                     basekit::UnicodeToUTF8Str(L"追号计划" + stamp + L".txt"),
-                                                     PlanFileText(plan, stamp));
-    if (outcome == SaveOutcome::Saved) {
+    const SaveResult result = SaveTextToChosenFile(windows, FileKind::Text,
+                                                   basekit::UnicodeToUTF8Str(L"追号计划" + stamp + L".txt"),
+                                                   PlanFileText(plan, stamp));
+    if (result.outcome == SaveOutcome::Saved) {
         plan.rows.clear();
     }
-    return SaveReply(outcome, L"error");
+    return SaveReply(result, L"error");
 }
 
 } // namespace qel

@@ -216,8 +216,8 @@ TEST_F(HostileInputTest, ASaveNeverTouchesAFileOrLinkBesideTheTarget)
     Write(Path("victim"), "keep me");
     ASSERT_EQ(::symlink(Path("victim").c_str(), Path("linked.txt.part").c_str()), 0);
 
-    ASSERT_TRUE(WriteUserFile(Path("result.txt"), L"048\r\n049"));
-    ASSERT_TRUE(WriteUserFile(Path("linked.txt"), L"089"));
+    ASSERT_EQ(WriteUserFile(Path("result.txt"), L"048\r\n049"), std::error_code());
+    ASSERT_EQ(WriteUserFile(Path("linked.txt"), L"089"), std::error_code());
     EXPECT_EQ(Read(Path("result.txt")), "048\r\n049");
     EXPECT_EQ(Read(Path("linked.txt")), "089");
     EXPECT_EQ(Read(Path("result.txt.part")), "someone else's");
@@ -237,7 +237,7 @@ TEST_F(HostileInputTest, ASaveNeverTouchesAFileOrLinkBesideTheTarget)
     ::umask(mask);
     EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask) << "a saved file gets the usual permissions";
 
-    EXPECT_FALSE(WriteUserFile(Path("no-such-folder/result.txt"), L"1"));
+    EXPECT_EQ(WriteUserFile(Path("no-such-folder/result.txt"), L"1"), std::errc::no_such_file_or_directory);
 }
 
 } // namespace

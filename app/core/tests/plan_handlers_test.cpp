@@ -134,7 +134,9 @@ TEST_F(PlanHandlersTest, SaveWritesTheFileTheUserPicksAndForgetsThePlan)
     windows_.saveAnswers = {std::nullopt, Path("missing-folder/plan.txt"), Path("plan")};
     // Cancelled, then not writable: the plan stays for the next try.
     EXPECT_EQ(Save(), L"{flag:\"error\",msg:\"保存取消！\"}");
-    EXPECT_EQ(Save(), L"{flag:\"error\",msg:\"保存失败：文件无法写入！\"}");
+    EXPECT_EQ(Save(), L"{flag:\"error\",msg:\"保存失败：文件无法写入：" +
+                          basekit::UTF8ToUnicode(Path("missing-folder/plan.txt")) +
+                          L"（No such file or directory）\"}");
     EXPECT_FALSE(fs::exists(dir_ / "missing-folder"));
     EXPECT_EQ(Save(), kSaved);
     EXPECT_EQ(Read(dir_ / "plan.txt"),

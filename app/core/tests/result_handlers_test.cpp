@@ -99,8 +99,10 @@ TEST_F(ResultHandlersTest, SaveResultWritesTheSaveTextOrSaysWhyNot)
     EXPECT_EQ(t.Main(L"{\"method\":\"SaveResult\",\"flag\":\"0\",\"lotFormat\":\"format1\"}"),
               L"{flag:\"ok\",msg:\"保存成功！\"}");
     EXPECT_TRUE(fs::exists(Path("kept.TXT")));
+    // The failure names the file and the system's reason.
     EXPECT_EQ(t.Main(L"{\"method\":\"SaveResult\",\"flag\":\"0\"}"),
-              L"{flag:\"error\",msg:\"保存失败：文件无法写入！\"}");
+              L"{flag:\"error\",msg:\"保存失败：文件无法写入：" +
+                  basekit::UTF8ToUnicode(Path("no-such-dir/x.txt")) + L"（No such file or directory）\"}");
     EXPECT_EQ(t.Main(L"{\"method\":\"SaveResult\",\"flag\":\"1\"}"),
               L"{flag:\"no_data\",msg:\"没有数据可保存！\"}");
 }

@@ -1,7 +1,13 @@
+#include <cstdio>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include "dialog_folder.h"
 #include "hit_test.h"
 #include "startup_paths.h"
 
@@ -51,6 +57,59 @@ TEST(ExecutableFolderTest, IsTheFolderOfTheTestBinary)
     ASSERT_FALSE(folder.empty());
     EXPECT_EQ(folder.front(), '/');
     EXPECT_NE(folder.back(), '/');
+}
+
+// Folders of each kind in a scratch folder: one to write, one only to read, a file, a missing one.
+class DialogFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root_ = std::filesystem::temp_directory_path() / ("qel-dialog-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(Folder("writable"));
+        std::filesystem::create_directories(Folder("read-only"));
+        ::chmod(Folder("read-only").c_str(), 0555);
+        FILE *file = std::fopen(Folder("a-file").c_str(), "w");
+        ASSERT_NE(file, nullptr);
+        std::fclose(file);
+    }
+    void TearDown() override
+    {
+        ::chmod(Folder("read-only").c_str(), 0755);
+        std::filesystem::remove_all(root_);
+    }
+    std::string Folder(const std::string &name) const { return (root_ / name).string(); }
+
+    std::filesystem::path root_;
+};
+
+TEST_F(DialogFolderTest, StartsInTheFirstFolderTheDialogCanUse)
+{
+    // Root writes anywhere: a read-only folder refuses saving only to others.
+    const bool root = ::geteuid() == 0;
+    struct Case {
+        std::vector<std::string> candidates;
+        DialogUse use;
+        std::string start;
+    };
+    const Case cases[] = {
+        {{Folder("writable"), Folder("read-only")}, DialogUse::Save, Folder("writable")},
+        {{"", Folder("missing"), Folder("a-file"), Folder("writable")}, DialogUse::Save, Folder("writable")},
+        {{Folder("read-only"), Folder("writable")}, DialogUse::Open, Folder("read-only")},
+        {{Folder("read-only"), Folder("writable")}, DialogUse::Save, Folder(root ? "read-only" : "writable")},
+        // Nothing usable: the last one offered, the home folder, as it is.
+        {{Folder("missing"), Folder("a-file"), ""}, DialogUse::Save, Folder("a-file")},
+        {{}, DialogUse::Open, ""},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(DialogStartFolder(c.candidates, c.use), c.start) << c.candidates.size();
+    }
+}
+
+TEST(FolderOfFileTest, IsWhatPrecedesTheLastSlash)
+{
+    EXPECT_EQ(FolderOfFile("/home/player/ssq.txt"), "/home/player");
+    EXPECT_EQ(FolderOfFile("/ssq.txt"), "/");
+    EXPECT_EQ(FolderOfFile("ssq.txt"), "");
 }
 
 } // namespace
