@@ -138,9 +138,11 @@
     };
 
     // The label of the chosen rotation matrix, "" for none.
-    Controller.prototype.rotateMatrixLabel = function () {
-        var value = this.params.get("rotateMatrix");
-        var config = this.constants.component("rotateMatrix");
+    // The label of the chosen value of a global choice ("castType", "rotateMatrix") as its
+    // component offers it; "" when the game has no such choice or none is chosen.
+    Controller.prototype.choiceLabel = function (name) {
+        var value = this.params.get(name);
+        var config = this.constants.component(name);
         if (!value || !config) {
             return "";
         }
@@ -148,6 +150,10 @@
             return choice.value === value;
         });
         return chosen.length ? chosen[0].label : value;
+    };
+
+    Controller.prototype.rotateMatrixLabel = function () {
+        return this.choiceLabel("rotateMatrix");
     };
 
     Controller.prototype.setDataSource = function (dataSource) {

@@ -118,8 +118,11 @@
         var row = function (label, value) {
             $("<tr>").append($("<th>").text(label), $("<td>").text(value)).appendTo(list);
         };
-        row("过滤类型", this.constants.dictName(params.get("dataSource")));
-        row("投注方式", this.constants.dictName(castType));
+        row("过滤类型", this.controller.choiceLabel("dataSource"));
+        // A game without play types (the lotto games) plays each row as it is: no line for it.
+        if (this.constants.component("castType")) {
+            row("投注方式", this.controller.choiceLabel("castType"));
+        }
         row("最大容错数", params.get("maxWrong"));
         if (params.get("rotateMatrix")) {
             row("旋转矩阵", this.controller.rotateMatrixLabel());
