@@ -120,7 +120,15 @@
     MenuModelSetting.prototype.plugins = function (body) {
         var controller = this.controller;
         var holder = $("<div class=\"plugin-grid\">").appendTo(body);
-        var table = new qel.MyTable($("<table id=\"pluginGrid\">").appendTo(holder), { pagination: false });
+        // The panel is narrower than the columns' widths: they share it, but for the state with
+        // its enable or disable link, which keeps its room.
+        var table = new qel.MyTable($("<table id=\"pluginGrid\">").appendTo(holder), {
+            pagination: false,
+            fitColumns: true,
+            keepWidth: function (entry) {
+                return entry.field === "isUse";
+            }
+        });
         var titles = qel.ConService.getTableTitle(controller.game, 100, "", "");
         table.setColumns(titles && Array.isArray(titles.children) ? titles.children : []);
         var load = function () {

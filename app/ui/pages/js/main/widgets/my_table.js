@@ -8,7 +8,8 @@
         return isNaN(n) ? fallback : n;
     }
 
-    function column(entry, rowspan, formatter) {
+    function column(entry, rowspan, options) {
+        var formatter = options.formatter;
         var result = {
             field: entry.field,
             title: (entry.titlePrex || "") + (entry.title || ""),
@@ -23,6 +24,9 @@
             result.formatter = function (value, row) {
                 return formatter(row, entry.field);
             };
+        }
+        if (options.keepWidth && options.keepWidth(entry)) {
+            result.fixed = true;
         }
         return result;
     }
@@ -46,10 +50,10 @@
                 first.push({ title: (entry.titlePrex || "") + (entry.title || ""), colspan: entry.children.length,
                              align: "center" });
                 entry.children.forEach(function (child) {
-                    second.push(column(child, 1, options.formatter));
+                    second.push(column(child, 1, options));
                 });
             } else {
-                (frozen(entry) ? still : first).push(column(entry, nested ? 2 : 1, options.formatter));
+                (frozen(entry) ? still : first).push(column(entry, nested ? 2 : 1, options));
             }
         });
         var rows = { columns: nested ? [first, second] : [first] };
@@ -63,7 +67,8 @@
     // options: { pagination, pageSize, pageList, fetchPage(pageNumber, pageSize) -> reply or
     // undefined, onLoaded(reply), frozen(column entry) and formatter(row, field) (headerRows),
     // showFooter (a reply's "footer" rows stay under every page), onRendered() (after the
-    // grid has shown rows) }
+    // grid has shown rows), fitColumns (the columns share the grid's width instead of scrolling
+    // it) with keepWidth(column entry) (columns that keep their own width meanwhile) }
     function MyTable(element, options) {
         var self = this;
         this.element = $(element);
@@ -78,6 +83,7 @@
             striped: true,
             columns: [[]],
             showFooter: Boolean(options.showFooter),
+            fitColumns: Boolean(options.fitColumns),
             onLoadSuccess: function () {
                 if (options.onRendered) {
                     options.onRendered();

@@ -37,17 +37,18 @@
         }
     };
 
-    // Fits the tabs to their region again. A strip measured while the page had no size yet may
-    // stay scrolled although every tab fits now; once the library has laid it out again, it
-    // scrolls back.
+    // Fits the tabs to their region again. Selecting a tab scrolls the strip to it with an
+    // animation; a tab selected while the strip had no width yet (at the page's first layout)
+    // starts one that would still run past this layout and leave the strip scrolled, its first
+    // tab cut, although every tab fits now. So the animation is ended here, and a strip that
+    // needs no scrolling is put back at its start.
     MyTabs.prototype.resize = function () {
-        var element = this.element;
-        element.tabs("resize");
-        window.setTimeout(function () {
-            if (element.find(".tabs-scroller-left").first().css("display") === "none") {
-                element.find(".tabs-wrap").first().scrollLeft(0);
-            }
-        }, 0);
+        this.element.tabs("resize");
+        var wrap = this.element.children(".tabs-header").children(".tabs-wrap");
+        wrap.stop(true, true);
+        if (this.element.children(".tabs-header").children(".tabs-scroller-left").css("display") === "none") {
+            wrap.scrollLeft(0);
+        }
     };
 
     qel.MyTabs = MyTabs;
