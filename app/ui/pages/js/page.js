@@ -29,3 +29,25 @@ function showText(id, text) {
         element.textContent = text;
     }
 }
+
+// Runs then() once the page has painted what it shows now. A synchronous call holds the page
+// until it answers, and the page paints nothing meanwhile: a menu closed or a word of work shown
+// just before it would appear only after it, behind the pop-up or the dialog the call opened.
+// Two frames go by first, so that the first one is on the screen; a page that is not shown gets
+// no frames, and runs then() after a short while instead.
+function afterPaint(then) {
+    "use strict";
+    var done = false;
+    var run = function () {
+        if (!done) {
+            done = true;
+            then();
+        }
+    };
+    window.requestAnimationFrame(function () {
+        window.requestAnimationFrame(function () {
+            window.setTimeout(run, 0);
+        });
+    });
+    window.setTimeout(run, 250);
+}

@@ -13,7 +13,9 @@
         return (typeof config.baseDir === "string" ? config.baseDir : "") + "/images/" + file;
     }
 
-    // A menu button over a menu of items: [{ id, text, action }].
+    // A menu button over a menu of items: [{ id, text, action }]. Each item's action may make a
+    // synchronous call that opens a dialog or a pop-up; it runs once the page has painted the
+    // menu closed, so that the menu is not left drawn behind what the call opens.
     function menuButton(id, text, items, parent) {
         var menu = $("<div class=\"main-menu\">").attr("id", id + "Items").appendTo("body");
         items.forEach(function (item) {
@@ -26,7 +28,8 @@
         menu.menu({ onClick: function (item) {
             var action = actions[$(item.target).attr("id")];
             if (action) {
-                action();
+                menu.menu("hide");
+                afterPaint(action);
             }
         } });
         $("<a href=\"javascript:void(0)\" class=\"menu-bar-button\">").attr("id", id).text(text).appendTo(parent)
