@@ -31,7 +31,57 @@
         grid.appendChild(body);
     }
 
+    // A plan of many periods takes a while to compute and show, and the page is held meanwhile:
+    // the word of work is painted first, and the buttons stay off until it is done.
+    var running = false;
+    var runEnded = -Infinity;
+
+    function setRunning(on) {
+        running = on;
+        document.body.classList.toggle("plan-running", on);
+        ["generatePlan", "savePlan"].forEach(function (id) {
+            document.getElementById(id).disabled = on;
+        });
+        if (!on) {
+            runEnded = performance.now();
+        }
+    }
+
+    // A press made while a plan was computed reaches the page only once it is shown; it asked for
+    // nothing new, so it is dropped. An input event's time is when it was made, on the clock of
+    // performance.now().
+    function dropPressMadeWhileRunning(event) {
+        if (running || event.timeStamp <= runEnded) {
+            event.preventDefault();
+            event.stopPropagation();
+        }
+    }
+
+    function compute(request) {
+        try {
+            var reply = callCpp(request);
+            var rows = planInputs.rows(reply);
+            if (!rows) {
+                say(reply && typeof reply.msg === "string" ? reply.msg : "生成计划失败！", "error");
+                return;
+            }
+            fillGrid(rows);
+            var summary = planInputs.summary(request.qiShu, rows.length);
+            showText("planSummary", summary.text);
+            say(summary.note, summary.note ? "error" : "");
+        } finally {
+            // Laying out thousands of rows takes longer than computing them: the run is over once
+            // they are on the screen.
+            afterPaint(function () {
+                setRunning(false);
+            });
+        }
+    }
+
     function generate() {
+        if (running) {
+            return;
+        }
         var checked = planInputs.check({
             oneBonus: inputText("oneBonus"), minBonus: inputText("minBonus"), qiShu: inputText("qiShu")
         });
@@ -40,16 +90,11 @@
             document.getElementById(checked.field).focus();
             return;
         }
-        var reply = callCpp(checked.request);
-        var rows = planInputs.rows(reply);
-        if (!rows) {
-            say(reply && typeof reply.msg === "string" ? reply.msg : "生成计划失败！", "error");
-            return;
-        }
-        fillGrid(rows);
-        var summary = planInputs.summary(checked.request.qiShu, rows.length);
-        showText("planSummary", summary.text);
-        say(summary.note, summary.note ? "error" : "");
+        setRunning(true);
+        say("正在生成计划，请稍候……", "busy");
+        afterPaint(function () {
+            compute(checked.request);
+        });
     }
 
     function save() {
@@ -58,9 +103,12 @@
         say(reply && typeof reply.msg === "string" ? reply.msg : "保存失败！", ok ? "ok" : "error");
     }
 
+    var form = document.getElementById("planForm");
+    form.addEventListener("click", dropPressMadeWhileRunning, true);
+    form.addEventListener("keydown", dropPressMadeWhileRunning, true);
     document.getElementById("savePlan").onclick = save;
     // The button "生成计划" submits the form, as Enter in a field does.
-    document.getElementById("planForm").onsubmit = function () {
+    form.onsubmit = function () {
         generate();
         return false;
     };
