@@ -235,8 +235,10 @@
                 states[state.name] = state;
             }
         });
-        if (typeof scenario.castType === "string" && this.baseNums.control("castType") &&
-            this.baseNums.control("castType").setValue(scenario.castType)) {
+        // Another play type has other grid columns, and the grid empties for it; the same one
+        // keeps the rows of the run on show.
+        if (typeof scenario.castType === "string" && scenario.castType !== this.params.get("castType") &&
+            this.baseNums.control("castType") && this.baseNums.control("castType").setValue(scenario.castType)) {
             this.select("castType", scenario.castType);
         }
         var matrix = this.baseNums.control("rotateMatrix");
