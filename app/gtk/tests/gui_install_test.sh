@@ -22,6 +22,8 @@ qel_stderr="$artefacts/qel-gui-install-stderr.log"
 
 # shellcheck source=gui_steps.sh
 source "$(dirname "${BASH_SOURCE[0]}")/gui_steps.sh"
+# shellcheck source=gui_pointer.sh
+source "$(dirname "${BASH_SOURCE[0]}")/gui_pointer.sh"
 cleanup_extra() { chmod -R u+w "$scratch" 2>/dev/null; }
 
 scratch="$(mktemp -d)" || exit 1
@@ -79,6 +81,60 @@ dismiss_login='const cancel = Array.from(document.querySelectorAll("#loginWindow
 run_script "$main" "$wait_ready $dismiss_login"' const click = (selector) => document.querySelector(selector).click(); click("#baseSelectAll"); click(`#cond-heZhi .choice[data-value="27"]`); click("#startFilter"); for (let i = 0; i < 600; i += 1) { const cells = document.querySelectorAll("#eastRegion .datagrid-btable td[field=number]"); if (cells.length && cells[0].textContent !== "") { return Array.from(cells, (cell) => cell.textContent).join(","); } await new Promise((done) => setTimeout(done, 100)); } return null;'
 [[ "$RESULT" == '"999"' ]] || fail "the Magic3 run of the sum 27 showed $RESULT, not the one row 999"
 screenshot "$main_xid" qel-installed-main-window-after-filter.png
+
+# Every save dialog starts in the user's own folder (the installed program's folder, the working
+# directory, is nobody's to write), and a bare file name saves there: the result and a scenario by
+# the "文件" menu, lucky numbers and a plan from their windows. The open dialog starts there too:
+# the scenario opens by its bare name.
+# notice_text: a script giving the text of the newest notice not yet forgotten (forget_notices).
+notice_text() { echo "return Array.from(document.querySelectorAll(\".top-center-notice:not([data-seen]) .message\"), (m) => m.textContent).pop() || \"\";"; }
+forget_notices() { run_script "$main" 'document.querySelectorAll(".top-center-notice").forEach((n) => n.setAttribute("data-seen", "")); return true;'; }
+saved() { [[ -s "$home/$1" ]] || fail "$2 was not saved as $home/$1"; }
+forget_notices
+menu_item menuFile 保存过滤结果
+save_in_dialog ssq.txt
+wait_for_script "$main" "$(notice_text)" '"保存成功！"' "保存过滤结果"
+[[ "$(cat "$home/ssq.txt")" == "999" ]] || fail "the saved result is not the row 999: $(cat "$home/ssq.txt")"
+forget_notices
+menu_item menuFile 保存方案
+save_in_dialog mine.sc
+wait_for_script "$main" "$(notice_text)" '"保存成功！"' "保存方案"
+saved mine.sc "the scenario"
+forget_notices
+menu_item menuFile 导入方案
+open_in_dialog mine.sc
+wait_for_script "$main" "$(notice_text)" '"导入成功！"' "导入方案"
+# The scenario's play type is the one on show: the grid keeps the run's row.
+run_script "$main" 'return Array.from(document.querySelectorAll("#eastRegion .datagrid-btable td[field=number]"), (cell) => cell.textContent).join(",");'
+[[ "$RESULT" == '"999"' ]] || fail "importing the scenario emptied the result grid: $RESULT"
+footer_button luckLottery
+popup_opened 'qel://res/lucky\.html$'
+click "$window" "$window_xid" 'document.getElementById("luckyOne")'
+click "$window" "$window_xid" 'document.getElementById("save")'
+save_in_dialog lucky.txt
+wait_for_script "$window" 'return document.getElementById("saveMessage").textContent;' '"保存成功！"' "the lucky numbers' 保存"
+saved lucky.txt "the lucky numbers"
+close_by_box "$window" "$main" showLuckyWin
+footer_button zhuiHaoPlan
+popup_opened 'qel://base/html/pageForPlan\.html$'
+run_script "$window" 'const set = (id, value) => { document.getElementById(id).value = value; }; set("oneBonus", "1000"); set("minBonus", "100"); set("qiShu", "3"); return true;'
+click "$window" "$window_xid" 'document.getElementById("generatePlan")'
+wait_for_script "$window" 'return document.querySelectorAll("#planRows tr").length;' 3 "生成计划"
+click "$window" "$window_xid" 'document.getElementById("savePlan")'
+save_in_dialog plan.txt
+wait_for_script "$window" 'return document.getElementById("planMessage").textContent;' '"保存成功！"' "保存计划"
+saved plan.txt "the plan"
+close_by_box "$window" "$main" showZhuiHaoPlanWin
+
+# A save that cannot be written says which file and why, and is kept in a screenshot.
+chmod 555 "$home" || fail "cannot make the user's folder read-only"
+forget_notices
+menu_item menuFile 保存方案
+save_in_dialog refused.sc
+wait_for_script "$main" "$(notice_text)" "\"保存失败：文件无法写入：$home/refused.sc（Permission denied）\"" "a save that fails"
+screenshot "$main_xid" qel-installed-save-failure.png
+chmod 755 "$home" || fail "cannot give the user's folder back"
+[[ ! -e "$home/refused.sc" ]] || fail "the refused save left a file"
 
 run_script "$main" 'window.qel.controller.menu.switchTo({ productName: "Tc5Of35", productCnName: "大乐透", flag: "Tc", area: "1" }); return true;'
 expect '^qel-test: page title Varnel - 大乐透$'

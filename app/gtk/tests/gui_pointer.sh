@@ -10,7 +10,13 @@
 #     closes the window, and no other control of the page
 #   wait_for_script <window> <script> <expected JSON> [what]: runs the script (the body of an
 #     async function) until it returns the expected value, for up to ten seconds
+#   menu_item <menu button id> <item text>: opens a menu of the main window ($main, $main_xid) and
+#     clicks one of its items; the open menu's rectangle in the page is left in menu_rect
+#     ("<width>x<height>+<left>+<top>", as ImageMagick writes a crop)
+#   footer_button <name>: clicks the main window's footer button of that data-name
+#   popup_opened, call_returned, request_sent, close_by_box: see below
 #   save_in_dialog <name>: answers the program's save dialog with that file name
+#   open_in_dialog <name>: answers the program's open dialog with that file name
 
 # The shell's pop-up rules (app/gtk/hit_test.h): the top 36 pixels drag, except the close box 6 to
 # 30 pixels from the right edge.
@@ -72,9 +78,49 @@ wait_for_script() {
     fail "$what shows $RESULT, not $expected"
 }
 
+# The pointer rests on the menu button until its menu has opened and is on top, then clicks the
+# item.
+menu_item() {
+  local item="Array.from(document.querySelectorAll(\".menu-item\")).find((e) => e.offsetParent && e.textContent.trim() === \"$2\")"
+  element_centre "$main" "document.getElementById(\"$1\")"
+  window_place "$main_xid"
+  xdotool mousemove --sync $((window_x + centre_x)) $((window_y + centre_y)) || fail "xdotool did not move"
+  wait_for_script "$main" "const e = $item; if (!e) { return false; } const r = e.getBoundingClientRect(); return !jQuery(e.closest(\".menu\")).is(\":animated\") && e.contains(document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2));" true "the menu $1"
+  run_script "$main" "const r = ($item).closest(\".menu\").getBoundingClientRect(); return [r.width, r.height, r.left, r.top].map(Math.round).join(\" \");"
+  [[ "$RESULT" =~ ^\"([0-9]+)\ ([0-9]+)\ ([0-9]+)\ ([0-9]+)\"$ ]] || fail "no rectangle of the menu $1: $RESULT"
+  menu_rect="${BASH_REMATCH[1]}x${BASH_REMATCH[2]}+${BASH_REMATCH[3]}+${BASH_REMATCH[4]}"
+  click "$main" "$main_xid" "$item"
+}
+
+# popup_opened <address pattern>: the pop-up whose page loads from there; sets window, window_xid.
+popup_opened() {
+  expect "^qel-test: page loaded window=([0-9]+) xid=(0x[0-9a-f]+) uri=$1"
+  window="${BASH_REMATCH[1]}" window_xid="${BASH_REMATCH[2]}"
+  [[ "$window" != "$main" ]] || fail "the page $1 opened in the main window"
+}
+# call_returned <window> <method>: that window's request of the method has answered "" (the
+# pop-up it opened has closed).
+call_returned() {
+  expect "^qel-test: bridge window=$1 request=\\{\"method\":\"$2\"[,}].* reply-bytes=0$"
+}
+# request_sent <window> <method>: the window's page sent a request of that method.
+request_sent() {
+  expect "^qel-test: bridge window=$1 request=\\{\"method\":\"$2\"[,}]"
+}
+# footer_button <name>: the footer button of that data-name in the main window ($main, $main_xid).
+footer_button() {
+  click "$main" "$main_xid" "document.querySelector(\"#footerBar .footer-button[data-name='$1']\")"
+}
+# close_by_box <pop-up> <opener> <method>: the close box closes the pop-up (whose X11 window is
+# window_xid), and the opener's call answers.
+close_by_box() {
+  click_close_box "$1" "$window_xid"
+  call_returned "$2" "$3"
+}
 # The save dialog ("保存") takes the file name typed into its name field, and its button "保存(S)"
-# by its mnemonic, as a person would; the file goes to the folder the dialog shows, the program's
-# working directory. (A typed path would open the field's completion list.)
+# by its mnemonic, as a person would; the file goes to the folder the dialog shows: the one last
+# used, else the player's home (start_qel's HOME). (A typed path would open the field's
+# completion list.)
 save_in_dialog() {
   local dialog
   dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^保存$' | head -n 1)
@@ -84,4 +130,17 @@ save_in_dialog() {
     fail "xdotool did not type into the save dialog"
   sleep 0.5
   xdotool key --window "$dialog" --clearmodifiers alt+s || fail "xdotool did not press Alt+S"
+}
+
+# The open dialog ("打开") takes the file name typed into its location field (Ctrl+L shows it, as
+# a person would type a name rather than search for it) and opens it from the folder it shows.
+open_in_dialog() {
+  local dialog
+  dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^打开$' | head -n 1)
+  [[ -n "$dialog" ]] || fail "no open dialog opened"
+  sleep 0.5
+  xdotool windowfocus --sync "$dialog" key --clearmodifiers ctrl+l type --delay 20 "$1" ||
+    fail "xdotool did not type into the open dialog"
+  sleep 0.5
+  xdotool key --window "$dialog" --clearmodifiers Return || fail "xdotool did not press Return"
 }

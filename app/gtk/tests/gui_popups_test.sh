@@ -23,40 +23,6 @@ start_qel
 
 main_window_shown
 
-# popup_opened <address pattern>: the pop-up whose page loads from there; sets window, window_xid.
-popup_opened() {
-  expect "^qel-test: page loaded window=([0-9]+) xid=(0x[0-9a-f]+) uri=$1"
-  window="${BASH_REMATCH[1]}" window_xid="${BASH_REMATCH[2]}"
-  [[ "$window" != "$main" ]] || fail "the page $1 opened in the main window"
-}
-# call_returned <window> <method>: that window's request of the method has answered "" (the
-# pop-up it opened has closed).
-call_returned() {
-  expect "^qel-test: bridge window=$1 request=\\{\"method\":\"$2\"[,}].* reply-bytes=0$"
-}
-# request_sent <window> <method>: the window's page sent a request of that method.
-request_sent() {
-  expect "^qel-test: bridge window=$1 request=\\{\"method\":\"$2\"[,}]"
-}
-footer_button() {
-  click "$main" "$main_xid" "document.querySelector(\"#footerBar .footer-button[data-name='$1']\")"
-}
-# menu_item <menu button id> <item text>: the pointer rests on the menu button until its menu has
-# opened and is on top, then clicks the item.
-menu_item() {
-  local item="Array.from(document.querySelectorAll(\".menu-item\")).find((e) => e.offsetParent && e.textContent.trim() === \"$2\")"
-  element_centre "$main" "document.getElementById(\"$1\")"
-  window_place "$main_xid"
-  xdotool mousemove --sync $((window_x + centre_x)) $((window_y + centre_y)) || fail "xdotool did not move"
-  wait_for_script "$main" "const e = $item; if (!e) { return false; } const r = e.getBoundingClientRect(); return !jQuery(e.closest(\".menu\")).is(\":animated\") && e.contains(document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2));" true "the menu $1"
-  click "$main" "$main_xid" "$item"
-}
-# close_by_box <pop-up> <opener> <method>: the close box closes the pop-up (whose X11 window is
-# window_xid), and the opener's call answers.
-close_by_box() {
-  click_close_box "$1" "$window_xid"
-  call_returned "$2" "$3"
-}
 text_of() { echo "document.querySelector(\"$1\").textContent"; }
 
 # Without a stored login the page starts with its login window; cancelled for now.
@@ -79,8 +45,8 @@ click "$lucky" "$window_xid" 'document.getElementById("save")'
 save_in_dialog lucky.txt
 request_sent "$lucky" SaveLuckyNum
 wait_for_script "$lucky" "return $(text_of "#saveMessage");" '"保存成功！"' "保存"
-[[ $(wc -l <"$scratch/stage/lucky.txt") -eq 6 ]] ||
-  fail "the saved lucky numbers are not the six bets: $(cat "$scratch/stage/lucky.txt")"
+[[ $(wc -l <"$scratch/lucky.txt") -eq 6 ]] ||
+  fail "the saved lucky numbers are not the six bets: $(cat "$scratch/lucky.txt")"
 window_place "$window_xid"
 before="$window_x,$window_y"
 drag_title "$window_xid" 60 40
@@ -139,13 +105,25 @@ footer_button zhuiHaoPlan
 popup_opened 'qel://base/html/pageForPlan\.html$'
 plan="$window"
 check_title_strip "$plan"
+# A plan of 10000 draws takes a while: the page says it is working, and a second press of
+# "生成计划" meanwhile asks for nothing more.
+run_script "$plan" 'const set = (id, value) => { document.getElementById(id).value = value; }; set("oneBonus", "1000000"); set("minBonus", "100"); set("qiShu", "10000"); return true;'
+click "$plan" "$window_xid" 'document.getElementById("generatePlan")'
+sleep 0.3
+import -window "$window_xid" "$artefacts/qel-plan-window-working.png" || fail "no screenshot of the plan window"
+xdotool click 1 || fail "xdotool did not click"
+wait_for_script "$plan" 'return document.querySelectorAll("#planRows tr").length === 10000 && !document.getElementById("generatePlan").disabled;' true "the plan of 10000 draws"
+sleep 1
+run_script "$plan" 'return 1;'
+plans=$(printf '%s\n' "${seen[@]}" | grep -c "^qel-test: bridge window=$plan request={\"method\":\"generatePlan\"")
+((plans == 1)) || fail "a press while the plan was computed asked for it again ($plans requests)"
 run_script "$plan" 'const set = (id, value) => { document.getElementById(id).value = value; }; set("oneBonus", "1000"); set("minBonus", "100"); set("qiShu", "3"); return true;'
 click "$plan" "$window_xid" 'document.getElementById("generatePlan")'
 wait_for_script "$plan" 'return Array.from(document.querySelectorAll("#planRows tr"), (row) => row.cells[4].textContent).join(",");' '"998,996,994"' "生成计划"
 click "$plan" "$window_xid" 'document.getElementById("savePlan")'
 save_in_dialog plan.txt
 wait_for_script "$plan" "return $(text_of "#planMessage");" '"保存成功！"' "保存计划"
-grep -q '^3 ' "$scratch/stage/plan.txt" || fail "the saved plan lacks its third draw: $(cat "$scratch/stage/plan.txt")"
+grep -q '^3 ' "$scratch/plan.txt" || fail "the saved plan lacks its third draw: $(cat "$scratch/plan.txt")"
 close_by_box "$plan" "$main" showZhuiHaoPlanWin
 
 # The prize check of the newest draw.
@@ -196,10 +174,37 @@ check_title_strip "$window"
 close_by_box "$window" "$main" aboutQel
 # The service's profile page: the stand-in has none, so the window shows what the program shows
 # for a page that does not load (the answer as it came, or the failure page); its close box still
-# closes it.
+# closes it. The menu is gone from the screen while the window is up, though the main page waits
+# in its call meanwhile and paints nothing: the main window shows there what it showed before the
+# menu opened (but for a few pixels the pointer may light up).
+xdotool mousemove --sync 0 0 || fail "xdotool did not move"
+import -window "$main_xid" "$scratch/menu-before.png" || fail "no screenshot of the main window"
 menu_item menuOptions 软件介绍
 popup_opened "($service_page/pageForProfile\\.html|qel://base/html/error2\\.html)$"
+sleep 1
+import -window "$main_xid" "$artefacts/qel-main-window-under-profile.png" || fail "no screenshot of the main window"
+changed=$(compare -metric AE -fuzz 10% "$scratch/menu-before.png[$menu_rect]" \
+  "$artefacts/qel-main-window-under-profile.png[$menu_rect]" null: 2>&1)
+[[ "$changed" =~ ^[0-9]+$ ]] || fail "the screenshots do not compare: $changed"
+area=$((${menu_rect%%x*} * $(cut -d+ -f1 <<<"${menu_rect#*x}")))
+((changed * 20 < area)) || fail "the menu stays drawn behind its pop-up ($changed of $area pixels of its place differ)"
 close_by_box "$window" "$main" showProfileWin
+
+# A notice that goes by itself: a press where it stood over the lottery bar's last draw, made just
+# after it went, opens nothing there; the same press a little later opens the draw's detail.
+xdotool mousemove --sync 0 0 || fail "xdotool did not move"
+run_script "$main" 'window.qel.controller.messager.showTopCenterMsg("error", "保存失败：文件无法写入：/home/player/ssq.txt（Permission denied）"); await new Promise((done) => setTimeout(done, 1000)); const notice = document.querySelector(".top-center-notice"); const box = notice.querySelector(".panel-tool-close").getBoundingClientRect(); const draw = document.getElementById("lastDraw").getBoundingClientRect(); const stood = notice.getBoundingClientRect(); notice.style.visibility = "hidden"; const under = (x, y) => Boolean(document.elementFromPoint(x, y) && document.elementFromPoint(x, y).closest("#lastDraw")); let x = box.left + box.width / 2; let y = box.top + box.height / 2; if (!under(x, y)) { x = (Math.max(stood.left, draw.left) + Math.min(stood.right, draw.right)) / 2; y = (Math.max(stood.top, draw.top) + Math.min(stood.bottom, draw.bottom)) / 2; } const found = under(x, y); notice.style.visibility = ""; if (!found) { return null; } for (let i = 0; i < 300 && notice.isConnected && notice.style.display !== "none"; i += 1) { await new Promise((done) => setTimeout(done, 20)); } return [Math.round(x), Math.round(y)].join(" ");'
+[[ "$RESULT" =~ ^\"([0-9]+)\ ([0-9]+)\"$ ]] || fail "no place of the notice lies over the last draw: $RESULT"
+notice_x="${BASH_REMATCH[1]}" notice_y="${BASH_REMATCH[2]}"
+pointer_click "$main_xid" "$notice_x" "$notice_y"
+sleep 1
+send "run $main return 1;"
+expect "^qel-test: (result window=$main 1|page loaded window=[0-9]+ xid=0x[0-9a-f]+ uri=.*pageForLotDetail.*)$"
+[[ "${BASH_REMATCH[1]}" == "result window=$main 1" ]] || fail "a press aimed at the notice as it went opened the draw's detail"
+sleep 2
+pointer_click "$main_xid" "$notice_x" "$notice_y"
+popup_opened "$service_page/pageForLotDetail\\.html\\?"
+close_by_box "$window" "$main" getLotLevel
 
 # The last draw in the lottery bar opens its detail.
 click "$main" "$main_xid" 'document.getElementById("lastDraw")'

@@ -40,6 +40,7 @@ chmod 555 "$data"
 # start_as_player <standard error file>: the copied program as a coprocess, as the player.
 start_as_player() {
   local errors="$1"
+  watch_stderr "$errors"
   coproc QEL {
     exec "${player_launcher[@]}" env -i PATH=/usr/bin:/bin DISPLAY="$DISPLAY" XAUTHORITY="$home/.Xauthority" HOME="$home" \
       XDG_DATA_HOME="$data" XDG_CACHE_HOME="$home/cache" XDG_CONFIG_HOME="$home/config" \
@@ -121,6 +122,9 @@ saw '^qel-test: page title Varnel - 福彩3D$' || expect '^qel-test: page title 
 run_script "$main" 'for (let i = 0; i < 600 && document.documentElement.getAttribute("data-ready") !== "true"; i += 1) { await new Promise((done) => setTimeout(done, 100)); } const cancel = Array.from(document.querySelectorAll("#loginWindow .my-window-buttons a")).pop(); if (cancel) { cancel.click(); } window.qel.controller.menu.switchTo({ productName: "Tc7Of10", productCnName: "七星彩", flag: "Tc", area: "1" }); for (let i = 0; i < 100; i += 1) { const shown = document.querySelector(".message-error"); if (shown) { return shown.textContent; } await new Promise((done) => setTimeout(done, 50)); } return null;'
 [[ "$RESULT" == *"切换失败！设置数据库无法写入："*"$reason_unwritable"* ]] ||
   fail "read-only: the page did not say why switching failed: $RESULT"
+# The path in it is whole: on one line of its own, not broken after its leading "/".
+run_script "$main" 'const path = document.querySelector(".message-error .message-path"); if (!path) { return null; } const range = document.createRange(); range.selectNodeContents(path); return [path.textContent, range.getClientRects().length];'
+[[ "$RESULT" == "[\"$database\",1]" ]] || fail "read-only: the message breaks the path: $RESULT"
 # Once it has faded in, before it goes by itself (a notice stays three seconds).
 shot="$artefacts/qel-settings-database-read-only-switch.png"
 sleep 1

@@ -10,9 +10,23 @@
 #   main_window_shown: waits for the main window and its page; sets main and main_xid
 #   player_home <folder>: the HOME of an unprivileged player; sets player_launcher
 #   expect, saw, send, run_script, screenshot, open_window, close_window: see below
+#   watch_stderr <file>: the program's standard error goes there; the test fails when it holds a
+#     GTK warning (start_qel watches its own file)
 # A test may define cleanup_extra, which runs when the test ends, before the copy goes.
 
+# The program's standard error files of this test. A GTK warning or critical in one means a
+# widget was used wrongly, whatever the windows showed: the test fails.
+stderr_files=()
+watch_stderr() { stderr_files+=("$1"); }
+gtk_warnings() {
+  local file
+  for file in ${stderr_files[@]+"${stderr_files[@]}"}; do
+    [[ -f "$file" ]] && grep -H -a -E 'Gtk-(CRITICAL|WARNING)' "$file"
+  done
+}
+
 finish() {
+  local status=$?
   if [[ -n "${qel_pid:-}" ]] && kill "$qel_pid" 2>/dev/null; then
     wait "$qel_pid" 2>/dev/null
   fi
@@ -21,6 +35,11 @@ finish() {
   fi
   [[ -z "${standin_pid:-}" ]] || kill "$standin_pid" 2>/dev/null
   [[ -z "${scratch:-}" ]] || rm -rf "$scratch"
+  if gtk_warnings >&2; then
+    echo "FAIL: GTK warned on the program's standard error (above)" >&2
+    exit 1
+  fi
+  exit "$status"
 }
 trap finish EXIT
 
@@ -81,12 +100,16 @@ player_home() {
 }
 
 # A test may set qel_launcher (a command that runs the program: as another user, say), qel_home
-# (the folder of the program's XDG folders; the scratch folder when unset) and qel_stderr.
+# (the player's home, which holds the program's XDG folders and where its file dialogs start; the
+# scratch folder when unset) and qel_stderr (the log's name with "stderr" for "output" when unset).
 start_qel() {
-  local home="${qel_home:-$scratch}"
+  local home="${qel_home:-$scratch}" errors="${qel_stderr:-${log%-output.log}-stderr.log}"
+  watch_stderr "$errors"
+  # No session bus here: GTK's settings are kept in memory rather than warned about.
   coproc QEL {
-    QEL_TEST_MODE=1 XDG_DATA_HOME="$home/data" XDG_CACHE_HOME="$home/cache" XDG_CONFIG_HOME="$home/config" \
-      exec ${qel_launcher[@]+"${qel_launcher[@]}"} "$qel" 2>"${qel_stderr:-$artefacts/qel-gui-stderr.log}"
+    QEL_TEST_MODE=1 HOME="$home" XDG_DATA_HOME="$home/data" XDG_CACHE_HOME="$home/cache" \
+      XDG_CONFIG_HOME="$home/config" GSETTINGS_BACKEND=memory \
+      exec ${qel_launcher[@]+"${qel_launcher[@]}"} "$qel" 2>"$errors"
   }
   # bash forgets the coprocess's variables once it ends, so they are kept here.
   qel_pid=$QEL_PID

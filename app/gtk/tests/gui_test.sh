@@ -76,7 +76,7 @@ close_window "$window" "$main" aboutQel
 # The betting-plan window: an installation page below html/, which loads its scripts from there
 # through the base address, computes a plan in its own pop-up and shows it in its grid.
 open_window "$main" showZhuiHaoPlanWin 'qel://base/html/pageForPlan\.html'
-run_script "$window" 'const set = (id, value) => { document.getElementById(id).value = value; }; set("oneBonus", "1000"); set("minBonus", "100"); set("qiShu", "3"); document.getElementById("generatePlan").click(); return Array.from(document.querySelectorAll("#planRows tr"), (row) => row.cells[4].textContent).join(",");'
+run_script "$window" 'const set = (id, value) => { document.getElementById(id).value = value; }; set("oneBonus", "1000"); set("minBonus", "100"); set("qiShu", "3"); document.getElementById("generatePlan").click(); for (let i = 0; i < 100 && !document.querySelector("#planRows tr"); i += 1) { await new Promise((done) => setTimeout(done, 100)); } return Array.from(document.querySelectorAll("#planRows tr"), (row) => row.cells[4].textContent).join(",");'
 [[ "$RESULT" == '"998,996,994"' ]] || fail "the plan window showed $RESULT, not the plan's profits"
 screenshot "$window_xid" qel-plan-window.png
 close_window "$window" "$main" showZhuiHaoPlanWin
