@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <string_view>
 
+#include <execinfo.h>
 #include <gdk/gdkx.h>
+#include <unistd.h>
 
 #include "basekit/json_util.h"
 #include "basekit/text_convert.h"
@@ -64,6 +66,41 @@ std::string WindowXid(PageView *view)
     return hex;
 }
 
+const char *TypeName(GtkWidget *widget)
+{
+    return widget ? G_OBJECT_TYPE_NAME(widget) : "none";
+}
+
+std::string RealizedTypeName(GtkWidget *widget)
+{
+    return std::string(TypeName(widget)) +
+           (widget && !gtk_widget_get_realized(widget) ? " (unrealized)" : "");
+}
+
+// A GTK warning or critical means a widget was used wrongly, whatever the windows show. It is
+// told at once, with the event GTK was handling and the widgets it concerned (and the calls that
+// led there on standard error), so that a test that meets one can say which; GLib's own handler
+// then prints it as always (and stops the program under G_DEBUG=fatal-criticals).
+void ReportGtkWarning(const gchar *domain, GLogLevelFlags level, const gchar *message, gpointer)
+{
+    std::string line = std::string("gtk ") + ((level & G_LOG_LEVEL_CRITICAL) ? "critical " : "warning ") +
+                       Unbroken(message ? message : "");
+    if (GdkEvent *event = gtk_get_current_event()) {
+        GtkWidget *target = gtk_get_event_widget(event);
+        GtkWidget *toplevel = target ? gtk_widget_get_toplevel(target) : nullptr;
+        GtkWidget *focus = GTK_IS_WINDOW(toplevel) ? gtk_window_get_focus(GTK_WINDOW(toplevel)) : nullptr;
+        line += " | event type=" + std::to_string(static_cast<int>(event->type)) +
+                " sent=" + std::to_string(event->any.send_event) + " widget=" + RealizedTypeName(target) +
+                " window=" + RealizedTypeName(toplevel) + " focus=" + RealizedTypeName(focus) +
+                " grab=" + RealizedTypeName(gtk_grab_get_current());
+        gdk_event_free(event);
+    }
+    TestMode::Report(line);
+    void *frames[48];
+    backtrace_symbols_fd(frames, backtrace(frames, 48), STDERR_FILENO);
+    g_log_default_handler(domain, level, message, nullptr);
+}
+
 } // namespace
 
 bool TestMode::Requested()
@@ -92,10 +129,14 @@ TestMode::TestMode(GtkWindowSystem &windows) : windows_(windows)
     }
     input_ = g_io_channel_unix_new(0);
     watch_ = g_io_add_watch(input_, static_cast<GIOCondition>(G_IO_IN | G_IO_HUP), OnInput, this);
+    gtkWarnings_ = g_log_set_handler(
+        "Gtk", static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING | G_LOG_FLAG_FATAL),
+        ReportGtkWarning, nullptr);
 }
 
 TestMode::~TestMode()
 {
+    g_log_remove_handler("Gtk", gtkWarnings_);
     if (watch_) {
         g_source_remove(watch_);
     }

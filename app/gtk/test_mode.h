@@ -8,6 +8,8 @@
 ///   qel-test: page title <title>                    (the main page's document title)
 ///   qel-test: bridge window=<id> request=<text> reply-bytes=<n>
 ///   qel-test: message <text>                        (a message box is up)
+///   qel-test: gtk critical|warning <text> | event … (GTK warned; the event it was handling and
+///                                                    its widgets, realized or not)
 ///   qel-test: result window=<id> <JSON text>        (a run command's value, never cut short)
 ///   qel-test: result window=<id> error <message>    (the script threw, or its window closed)
 ///   qel-test: no such window <text>                 (a command named no open window)
@@ -53,6 +55,7 @@ private:
     GtkWindowSystem &windows_;
     GIOChannel *input_ = nullptr;
     guint watch_ = 0;
+    guint gtkWarnings_ = 0;
 };
 
 } // namespace qel::gtk

@@ -12,15 +12,10 @@
 # rotation-matrix choices) and of the plug-in list are kept in the artefact folder.
 # Usage: gui_saved_game_test.sh <staged qel> <artefact folder>
 set -uo pipefail
-stage="$(dirname "$1")"
-artefacts="$2"
-mkdir -p "$artefacts"
-log="$artefacts/qel-gui-saved-game-output.log"
-: >"$log"
 
 # shellcheck source=gui_steps.sh
 source "$(dirname "${BASH_SOURCE[0]}")/gui_steps.sh"
-copy_stage "$stage" "$(basename "$1")"
+begin_test saved-game "$1" "$2"
 database="$scratch/stage/sys.db"
 
 # A game is stored as the menu stores it: its key, area and flag. The start count stays low, so

@@ -13,15 +13,10 @@
 # says (root's own access is never refused); run as another user, the database's mode does it.
 # Usage: gui_settings_database_test.sh <staged qel> <artefact folder>
 set -uo pipefail
-stage="$(dirname "$1")"
-artefacts="$2"
-mkdir -p "$artefacts"
-log="$artefacts/qel-gui-settings-database-output.log"
-: >"$log"
 
 # shellcheck source=gui_steps.sh
 source "$(dirname "${BASH_SOURCE[0]}")/gui_steps.sh"
-copy_stage "$stage" "$(basename "$1")"
+begin_test settings-database "$1" "$2"
 database="$scratch/stage/sys.db"
 
 home="$scratch/home"

@@ -1,11 +1,12 @@
 # Steps the gui tests share: the program from a scratch copy of its stage, in test mode, driven
-# through its standard input and read through its standard output. Source it after setting
-# `log` (the program's output is copied there) and `artefacts` (screenshots).
+# through its standard input and read through its standard output. Source it, then begin a test
+# with begin_test or begin_standin_test, or set `log` (the program's output is copied there) and
+# `artefacts` (screenshots) yourself.
 #   copy_stage <stage dir> <program name>: the scratch copy; sets scratch and qel
-#   standin_stage <stage dir> <program name> <build dir> <source root>: the same, pointed at the
-#     stand-in data service
-#   begin_standin_test <name> <staged qel> <artefact folder> <build dir> <source root>: the
-#     arguments of a test against the stand-in read, its log begun, standin_stage done
+#   begin_test <name> <staged qel> <artefact folder>: sets artefacts and log
+#     (qel-gui-<name>-output.log, begun empty), then copy_stage
+#   begin_standin_test <name> <staged qel> <artefact folder> <build dir> <source root>: the same
+#     as begin_test, with the copy pointed at the stand-in data service
 #   start_qel: starts the copied program (or the one in qel) as a coprocess
 #   main_window_shown: waits for the main window and its page; sets main and main_xid
 #   player_home <folder>: the HOME of an unprivileged player; sets player_launcher
@@ -61,25 +62,24 @@ copy_stage() {
   fi
 }
 
-# The scratch copy whose settings point at the stand-in data service, which starts now and stops
-# when the test ends; sets standin_port besides what copy_stage sets.
-standin_stage() {
-  # shellcheck source=../../../scripts/lib/standin.sh
-  source "$4/scripts/lib/standin.sh"
-  copy_stage "$1" "$2"
-  start_standin "$3" "$4" "$scratch/standin.log" || fail "the stand-in did not start"
-  point_stage_at_standin "$scratch/stage" "$standin_port" || fail "the copy's settings were not changed"
+begin_test() {
+  artefacts="$3"
+  mkdir -p "$artefacts"
+  log="$artefacts/qel-gui-$1-output.log"
+  : >"$log"
+  copy_stage "$(dirname "$2")" "$(basename "$2")"
 }
 
-# The start of a test against the stand-in: sets artefacts, build, source_root and log
-# (qel-gui-<name>-output.log) besides what standin_stage sets.
+# The start of a test against the stand-in data service, which starts now and stops when the
+# test ends: begin_test, then the copy's settings point at the service. Sets build, source_root
+# and standin_port besides.
 begin_standin_test() {
-  local name="$1"
-  artefacts="$3" build="$4" source_root="$5"
-  mkdir -p "$artefacts"
-  log="$artefacts/qel-gui-$name-output.log"
-  : >"$log"
-  standin_stage "$(dirname "$2")" "$(basename "$2")" "$4" "$5"
+  begin_test "$1" "$2" "$3"
+  build="$4" source_root="$5"
+  # shellcheck source=../../../scripts/lib/standin.sh
+  source "$source_root/scripts/lib/standin.sh"
+  start_standin "$build" "$source_root" "$scratch/standin.log" || fail "the stand-in did not start"
+  point_stage_at_standin "$scratch/stage" "$standin_port" || fail "the copy's settings were not changed"
 }
 
 # The folder becomes the HOME of the player the program runs as, with a copy of the X server's
@@ -132,6 +132,7 @@ expect() {
     echo "$line" >>"$log"
     seen+=("$line")
     [[ "$line" == "qel-test: message "* ]] && fail "the program shows a message: ${line#qel-test: message }"
+    [[ "$line" == "qel-test: gtk "* ]] && fail "GTK warned: ${line#qel-test: gtk }"
     [[ "$line" =~ $pattern ]] && return 0
   done
   fail "no line matching: $pattern"

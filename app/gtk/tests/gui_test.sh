@@ -15,16 +15,11 @@
 # (sys.db), and so do the pages' scripts; WebKit's data and caches go to that copy as well.
 # Usage: gui_test.sh <staged qel> <artefact folder> <run fixture (json)>
 set -uo pipefail
-stage="$(dirname "$1")"
-artefacts="$2"
 fixture="$3"
-mkdir -p "$artefacts"
-log="$artefacts/qel-gui-output.log"
-: >"$log"
 
 # shellcheck source=gui_steps.sh
 source "$(dirname "${BASH_SOURCE[0]}")/gui_steps.sh"
-copy_stage "$stage" "$(basename "$1")"
+begin_test main "$1" "$2"
 start_qel
 
 expect '^qel-test: main window shown id=([0-9]+) xid=(0x[0-9a-f]+)$'
