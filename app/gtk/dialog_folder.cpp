@@ -1,5 +1,7 @@
 #include "dialog_folder.h"
 
+#include <filesystem>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,11 +37,7 @@ std::string DialogStartFolder(const std::vector<std::string> &candidates, Dialog
 
 std::string FolderOfFile(const std::string &path)
 {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return std::string();
-    }
-    return slash == 0 ? std::string("/") : path.substr(0, slash);
+    return std::filesystem::path(path).parent_path().string();
 }
 
 } // namespace qel::gtk

@@ -1,6 +1,7 @@
 #include "startup_paths.h"
 
 #include <climits>
+#include <filesystem>
 
 #include <unistd.h>
 
@@ -14,11 +15,7 @@ std::string ExecutableFolder()
         return std::string();
     }
     path.resize(static_cast<std::size_t>(length));
-    std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return std::string();
-    }
-    return slash == 0 ? std::string("/") : path.substr(0, slash);
+    return std::filesystem::path(path).parent_path().string();
 }
 
 } // namespace qel::gtk

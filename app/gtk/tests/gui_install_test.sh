@@ -117,7 +117,7 @@ saved lucky.txt "the lucky numbers"
 close_by_box "$window" "$main" showLuckyWin
 footer_button zhuiHaoPlan
 popup_opened 'qel://base/html/pageForPlan\.html$'
-run_script "$window" 'const set = (id, value) => { document.getElementById(id).value = value; }; set("oneBonus", "1000"); set("minBonus", "100"); set("qiShu", "3"); return true;'
+fill_plan "$window" 1000 100 3
 click "$window" "$window_xid" 'document.getElementById("generatePlan")'
 wait_for_script "$window" 'return document.querySelectorAll("#planRows tr").length;' 3 "生成计划"
 click "$window" "$window_xid" 'document.getElementById("savePlan")'

@@ -15,6 +15,7 @@
 #     ("<width>x<height>+<left>+<top>", as ImageMagick writes a crop)
 #   footer_button <name>: clicks the main window's footer button of that data-name
 #   popup_opened, call_returned, request_sent, close_by_box: see below
+#   fill_plan <window> <prize> <least profit> <draws>: sets the betting-plan window's inputs
 #   save_in_dialog <name>: answers the program's save dialog with that file name
 #   open_in_dialog <name>: answers the program's open dialog with that file name
 
@@ -117,6 +118,10 @@ close_by_box() {
   click_close_box "$1" "$window_xid"
   call_returned "$2" "$3"
 }
+fill_plan() {
+  run_script "$1" "const set = (id, value) => { document.getElementById(id).value = value; }; set(\"oneBonus\", \"$2\"); set(\"minBonus\", \"$3\"); set(\"qiShu\", \"$4\"); return true;"
+}
+
 # The save dialog ("保存") takes the file name typed into its name field, and its button "保存(S)"
 # by its mnemonic, as a person would; the file goes to the folder the dialog shows: the one last
 # used, else the player's home (start_qel's HOME). (A typed path would open the field's

@@ -107,7 +107,7 @@ plan="$window"
 check_title_strip "$plan"
 # A plan of 10000 draws takes a while: the page says it is working, and a second press of
 # "生成计划" meanwhile asks for nothing more.
-run_script "$plan" 'const set = (id, value) => { document.getElementById(id).value = value; }; set("oneBonus", "1000000"); set("minBonus", "100"); set("qiShu", "10000"); return true;'
+fill_plan "$plan" 1000000 100 10000
 click "$plan" "$window_xid" 'document.getElementById("generatePlan")'
 sleep 0.3
 import -window "$window_xid" "$artefacts/qel-plan-window-working.png" || fail "no screenshot of the plan window"
@@ -117,7 +117,7 @@ sleep 1
 run_script "$plan" 'return 1;'
 plans=$(printf '%s\n' "${seen[@]}" | grep -c "^qel-test: bridge window=$plan request={\"method\":\"generatePlan\"")
 ((plans == 1)) || fail "a press while the plan was computed asked for it again ($plans requests)"
-run_script "$plan" 'const set = (id, value) => { document.getElementById(id).value = value; }; set("oneBonus", "1000"); set("minBonus", "100"); set("qiShu", "3"); return true;'
+fill_plan "$plan" 1000 100 3
 click "$plan" "$window_xid" 'document.getElementById("generatePlan")'
 wait_for_script "$plan" 'return Array.from(document.querySelectorAll("#planRows tr"), (row) => row.cells[4].textContent).join(",");' '"998,996,994"' "生成计划"
 click "$plan" "$window_xid" 'document.getElementById("savePlan")'

@@ -137,7 +137,6 @@
         }
     };
 
-    // The label of the chosen rotation matrix, "" for none.
     // The label of the chosen value of a global choice ("castType", "rotateMatrix") as its
     // component offers it; "" when the game has no such choice or none is chosen.
     Controller.prototype.choiceLabel = function (name) {
@@ -150,10 +149,6 @@
             return choice.value === value;
         });
         return chosen.length ? chosen[0].label : value;
-    };
-
-    Controller.prototype.rotateMatrixLabel = function () {
-        return this.choiceLabel("rotateMatrix");
     };
 
     Controller.prototype.setDataSource = function (dataSource) {

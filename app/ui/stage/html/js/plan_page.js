@@ -78,10 +78,8 @@
         }
     }
 
+    // A press while a plan runs never gets here (dropPressMadeWhileRunning).
     function generate() {
-        if (running) {
-            return;
-        }
         var checked = planInputs.check({
             oneBonus: inputText("oneBonus"), minBonus: inputText("minBonus"), qiShu: inputText("qiShu")
         });

@@ -125,7 +125,7 @@
         }
         row("最大容错数", params.get("maxWrong"));
         if (params.get("rotateMatrix")) {
-            row("旋转矩阵", this.controller.rotateMatrixLabel());
+            row("旋转矩阵", this.controller.choiceLabel("rotateMatrix"));
         }
         var chosen = this.controller.chosen.values().filter(function (leaf) {
             return leaf.appliesTo(castType);

@@ -128,7 +128,7 @@
             this.resize();
             return;
         }
-        var matrixLabel = this.controller.rotateMatrixLabel();
+        var matrixLabel = this.controller.choiceLabel("rotateMatrix");
         var table = $("<table>").appendTo(this.summary);
         resultSummary.lines(reply, matrixLabel).forEach(function (line) {
             $("<tr>").append($("<th>").text(line.label + "："), $("<td>").text(line.value)).appendTo(table);

@@ -48,23 +48,14 @@
         }
     }
 
-    var guarding = false;
-
-    function guardVacatedPlaces() {
-        if (guarding) {
-            return;
-        }
-        guarding = true;
-        ["mousedown", "mouseup", "click", "dblclick"].forEach(function (type) {
-            document.addEventListener(type, swallowPressOnVacatedPlace, true);
-        });
-    }
+    ["mousedown", "mouseup", "click", "dblclick"].forEach(function (type) {
+        document.addEventListener(type, swallowPressOnVacatedPlace, true);
+    });
 
     function Messager() {}
 
     // kind: "info", "ok", "warning" or "error".
     Messager.prototype.showTopCenterMsg = function (kind, text) {
-        guardVacatedPlaces();
         var box = $.messager.show({
             title: TITLES[kind] || TITLES.info,
             msg: "<div class=\"message message-" + escapeText(kind) + "\">" + markedText(text) + "</div>",
